@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "app/SplashWindow.h"
+
+#include <memory>
+
+class MainWindow;
+
+struct Services;
+
+// Runs the program's windows: the splash first, then the main window it hands over to, and
+// the About box whenever the main window asks for it.
+class AppController : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit AppController(Services &services, QObject *parent = nullptr);
+    ~AppController() override;
+
+    void start();
+
+    SplashWindow *splash() const { return m_splash; }
+    MainWindow *mainWindow() const { return m_mainWindow.get(); }
+
+signals:
+    // The splash was closed by a key before the main window existed: nothing is left to run.
+    void finishedWithoutMainWindow();
+
+private:
+    void showMainWindow();
+    void openAbout();
+
+    Services &m_services;
+    QPointer<SplashWindow> m_splash;
+    std::unique_ptr<MainWindow> m_mainWindow;
+};

@@ -1,0 +1,69 @@
+#include "app/AppController.h"
+#include "platform/AppIdentity.h"
+#include "platform/DesktopLauncher.h"
+#include "platform/FontSubstitutes.h"
+#include "platform/QtDialogService.h"
+#include "platform/QtMessageBoxService.h"
+#include "platform/Services.h"
+#include "platform/SystemLogonName.h"
+
+#include <QApplication>
+#include <QFont>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Without a display Qt's window-system plugin aborts with a page of warnings; one line that
+// says what is missing serves the user better.
+bool displayMissing()
+{
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    const char *platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform)
+        return false;
+    const char *x11 = std::getenv("DISPLAY");
+    const char *wayland = std::getenv("WAYLAND_DISPLAY");
+    return !(x11 && *x11) && !(wayland && *wayland);
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("%s %s\n", qPrintable(kAppTitle), qPrintable(kAppVersion));
+            return EXIT_SUCCESS;
+        }
+    }
+    if (displayMissing()) {
+        std::fputs("quintelo: 画面がありません（DISPLAY が設定されていません）。デスクトップ上で、"
+                   "または xvfb-run を付けて起動してください。\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(kAppTitle);
+    QApplication::setApplicationVersion(kAppVersion);
+    installFontSubstitutes();
+    QApplication::setFont(QFont(kUiGothicFace, 9));
+
+    QtDialogService dialogs;
+    QtMessageBoxService messages;
+    DesktopLauncher launcher;
+    SystemLogonName logonName;
+    Services services{dialogs, messages, launcher, logonName};
+
+    AppController controller(services);
+    QObject::connect(&controller, &AppController::finishedWithoutMainWindow, &app,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    controller.start();
+    return app.exec();
+}

@@ -1,0 +1,50 @@
+#include "platform/QtDialogService.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+
+namespace {
+constexpr qint32 kColorStartWithColor = 0x1;
+}
+
+QtDialogService::QtDialogService(QWidget *parent)
+    : m_parent(parent)
+{
+}
+
+std::optional<QColor> QtDialogService::chooseColor(const QColor &initial, qint32 flags)
+{
+    const QColor start = (flags & kColorStartWithColor) ? initial : QColor(Qt::black);
+    QColorDialog dialog(start, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedColor();
+}
+
+std::optional<DialogService::FontChoice> QtDialogService::chooseFont(const FontChoice &initial,
+                                                                     qint32 /*flags*/)
+{
+    QFont font(initial.name);
+    font.setPointSizeF(initial.size);
+    font.setBold(initial.bold);
+    font.setItalic(initial.italic);
+    font.setUnderline(initial.underline);
+    font.setStrikeOut(initial.strikethru);
+    QFontDialog dialog(font, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QFont chosen = dialog.selectedFont();
+    return FontChoice{chosen.family(), float(chosen.pointSizeF()), chosen.bold(), chosen.italic(),
+                      chosen.underline(), chosen.strikeOut(), initial.color};
+}
+
+std::optional<QString> QtDialogService::chooseSaveFileName(const SaveRequest &request)
+{
+    QFileDialog dialog(m_parent, request.title, request.fileName, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(request.defaultExt);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}

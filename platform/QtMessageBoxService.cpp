@@ -1,0 +1,39 @@
+#include "platform/QtMessageBoxService.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon toQt(MessageBoxService::Icon icon)
+{
+    switch (icon) {
+    case MessageBoxService::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageBoxService::Icon::Question:
+        return QMessageBox::Question;
+    case MessageBoxService::Icon::Critical:
+        return QMessageBox::Critical;
+    case MessageBoxService::Icon::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+} // namespace
+
+bool QtMessageBoxService::askYesNo(const QString &title, const QString &text, Icon icon)
+{
+    QMessageBox box(toQt(icon), title, text, QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtMessageBoxService::tell(const QString &title, const QString &text, Icon icon)
+{
+    QMessageBox box(toQt(icon), title, text, QMessageBox::Ok);
+    box.exec();
+}

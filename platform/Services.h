@@ -1,0 +1,16 @@
+#pragma once
+
+class DialogService;
+class LogonNameService;
+class MessageBoxService;
+class ProcessLauncher;
+
+// The platform services the program's logic works through. The application hands in the
+// real ones; tests hand in scripted fakes.
+struct Services
+{
+    DialogService &dialogs;
+    MessageBoxService &messages;
+    ProcessLauncher &launcher;
+    LogonNameService &logonName;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/FontSubstitutes.h"
+
+#include <QApplication>
+#include <QFont>
+
+// The same fonts as the program gets at start-up, so pixel checks see what a user sees.
+inline void prepareTestApplication()
+{
+    installFontSubstitutes();
+    QApplication::setFont(QFont(kUiGothicFace, 9));
+}

@@ -1,12 +1,15 @@
 #include "platform/QtDialogService.h"
 
+#include "platform/FontColorDialog.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDialog>
 
 namespace {
 constexpr qint32 kColorStartWithColor = 0x1;
-}
+// The font dialog's effects: strikeout, underline and the text colour.
+constexpr qint32 kFontEffects = 0x100;
+} // namespace
 
 QtDialogService::QtDialogService(QWidget *parent)
     : m_parent(parent)
@@ -23,20 +26,22 @@ std::optional<QColor> QtDialogService::chooseColor(const QColor &initial, qint32
 }
 
 std::optional<DialogService::FontChoice> QtDialogService::chooseFont(const FontChoice &initial,
-                                                                     qint32 /*flags*/)
+                                                                     qint32 flags)
 {
     QFont font(initial.name);
-    font.setPointSizeF(initial.size);
+    if (initial.size > 0)
+        font.setPointSizeF(initial.size);
     font.setBold(initial.bold);
     font.setItalic(initial.italic);
     font.setUnderline(initial.underline);
     font.setStrikeOut(initial.strikethru);
-    QFontDialog dialog(font, m_parent);
+    FontColorDialog dialog(font, initial.color, (flags & kFontEffects) != 0, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QFont chosen = dialog.selectedFont();
-    return FontChoice{chosen.family(), float(chosen.pointSizeF()), chosen.bold(), chosen.italic(),
-                      chosen.underline(), chosen.strikeOut(), initial.color};
+    return FontChoice{chosen.family(),       float(chosen.pointSizeF()), chosen.bold(),
+                      chosen.italic(),       chosen.underline(),         chosen.strikeOut(),
+                      dialog.selectedColor()};
 }
 
 std::optional<QString> QtDialogService::chooseSaveFileName(const SaveRequest &request)

@@ -1,7 +1,10 @@
 #include "composer/MainWindow.h"
 
+#include "composer/ColourCommand.h"
+#include "composer/FontCommand.h"
 #include "composer/MenuShortcutGuard.h"
 #include "composer/PictureBox.h"
+#include "composer/SignLayout.h"
 #include "composer/SignPlate.h"
 #include "composer/SignTextBox.h"
 #include "platform/FontSubstitutes.h"
@@ -274,24 +277,43 @@ void MainWindow::setSignState(const SignState &state)
     m_typeLayoutOn = state.typeLayoutOn;
 }
 
-void MainWindow::Command1_Click() {}
+void MainWindow::Command1_Click()
+{
+    ColourCommand(m_commonDialog1).run({[this](const QColor &c) { m_text1->setForeColor(c); }});
+}
 
 void MainWindow::Command2_Click()
 {
     emit aboutRequested();
 }
 
-void MainWindow::Command3_Click() {}
+void MainWindow::Command3_Click()
+{
+    // Text4 keeps the background for the sign-name layout while the other one paints it black.
+    ColourCommand(m_commonDialog1)
+        .run({[this](const QColor &c) { m_text2->setBackColor(c); },
+              [this](const QColor &c) { m_text4->setBackColor(c); }});
+}
 
-void MainWindow::Command4_Click() {}
+void MainWindow::Command4_Click()
+{
+    ColourCommand(m_commonDialog1).run({[this](const QColor &c) { m_text2->setForeColor(c); }});
+}
 
 void MainWindow::Command5_Click() {}
 
 void MainWindow::Command6_Click() {}
 
-void MainWindow::Command7_Click() {}
+void MainWindow::Command7_Click()
+{
+    FontCommand(m_commonDialog2).run(*m_text1);
+}
 
-void MainWindow::Command8_Click() {}
+void MainWindow::Command8_Click()
+{
+    m_typeLayoutOn = qint16(~m_typeLayoutOn);
+    SignLayout(*this).apply(m_typeLayoutOn);
+}
 
 void MainWindow::honayku_Click() {}
 

@@ -1,0 +1,192 @@
+#include "FakeServices.h"
+#include "TestSetup.h"
+#include "app/AppController.h"
+#include "app/SplashWindow.h"
+#include "composer/MainWindow.h"
+
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Far beyond the three seconds the splash stays up; only a bound for waiting, never a measure.
+constexpr int kWaitBoundMs = 5000;
+constexpr int kPastHandOverMs = SplashWindow::kHandOverMs + 700;
+
+bool splashUp(const QPointer<SplashWindow> &splash)
+{
+    return splash && splash->isVisible();
+}
+
+} // namespace
+
+class TestSplash : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareTestApplication(); }
+
+    void windowAndTimerAsDesigned();
+    void logonNameShowsWhole();
+    void handsOverToTheMainWindow_data();
+    void handsOverToTheMainWindow();
+    void characterKeyEndsWithoutMainWindow_data();
+    void characterKeyEndsWithoutMainWindow();
+    void otherKeysAndClicksDoNothing_data();
+    void otherKeysAndClicksDoNothing();
+};
+
+void TestSplash::windowAndTimerAsDesigned()
+{
+    QPointer<SplashWindow> splash = new SplashWindow(QStringLiteral("tester"));
+    splash->show();
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+
+    QCOMPARE(splash->size(), QSize(403, 274));
+    QCOMPARE(splash->minimumSize(), splash->maximumSize());
+    QVERIFY(splash->windowTitle().isEmpty());
+    QCOMPARE(splash->Timer1()->interval(), 3000);
+    QVERIFY(splash->Timer1()->isSingleShot());
+    QVERIFY(splash->Timer1()->isActive());
+    QVERIFY(splash->focusPolicy() != Qt::NoFocus);
+    delete splash;
+}
+
+void TestSplash::logonNameShowsWhole()
+{
+    const QString name = QStringLiteral("山田太郎");
+    QPointer<SplashWindow> splash = new SplashWindow(name);
+    splash->show();
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+
+    QLabel *siyo = splash->siyo();
+    QCOMPARE(siyo->text(), name);
+    QVERIFY(QFontMetrics(siyo->font()).horizontalAdvance(name) <= siyo->contentsRect().width());
+
+    // "使用者：" runs under the name's label; the name must lie on top where they meet.
+    auto *label2 = splash->findChild<QLabel *>(QStringLiteral("Label2"));
+    QVERIFY(label2);
+    const QRect overlap = siyo->geometry().intersected(label2->geometry());
+    QVERIFY(!overlap.isEmpty());
+    QCOMPARE(splash->childAt(overlap.center()), siyo);
+    delete splash;
+}
+
+void TestSplash::handsOverToTheMainWindow_data()
+{
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Japanese name") << true << QStringLiteral("山田太郎");
+    QTest::newRow("name cannot be read") << false << QString();
+}
+
+void TestSplash::handsOverToTheMainWindow()
+{
+    QFETCH(bool, readable);
+    QFETCH(QString, shown);
+
+    FakeServices fakes;
+    fakes.logonName.name = readable ? std::optional<QString>(shown) : std::nullopt;
+    AppController controller(fakes.services);
+    QSignalSpy finished(&controller, &AppController::finishedWithoutMainWindow);
+    controller.start();
+
+    QPointer<SplashWindow> splash = controller.splash();
+    QVERIFY(splash);
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+    QCOMPARE(splash->siyo()->text(), shown);
+    QVERIFY(controller.mainWindow() == nullptr);
+
+    int handOvers = 0;
+    bool splashUpAtHandOver = false;
+    bool mainShownAtHandOver = false;
+    // Connected after the controller's own slot, so this sees the state right after it ran.
+    connect(splash, &SplashWindow::handOver, this, [&] {
+        ++handOvers;
+        splashUpAtHandOver = splashUp(splash);
+        mainShownAtHandOver = controller.mainWindow() && controller.mainWindow()->isVisible();
+    });
+
+    QVERIFY(QTest::qWaitFor([&] { return splash.isNull(); }, kWaitBoundMs));
+    QCOMPARE(handOvers, 1);
+    QVERIFY(splashUpAtHandOver);
+    QVERIFY(mainShownAtHandOver);
+
+    MainWindow *main = controller.mainWindow();
+    QVERIFY(main);
+    QVERIFY(main->isVisible());
+    QCOMPARE(main->windowTitle(), QStringLiteral("QuinteloVersion2"));
+    QCOMPARE(finished.count(), 0);
+}
+
+void TestSplash::characterKeyEndsWithoutMainWindow_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("letter a") << int(Qt::Key_A);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+}
+
+void TestSplash::characterKeyEndsWithoutMainWindow()
+{
+    QFETCH(int, key);
+
+    FakeServices fakes;
+    AppController controller(fakes.services);
+    QSignalSpy finished(&controller, &AppController::finishedWithoutMainWindow);
+    controller.start();
+    QPointer<SplashWindow> splash = controller.splash();
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+
+    QTest::keyClick(splash, Qt::Key(key));
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(QTest::qWaitFor([&] { return splash.isNull(); }, kWaitBoundMs));
+
+    // Waiting out the hand-over time: the timer must have died with the splash.
+    QTest::qWait(kPastHandOverMs);
+    QVERIFY(controller.mainWindow() == nullptr);
+    QCOMPARE(finished.count(), 1);
+}
+
+void TestSplash::otherKeysAndClicksDoNothing_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("Shift") << QStringLiteral("Shift");
+    QTest::newRow("F5") << QStringLiteral("F5");
+    QTest::newRow("clicks") << QStringLiteral("clicks");
+}
+
+void TestSplash::otherKeysAndClicksDoNothing()
+{
+    QFETCH(QString, action);
+
+    FakeServices fakes;
+    AppController controller(fakes.services);
+    QSignalSpy finished(&controller, &AppController::finishedWithoutMainWindow);
+    controller.start();
+    QPointer<SplashWindow> splash = controller.splash();
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+
+    if (action == QLatin1String("Shift")) {
+        QTest::keyClick(splash, Qt::Key_Shift, Qt::ShiftModifier);
+    } else if (action == QLatin1String("F5")) {
+        QTest::keyClick(splash, Qt::Key_F5);
+    } else {
+        QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(200, 40));
+        QTest::mouseClick(splash, Qt::RightButton, {}, QPoint(200, 40));
+        for (QLabel *label : splash->findChildren<QLabel *>())
+            QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+        QTest::mouseDClick(splash->siyo(), Qt::LeftButton);
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(splashUp(splash));
+    QVERIFY(splash->Timer1()->isActive());
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(controller.mainWindow() == nullptr);
+}
+
+QTEST_MAIN(TestSplash)
+#include "tst_splash.moc"

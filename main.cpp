@@ -3,7 +3,9 @@
 #include "platform/DesktopLauncher.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/QtDialogService.h"
+#include "platform/QtImageWriter.h"
 #include "platform/QtMessageBoxService.h"
+#include "platform/QtWindowCapture.h"
 #include "platform/Services.h"
 #include "platform/SystemLogonName.h"
 
@@ -59,7 +61,9 @@ int main(int argc, char *argv[])
     QtMessageBoxService messages;
     DesktopLauncher launcher;
     SystemLogonName logonName;
-    Services services{dialogs, messages, launcher, logonName};
+    QtWindowCapture windowCapture;
+    QtImageWriter imageWriter;
+    Services services{dialogs, messages, launcher, logonName, windowCapture, imageWriter};
 
     AppController controller(services);
     QObject::connect(&controller, &AppController::finishedWithoutMainWindow, &app,

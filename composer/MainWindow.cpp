@@ -1,13 +1,17 @@
 #include "composer/MainWindow.h"
 
 #include "composer/ColourCommand.h"
+#include "composer/DialogCancelled.h"
 #include "composer/FontCommand.h"
 #include "composer/MenuShortcutGuard.h"
 #include "composer/PictureBox.h"
 #include "composer/SignLayout.h"
 #include "composer/SignPlate.h"
 #include "composer/SignTextBox.h"
+#include "export/ExportManager.h"
+#include "export/SaveFailureMessage.h"
 #include "platform/FontSubstitutes.h"
+#include "platform/MessageBoxService.h"
 #include "platform/Services.h"
 #include "platform/SystemColor.h"
 
@@ -59,7 +63,8 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
 
     m_commonDialog1.DefaultExt = QStringLiteral("gif");
     m_commonDialog1.DialogTitle = QStringLiteral("方向幕画像の保存");
-    m_commonDialog1.Filter = QStringLiteral("GIFファイル(*.gif)");
+    m_commonDialog1.Filter =
+        QStringLiteral("GIFファイル(*.gif);;PNGファイル(*.png);;BMPファイル(*.bmp)");
     m_commonDialog1.Flags = 4;
 
     createControls();
@@ -302,7 +307,10 @@ void MainWindow::Command4_Click()
 
 void MainWindow::Command5_Click() {}
 
-void MainWindow::Command6_Click() {}
+void MainWindow::Command6_Click()
+{
+    runSaveCommand(m_picture2);
+}
 
 void MainWindow::Command7_Click()
 {
@@ -317,7 +325,34 @@ void MainWindow::Command8_Click()
 
 void MainWindow::honayku_Click() {}
 
-void MainWindow::hozon_Click() {}
+void MainWindow::hozon_Click()
+{
+    runSaveCommand(m_text3);
+}
+
+void MainWindow::runSaveCommand(QWidget *control)
+{
+    m_commonDialog1.FileName.clear();
+    try {
+        m_commonDialog1.ShowSave();
+    } catch (const DialogCancelled &) {
+        // A colour command leaves CancelError on; a cancelled save is still no error.
+        return;
+    }
+    if (m_commonDialog1.FileName.isEmpty())
+        return;
+    SaveWindowImage(control, m_commonDialog1.FileName);
+}
+
+void MainWindow::SaveWindowImage(QWidget *control, const QString &fileName)
+{
+    ExportManager exporter(m_services.windowCapture, m_services.imageWriter);
+    const ExportManager::Result result = exporter.saveWindowImage(*control, fileName);
+    m_picture1->setPicture(result.picture);
+    if (!result.ok())
+        m_services.messages.tell(QStringLiteral("Quintelo"), saveFailureMessage(result),
+                                 MessageBoxService::Icon::Critical);
+}
 
 void MainWindow::end_Click() {}
 

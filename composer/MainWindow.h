@@ -84,6 +84,9 @@ private:
     void createControls();
     void createMenus();
     void arrangeStackingAndTabs();
+    // Both save commands: ask for a name, then capture control into Picture1 and write it.
+    void runSaveCommand(QWidget *control);
+    void SaveWindowImage(QWidget *control, const QString &fileName);
 
     Services &m_services;
     CommonDialog m_commonDialog2;

@@ -1,6 +1,7 @@
 #include "platform/QtDialogService.h"
 
 #include "platform/FontColorDialog.h"
+#include "platform/SaveFileDialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -46,9 +47,7 @@ std::optional<DialogService::FontChoice> QtDialogService::chooseFont(const FontC
 
 std::optional<QString> QtDialogService::chooseSaveFileName(const SaveRequest &request)
 {
-    QFileDialog dialog(m_parent, request.title, request.fileName, request.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(request.defaultExt);
+    SaveFileDialog dialog(request, m_parent);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

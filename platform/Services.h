@@ -1,9 +1,11 @@
 #pragma once
 
 class DialogService;
+class ImageWriter;
 class LogonNameService;
 class MessageBoxService;
 class ProcessLauncher;
+class WindowCapture;
 
 // The platform services the program's logic works through. The application hands in the
 // real ones; tests hand in scripted fakes.
@@ -13,4 +15,6 @@ struct Services
     MessageBoxService &messages;
     ProcessLauncher &launcher;
     LogonNameService &logonName;
+    WindowCapture &windowCapture;
+    ImageWriter &imageWriter;
 };

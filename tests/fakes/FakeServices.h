@@ -1,9 +1,11 @@
 #pragma once
 
 #include "FakeDialogService.h"
+#include "FakeImageWriter.h"
 #include "FakeLauncher.h"
 #include "FakeLogonName.h"
 #include "FakeMessageBoxService.h"
+#include "platform/QtWindowCapture.h"
 #include "platform/Services.h"
 
 // All fakes together, and the Services bundle that hands them to the program.
@@ -13,5 +15,8 @@ struct FakeServices
     FakeMessageBoxService messages;
     FakeLauncher launcher;
     FakeLogonName logonName;
-    Services services{dialogs, messages, launcher, logonName};
+    // Pictures are taken for real: tests check the pixels a user would get.
+    QtWindowCapture windowCapture;
+    FakeImageWriter imageWriter;
+    Services services{dialogs, messages, launcher, logonName, windowCapture, imageWriter};
 };

@@ -1,0 +1,33 @@
+#include "export/SaveFailureMessage.h"
+
+#include <QDir>
+
+QString saveFailureMessage(const ExportManager::Result &result)
+{
+    QString reason;
+    switch (result.failure) {
+    case ExportManager::Failure::FolderMissing:
+        reason = QStringLiteral("保存先のフォルダがありません。");
+        break;
+    case ExportManager::Failure::IsFolder:
+        reason = QStringLiteral("同じ名前のフォルダがあります。");
+        break;
+    case ExportManager::Failure::CannotCreate:
+        reason = QStringLiteral("このフォルダにはファイルを作成できません。");
+        break;
+    case ExportManager::Failure::EncodeFailed:
+        reason = QStringLiteral("画像の書き込み中にエラーが起きました。");
+        break;
+    case ExportManager::Failure::CommitFailed:
+        reason = QStringLiteral("書き込んだ画像をファイルとして確定できませんでした。");
+        break;
+    case ExportManager::Failure::None:
+        return {};
+    }
+    // The system's own words, for whoever has to find out what went wrong.
+    if (!result.reason.isEmpty())
+        reason += QStringLiteral("\n（%1）").arg(result.reason);
+    return QStringLiteral("画像を保存できませんでした。\n\n%1\n\n%2\n\n"
+                          "元のファイルがあった場合は、そのまま残っています。")
+        .arg(QDir::toNativeSeparators(result.path), reason);
+}

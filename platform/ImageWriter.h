@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QIODevice;
+class QImage;
+
+// Encodes a picture in a named file format onto an open device.
+class ImageWriter
+{
+public:
+    virtual ~ImageWriter() = default;
+
+    // format is a lower-case file extension: "gif", "png" or "bmp". Answers an empty string
+    // on success, otherwise the reason the picture could not be written.
+    [[nodiscard]] virtual QString write(const QImage &image, QIODevice &device,
+                                        const QByteArray &format) = 0;
+};

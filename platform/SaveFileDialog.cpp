@@ -1,0 +1,34 @@
+#include "platform/SaveFileDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QRegularExpression>
+
+SaveFileDialog::SaveFileDialog(const DialogService::SaveRequest &request, QWidget *parent)
+    : QFileDialog(parent, request.title, request.fileName, request.filter)
+{
+    setOption(QFileDialog::DontUseNativeDialog);
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    setDefaultSuffix(request.defaultExt);
+    setOption(QFileDialog::DontConfirmOverwrite, !(request.flags & kOverwritePrompt));
+
+    m_readOnly = new QCheckBox(QStringLiteral("読み取り専用で開く(&R)"), this);
+    m_readOnly->setObjectName(QStringLiteral("readOnly"));
+    m_readOnly->setChecked(request.flags & kReadOnly);
+    m_readOnly->setHidden(request.flags & kHideReadOnly);
+    if (auto *grid = qobject_cast<QGridLayout *>(layout()))
+        grid->addWidget(m_readOnly, grid->rowCount(), 0, 1, grid->columnCount());
+
+    connect(this, &QFileDialog::filterSelected, this, &SaveFileDialog::followFilter);
+}
+
+// A name typed without extension takes the one of the file type the user picked, which at
+// first is the GIF the dialog opens with.
+void SaveFileDialog::followFilter(const QString &filter)
+{
+    static const QRegularExpression singlePattern(QStringLiteral("\\(\\*\\.(\\w+)\\)\\s*$"));
+    const QRegularExpressionMatch match = singlePattern.match(filter);
+    if (match.hasMatch())
+        setDefaultSuffix(match.captured(1));
+}

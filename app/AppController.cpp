@@ -1,10 +1,14 @@
 #include "app/AppController.h"
 
+#include "app/AboutBox.h"
 #include "app/SplashWindow.h"
 #include "composer/MainWindow.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/LogonNameService.h"
 #include "platform/Services.h"
+
+#include <QGuiApplication>
+#include <QSessionManager>
 
 AppController::AppController(Services &services, QObject *parent)
     : QObject(parent)
@@ -29,10 +33,32 @@ void AppController::showMainWindow()
 {
     m_mainWindow = std::make_unique<MainWindow>(m_services);
     connect(m_mainWindow.get(), &MainWindow::aboutRequested, this, &AppController::openAbout);
+    // The desktop session ending is one more way out, and asks like the others.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &AppController::commitSession,
+            Qt::DirectConnection);
     m_mainWindow->adjustSize();
     centreOnScreen(m_mainWindow.get());
     m_mainWindow->show();
     m_mainWindow->activateWindow();
 }
 
-void AppController::openAbout() {}
+void AppController::openAbout()
+{
+    // Shown without an owner and released when it closes: the next opening builds a new box.
+    const auto about = std::make_unique<AboutBox>(m_services.logonName);
+    about->exec();
+}
+
+void AppController::commitSession(QSessionManager &manager)
+{
+    if (!m_mainWindow || m_mainWindow->isHidden())
+        return;
+    // Without leave to ask, refusing would only hold up the user's log-out: let it end.
+    if (!manager.allowsInteraction())
+        return;
+    qint16 cancel = 0;
+    m_mainWindow->Form_QueryUnload(cancel);
+    manager.release();
+    if (cancel)
+        manager.cancel();
+}

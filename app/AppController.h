@@ -8,6 +8,7 @@
 #include <memory>
 
 class MainWindow;
+class QSessionManager;
 
 struct Services;
 
@@ -33,6 +34,7 @@ signals:
 private:
     void showMainWindow();
     void openAbout();
+    void commitSession(QSessionManager &manager);
 
     Services &m_services;
     QPointer<SplashWindow> m_splash;

@@ -1,5 +1,6 @@
 #include "app/SplashWindow.h"
 
+#include "app/DeveloperCredit.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/SystemColor.h"
 
@@ -8,8 +9,6 @@
 #include <QTimer>
 
 namespace {
-
-const QString kDeveloper = QStringLiteral("開発者：T.Aoki");
 
 // An ideographic space, a sentence, eighteen ideographic spaces, a sentence.
 const QString kDisclaimer =
@@ -48,7 +47,7 @@ SplashWindow::SplashWindow(const QString &userName, QWidget *parent)
     m_siyo->setObjectName(QStringLiteral("siyo"));
     m_label2 = opaqueLabel({120, 3480, 735, 255}, QStringLiteral("使用者："), white, this);
     m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label1 = opaqueLabel({120, 3240, 1575, 255}, kDeveloper, white, this);
+    m_label1 = opaqueLabel({120, 3240, 1575, 255}, kDeveloperCredit, white, this);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_lblDisclaimer = opaqueLabel({120, 2280, 5775, 825}, kDisclaimer, white, this);
     m_lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));

@@ -10,11 +10,15 @@
 #include "composer/SignTextBox.h"
 #include "export/ExportManager.h"
 #include "export/SaveFailureMessage.h"
+#include "launch/LaunchCommands.h"
+#include "platform/AppIdentity.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/MessageBoxService.h"
 #include "platform/Services.h"
 #include "platform/SystemColor.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
 
@@ -26,6 +30,14 @@ namespace {
 const QColor kBlack(0x00, 0x00, 0x00);
 const QColor kWhite(0xFF, 0xFF, 0xFF);
 const QColor kBlue(0x00, 0x00, 0xFF);
+
+// Nothing composed is kept anywhere else, so every way out asks first.
+bool confirmExit(MessageBoxService &messages)
+{
+    return messages.askYesNo(kAppTitle,
+                             QStringLiteral("終了しますか？未保存データは削除されます。"),
+                             MessageBoxService::Icon::Exclamation);
+}
 
 QFont boldFont(const QString &face, qreal points)
 {
@@ -305,7 +317,15 @@ void MainWindow::Command4_Click()
     ColourCommand(m_commonDialog1).run({[this](const QColor &c) { m_text2->setForeColor(c); }});
 }
 
-void MainWindow::Command5_Click() {}
+void MainWindow::Command5_Click()
+{
+    if (!confirmExit(m_services.messages))
+        return;
+    // The closing that follows must not ask a second time.
+    m_exitConfirmed = true;
+    close();
+    QCoreApplication::quit();
+}
 
 void MainWindow::Command6_Click()
 {
@@ -323,7 +343,11 @@ void MainWindow::Command8_Click()
     SignLayout(*this).apply(m_typeLayoutOn);
 }
 
-void MainWindow::honayku_Click() {}
+void MainWindow::honayku_Click()
+{
+    LaunchCommands(m_services.messages, m_services.launcher, QCoreApplication::applicationDirPath())
+        .openTranslationPage();
+}
 
 void MainWindow::hozon_Click()
 {
@@ -354,13 +378,43 @@ void MainWindow::SaveWindowImage(QWidget *control, const QString &fileName)
                                  MessageBoxService::Icon::Critical);
 }
 
-void MainWindow::end_Click() {}
+void MainWindow::end_Click()
+{
+    Command5_Click();
+}
 
-void MainWindow::honyak_Click() {}
+void MainWindow::honyak_Click()
+{
+    honayku_Click();
+}
 
 void MainWindow::bajyon_Click()
 {
     emit aboutRequested();
 }
 
-void MainWindow::hajimeni_Click() {}
+void MainWindow::hajimeni_Click()
+{
+    LaunchCommands(m_services.messages, m_services.launcher, QCoreApplication::applicationDirPath())
+        .openHelp();
+}
+
+void MainWindow::Form_QueryUnload(qint16 &Cancel)
+{
+    if (m_exitConfirmed)
+        return;
+    if (confirmExit(m_services.messages))
+        m_exitConfirmed = true;
+    else
+        Cancel = 1;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    qint16 cancel = 0;
+    Form_QueryUnload(cancel);
+    if (cancel)
+        event->ignore();
+    else
+        QMainWindow::closeEvent(event);
+}

@@ -75,10 +75,16 @@ public:
     void honyak_Click();
     void bajyon_Click();
     void hajimeni_Click();
+    // Asks before the window closes; Cancel set to 1 keeps it open. Once leaving has been
+    // confirmed it does not ask again.
+    void Form_QueryUnload(qint16 &Cancel);
 
 signals:
     // The About box belongs to the application; the window only asks for it.
     void aboutRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
@@ -92,6 +98,7 @@ private:
     CommonDialog m_commonDialog2;
     CommonDialog m_commonDialog1;
     qint16 m_typeLayoutOn = 0;
+    bool m_exitConfirmed = false;
 
     QWidget *m_client = nullptr;
     SignPlate *m_picture2 = nullptr;

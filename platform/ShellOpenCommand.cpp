@@ -1,0 +1,6 @@
+#include "platform/ShellOpenCommand.h"
+
+QString shellOpenCommandLine(const QString &target)
+{
+    return kShellOpenPrefix + target;
+}

@@ -3,8 +3,8 @@
 #include "platform/FontColorDialog.h"
 #include "platform/SaveFileDialog.h"
 
+#include <QApplication>
 #include <QColorDialog>
-#include <QFileDialog>
 
 namespace {
 constexpr qint32 kColorStartWithColor = 0x1;
@@ -47,8 +47,14 @@ std::optional<DialogService::FontChoice> QtDialogService::chooseFont(const FontC
 
 std::optional<QString> QtDialogService::chooseSaveFileName(const SaveRequest &request)
 {
-    SaveFileDialog dialog(request, m_parent);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    // Owned by the window that asks, so that it opens over it; and that window gets the focus
+    // back even where no window manager returns it, so its shortcuts work straight away.
+    QWidget *owner = m_parent ? m_parent : QApplication::activeWindow();
+    SaveFileDialog dialog(request, owner);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (owner)
+        owner->activateWindow();
+    if (!accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QImageReader>
@@ -168,7 +169,7 @@ QImage TestExport::cleanPlate()
 {
     QWidget *focus = QApplication::focusWidget();
     m_window->Command8()->setFocus();
-    const QImage plate = grabbed(m_window->Picture2());
+    QImage plate = grabbed(m_window->Picture2());
     if (focus)
         focus->setFocus();
     return plate;
@@ -532,6 +533,16 @@ void TestExport::realDialogNamesAGifAndFollowsTheFlags()
     QVERIFY(readOnlyTicked);
     QVERIFY(f.messages.shown.isEmpty());
     QCOMPARE(entriesOf(m_dir->path()), QStringList{QStringLiteral("sign.gif")});
+
+    // Picking the PNG type makes a name without extension a PNG.
+    whenOpen<SaveFileDialog>([&](SaveFileDialog *dialog) {
+        QTest::keyClick(dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo")),
+                        Qt::Key_Down);
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path("plate"));
+        clickButton(dialog, QDialogButtonBox::Save);
+    });
+    click(w.Command6());
+    QVERIFY(bytesOf(path(QStringLiteral("plate.png"))).startsWith(kPngSignature));
 }
 
 QTEST_MAIN(TestExport)

@@ -17,11 +17,27 @@ QtDialogService::QtDialogService(QWidget *parent)
 {
 }
 
+QWidget *QtDialogService::owner() const
+{
+    return m_parent ? m_parent : QApplication::activeWindow();
+}
+
+bool QtDialogService::runModal(QDialog &dialog, QWidget *owner)
+{
+    // Owned by the window that asks, so the dialog opens over it; and that window gets the
+    // focus back even where no window manager returns it, so its shortcuts work straight away.
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (owner)
+        owner->activateWindow();
+    return accepted;
+}
+
 std::optional<QColor> QtDialogService::chooseColor(const QColor &initial, qint32 flags)
 {
     const QColor start = (flags & kColorStartWithColor) ? initial : QColor(Qt::black);
-    QColorDialog dialog(start, m_parent);
-    if (dialog.exec() != QDialog::Accepted)
+    QWidget *asking = owner();
+    QColorDialog dialog(start, asking);
+    if (!runModal(dialog, asking))
         return std::nullopt;
     return dialog.selectedColor();
 }
@@ -36,8 +52,9 @@ std::optional<DialogService::FontChoice> QtDialogService::chooseFont(const FontC
     font.setItalic(initial.italic);
     font.setUnderline(initial.underline);
     font.setStrikeOut(initial.strikethru);
-    FontColorDialog dialog(font, initial.color, (flags & kFontEffects) != 0, m_parent);
-    if (dialog.exec() != QDialog::Accepted)
+    QWidget *asking = owner();
+    FontColorDialog dialog(font, initial.color, (flags & kFontEffects) != 0, asking);
+    if (!runModal(dialog, asking))
         return std::nullopt;
     const QFont chosen = dialog.selectedFont();
     return FontChoice{chosen.family(),       float(chosen.pointSizeF()), chosen.bold(),
@@ -47,14 +64,9 @@ std::optional<DialogService::FontChoice> QtDialogService::chooseFont(const FontC
 
 std::optional<QString> QtDialogService::chooseSaveFileName(const SaveRequest &request)
 {
-    // Owned by the window that asks, so that it opens over it; and that window gets the focus
-    // back even where no window manager returns it, so its shortcuts work straight away.
-    QWidget *owner = m_parent ? m_parent : QApplication::activeWindow();
-    SaveFileDialog dialog(request, owner);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    if (owner)
-        owner->activateWindow();
-    if (!accepted || dialog.selectedFiles().isEmpty())
+    QWidget *asking = owner();
+    SaveFileDialog dialog(request, asking);
+    if (!runModal(dialog, asking) || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }

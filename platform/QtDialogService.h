@@ -2,9 +2,11 @@
 
 #include "platform/DialogService.h"
 
+class QDialog;
 class QWidget;
 
-// Qt's own colour, font and file dialogs, parented to the window that asks.
+// Qt's own colour, font and file dialogs, owned by the given window or else by the window
+// that is active when one is asked for.
 class QtDialogService final : public DialogService
 {
 public:
@@ -14,8 +16,9 @@ public:
     std::optional<FontChoice> chooseFont(const FontChoice &initial, qint32 flags) override;
     std::optional<QString> chooseSaveFileName(const SaveRequest &request) override;
 
-    void setParentWidget(QWidget *parent) { m_parent = parent; }
-
 private:
+    QWidget *owner() const;
+    static bool runModal(QDialog &dialog, QWidget *owner);
+
     QWidget *m_parent;
 };

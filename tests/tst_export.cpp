@@ -491,9 +491,9 @@ void TestExport::realDialogNamesAGifAndFollowsTheFlags()
     QtDialogService dialogs;
     Services services{dialogs, f.messages, f.launcher, f.logonName, f.windowCapture, f.imageWriter};
     MainWindow w(services);
-    dialogs.setParentWidget(&w);
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
 
     QString title;
     bool readOnlyShown = true;

@@ -5,6 +5,7 @@
 #include "platform/QtDialogService.h"
 #include "platform/QtImageWriter.h"
 #include "platform/QtMessageBoxService.h"
+#include "platform/QtTranslations.h"
 #include "platform/QtWindowCapture.h"
 #include "platform/Services.h"
 #include "platform/SystemLogonName.h"
@@ -54,6 +55,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationVersion(kAppVersion);
+    installQtTranslations(app);
     installFontSubstitutes();
     QApplication::setFont(QFont(kUiGothicFace, 9));
 

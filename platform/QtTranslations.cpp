@@ -1,0 +1,16 @@
+#include "platform/QtTranslations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+void installQtTranslations(QCoreApplication &app)
+{
+    auto *translator = new QTranslator(&app);
+    // Without the translation package the dialogs stay in English, which is still usable.
+    if (translator->load(QStringLiteral("qtbase_ja"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}

@@ -5,6 +5,7 @@
 #include "composer/MainWindow.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/LogonNameService.h"
+#include "platform/RunModal.h"
 #include "platform/Services.h"
 
 #include <QGuiApplication>
@@ -46,7 +47,7 @@ void AppController::openAbout()
 {
     // Shown without an owner and released when it closes: the next opening builds a new box.
     const auto about = std::make_unique<AboutBox>(m_services.logonName);
-    about->exec();
+    runModal(*about, m_mainWindow.get());
 }
 
 void AppController::commitSession(QSessionManager &manager)

@@ -1,6 +1,7 @@
 #include "platform/QtDialogService.h"
 
 #include "platform/FontColorDialog.h"
+#include "platform/RunModal.h"
 #include "platform/SaveFileDialog.h"
 
 #include <QApplication>
@@ -14,30 +15,19 @@ constexpr qint32 kFontEffects = 0x100;
 
 QtDialogService::QtDialogService(QWidget *parent)
     : m_parent(parent)
-{
-}
+{}
 
+// Owned by the window that asks, so the dialog opens over it.
 QWidget *QtDialogService::owner() const
 {
     return m_parent ? m_parent : QApplication::activeWindow();
 }
 
-bool QtDialogService::runModal(QDialog &dialog, QWidget *owner)
-{
-    // Owned by the window that asks, so the dialog opens over it; and that window gets the
-    // focus back even where no window manager returns it, so its shortcuts work straight away.
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    if (owner)
-        owner->activateWindow();
-    return accepted;
-}
-
 std::optional<QColor> QtDialogService::chooseColor(const QColor &initial, qint32 flags)
 {
     const QColor start = (flags & kColorStartWithColor) ? initial : QColor(Qt::black);
-    QWidget *asking = owner();
-    QColorDialog dialog(start, asking);
-    if (!runModal(dialog, asking))
+    QColorDialog dialog(start, owner());
+    if (runModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.selectedColor();
 }
@@ -52,9 +42,8 @@ std::optional<DialogService::FontChoice> QtDialogService::chooseFont(const FontC
     font.setItalic(initial.italic);
     font.setUnderline(initial.underline);
     font.setStrikeOut(initial.strikethru);
-    QWidget *asking = owner();
-    FontColorDialog dialog(font, initial.color, (flags & kFontEffects) != 0, asking);
-    if (!runModal(dialog, asking))
+    FontColorDialog dialog(font, initial.color, (flags & kFontEffects) != 0, owner());
+    if (runModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     const QFont chosen = dialog.selectedFont();
     return FontChoice{chosen.family(),       float(chosen.pointSizeF()), chosen.bold(),
@@ -64,9 +53,8 @@ std::optional<DialogService::FontChoice> QtDialogService::chooseFont(const FontC
 
 std::optional<QString> QtDialogService::chooseSaveFileName(const SaveRequest &request)
 {
-    QWidget *asking = owner();
-    SaveFileDialog dialog(request, asking);
-    if (!runModal(dialog, asking) || dialog.selectedFiles().isEmpty())
+    SaveFileDialog dialog(request, owner());
+    if (runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }

@@ -2,7 +2,6 @@
 
 #include "platform/DialogService.h"
 
-class QDialog;
 class QWidget;
 
 // Qt's own colour, font and file dialogs, owned by the given window or else by the window
@@ -18,7 +17,6 @@ public:
 
 private:
     QWidget *owner() const;
-    static bool runModal(QDialog &dialog, QWidget *owner);
 
     QWidget *m_parent;
 };

@@ -1,5 +1,7 @@
 #include "platform/QtMessageBoxService.h"
 
+#include "platform/RunModal.h"
+
 #include <QAbstractButton>
 #include <QMessageBox>
 
@@ -29,11 +31,11 @@ bool QtMessageBoxService::askYesNo(const QString &title, const QString &text, Ic
     box.setEscapeButton(QMessageBox::No);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
-    return box.exec() == QMessageBox::Yes;
+    return runModal(box) == QMessageBox::Yes;
 }
 
 void QtMessageBoxService::tell(const QString &title, const QString &text, Icon icon)
 {
     QMessageBox box(toQt(icon), title, text, QMessageBox::Ok);
-    box.exec();
+    runModal(box);
 }

@@ -63,6 +63,8 @@ private slots:
     void gifKeepsUpTo256ColoursExactly_data();
     void gifKeepsUpTo256ColoursExactly();
     void gifReducesARicherPictureToAGoodPalette();
+    void pngKeepsEveryColourExactly_data();
+    void pngKeepsEveryColourExactly();
     void deviceThatStopsTakingBytesIsReported_data();
     void deviceThatStopsTakingBytesIsReported();
     void nothingIsWrittenForWhatCannotBeEncoded();
@@ -140,6 +142,30 @@ void TestImageWriter::gifReducesARicherPictureToAGoodPalette()
     const double mean = double(total) / (3.0 * picture.width() * picture.height());
     QVERIFY2(mean < 5 && worst < 40,
              qPrintable(QStringLiteral("mean %1, worst %2").arg(mean).arg(worst)));
+}
+
+void TestImageWriter::pngKeepsEveryColourExactly_data()
+{
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<bool>("palette");
+    QTest::newRow("one colour") << blocks(1) << true;
+    QTest::newRow("all 256") << blocks(256) << true;
+    QImage gradient(256, 64, QImage::Format_RGB32);
+    for (int y = 0; y < gradient.height(); ++y)
+        for (int x = 0; x < gradient.width(); ++x)
+            gradient.setPixel(x, y, qRgb(x, y * 4, 255 - x / 2));
+    QTest::newRow("more than 256") << gradient << false;
+}
+
+// Few colours go out as a palette PNG, the smaller and quicker file; more are never reduced.
+void TestImageWriter::pngKeepsEveryColourExactly()
+{
+    QFETCH(QImage, picture);
+    QFETCH(bool, palette);
+
+    const QByteArray bytes = encoded(picture, "png");
+    QCOMPARE(decoded(bytes), picture);
+    QCOMPARE(QImage::fromData(bytes, "PNG").format() == QImage::Format_Indexed8, palette);
 }
 
 void TestImageWriter::deviceThatStopsTakingBytesIsReported_data()

@@ -37,6 +37,8 @@ struct Options
 {
     int runs = 20;
     bool verbose = false;
+    bool start = true;
+    bool saves = true;
 };
 
 // The clock the probe inside the child reads too.
@@ -292,8 +294,14 @@ std::optional<Options> parseOptions(int argc, char **argv)
             options.runs = std::max(1, std::atoi(argv[++i]));
         } else if (arg == "--verbose") {
             options.verbose = true;
+        } else if (arg == "--start-only") {
+            options.saves = false;
+        } else if (arg == "--saves-only") {
+            options.start = false;
         } else {
-            std::fprintf(stderr, "usage: quintelo_bench [--runs N] [--verbose]\n");
+            std::fprintf(
+                stderr,
+                "usage: quintelo_bench [--runs N] [--start-only | --saves-only] [--verbose]\n");
             return std::nullopt;
         }
     }
@@ -330,11 +338,20 @@ int main(int argc, char *argv[])
                 display && *display ? ", DISPLAY=" : "", display && *display ? display : "");
     std::fflush(stdout);
 
-    std::vector<Figure> figures = startFigures(runner, options->runs, options->verbose);
-    const std::vector<Figure> saves = saveFigures(runner, options->runs, scratch, options->verbose);
-    if (figures.empty() || saves.empty())
-        return 1;
-    figures.insert(figures.end(), saves.begin(), saves.end());
+    std::vector<Figure> figures;
+    if (options->start) {
+        const std::vector<Figure> start = startFigures(runner, options->runs, options->verbose);
+        if (start.empty())
+            return 1;
+        figures.insert(figures.end(), start.begin(), start.end());
+    }
+    if (options->saves) {
+        const std::vector<Figure> saves =
+            saveFigures(runner, options->runs, scratch, options->verbose);
+        if (saves.empty())
+            return 1;
+        figures.insert(figures.end(), saves.begin(), saves.end());
+    }
     printFigures(figures);
 
     fs::remove_all(scratch);

@@ -14,8 +14,7 @@
 AppController::AppController(Services &services, QObject *parent)
     : QObject(parent)
     , m_services(services)
-{
-}
+{}
 
 AppController::~AppController()
 {

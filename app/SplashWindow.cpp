@@ -13,9 +13,10 @@ namespace {
 // An ideographic space, a sentence, eighteen ideographic spaces, a sentence.
 const QString kDisclaimer =
     QStringLiteral("　本ソフトウェアを使用したことにより生じたいかなる損害についても、開発者は"
-                   "一切の責任を負いかねますのでご了承ください。")
-    + QString(18, QChar(0x3000))
-    + QStringLiteral("本ソフトウェアおよび付属の画像・文書の無断転載、再配布、改変、販売を禁止します。");
+                   "一切の責任を負いかねますのでご了承ください。") +
+    QString(18, QChar(0x3000)) +
+    QStringLiteral(
+        "本ソフトウェアおよび付属の画像・文書の無断転載、再配布、改変、販売を禁止します。");
 
 TwipsControl<QLabel> *opaqueLabel(const TwipRect &rect, const QString &caption,
                                   const QColor &background, QWidget *parent)

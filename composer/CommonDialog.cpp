@@ -5,8 +5,7 @@
 
 CommonDialog::CommonDialog(DialogService &service)
     : m_service(service)
-{
-}
+{}
 
 void CommonDialog::cancelled() const
 {

@@ -69,9 +69,9 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("QuinteloVersion2"));
     setWindowIcon(QIcon(QStringLiteral(":/quintelo.png")));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     m_commonDialog1.DefaultExt = QStringLiteral("gif");
     m_commonDialog1.DialogTitle = QStringLiteral("方向幕画像の保存");
@@ -104,8 +104,8 @@ void MainWindow::createControls()
     m_picture2 = new SignPlate({960, 240, 3615, 1215}, m_client);
     m_text2 = signBox({0, 960, 3615, 255}, QStringLiteral("英語文字"), kBlue, smallLineFont, true,
                       m_picture2);
-    m_text1 = signBox({0, 240, 3615, 630}, QStringLiteral("幕名"), kBlack, signFont, true,
-                      m_picture2);
+    m_text1 =
+        signBox({0, 240, 3615, 630}, QStringLiteral("幕名"), kBlack, signFont, true, m_picture2);
     m_text7 = signBox({1440, 800, 2055, 180}, QStringLiteral("行き先"), kBlack, smallLineFont,
                       false, m_picture2);
     m_text3 = signBox({1440, 240, 2055, 615}, QStringLiteral("行き先"), kBlack, destinationFont,
@@ -123,29 +123,28 @@ void MainWindow::createControls()
     m_picture1 = new PictureBox({5040, 120, 495, 135}, m_client);
     m_picture1->hide();
 
-    m_command6 = new CommandButton({120, 3600, 1815, 375}, QStringLiteral("画像として保存(&S)"),
-                                   m_client);
+    m_command6 =
+        new CommandButton({120, 3600, 1815, 375}, QStringLiteral("画像として保存(&S)"), m_client);
     m_command5 = new CommandButton({3960, 3600, 1815, 375}, QStringLiteral("終了(&X)"), m_client);
-    m_command2 = new CommandButton({2040, 3600, 1815, 375}, QStringLiteral("バージョン情報(&V)"),
-                                   m_client);
-    m_command4 = new CommandButton({240, 2520, 2535, 375}, QStringLiteral("英表示文字色変更(&L)"),
-                                   m_client);
-    m_command3 = new CommandButton({240, 2040, 2535, 375}, QStringLiteral("英表示背景色変更(&N)"),
-                                   m_client);
+    m_command2 =
+        new CommandButton({2040, 3600, 1815, 375}, QStringLiteral("バージョン情報(&V)"), m_client);
+    m_command4 =
+        new CommandButton({240, 2520, 2535, 375}, QStringLiteral("英表示文字色変更(&L)"), m_client);
+    m_command3 =
+        new CommandButton({240, 2040, 2535, 375}, QStringLiteral("英表示背景色変更(&N)"), m_client);
     m_command1 = new CommandButton({3120, 3000, 2535, 375}, QStringLiteral("方向幕文字色変更(&M)"),
                                    m_client);
-    m_frame2 = new FrameBox({120, 1800, 2775, 1695}, QStringLiteral("英語表示カスタマイズ"),
-                            m_client);
-    m_honayku = new CommandButton({120, 1200, 2535, 375}, QStringLiteral("YAHOOJAPANで翻訳(&H)"),
-                                  m_frame2);
-    m_frame1 = new FrameBox({3000, 1800, 2775, 1695}, QStringLiteral("本体カスタマイズ"),
-                            m_client);
+    m_frame2 =
+        new FrameBox({120, 1800, 2775, 1695}, QStringLiteral("英語表示カスタマイズ"), m_client);
+    m_honayku =
+        new CommandButton({120, 1200, 2535, 375}, QStringLiteral("YAHOOJAPANで翻訳(&H)"), m_frame2);
+    m_frame1 = new FrameBox({3000, 1800, 2775, 1695}, QStringLiteral("本体カスタマイズ"), m_client);
     m_command8 = new CommandButton({120, 240, 2535, 375}, QStringLiteral("種別・行き先に変更(&I)"),
                                    m_frame1);
     m_command7 = new CommandButton({120, 720, 2535, 375}, QStringLiteral("方向幕フォント変更(&F)"),
                                    m_frame1);
-    m_frame3 = new FrameBox({840, 0, 3855, 1575}, QStringLiteral("エディタ - プレビュー"),
-                            m_client);
+    m_frame3 =
+        new FrameBox({840, 0, 3855, 1575}, QStringLiteral("エディタ - プレビュー"), m_client);
     m_label1 = new NoticeLabel({120, 4080, 5610, 240},
                                QStringLiteral("作成した画像は個人で楽しむ範囲でお使いください。"),
                                m_client);
@@ -221,9 +220,9 @@ void MainWindow::arrangeStackingAndTabs()
     // Where siblings overlap the one created earlier lies above: raising them from the last
     // created to the first leaves the first on top.
     const std::array<QWidget *, 20> creationOrder{
-        m_picture2, m_text2,   m_text1,   m_text7,   m_text3,   m_text4,  m_picture1,
+        m_picture2, m_text2,    m_text1,    m_text7,    m_text3,    m_text4,    m_picture1,
         m_command6, m_command5, m_command2, m_command4, m_command3, m_command1, m_frame2,
-        m_honayku, m_frame1,   m_command8, m_command7, m_frame3,  m_label1};
+        m_honayku,  m_frame1,   m_command8, m_command7, m_frame3,   m_label1};
     for (auto it = creationOrder.rbegin(); it != creationOrder.rend(); ++it)
         (*it)->raise();
 
@@ -231,10 +230,10 @@ void MainWindow::arrangeStackingAndTabs()
                              static_cast<QWidget *>(m_frame3), static_cast<QWidget *>(m_label1)})
         passive->setFocusPolicy(Qt::NoFocus);
 
-    const std::array<QWidget *, 16> tabOrder{
-        m_text1,    m_text2,    m_command8, m_command3, m_command4, m_honayku,
-        m_command7, m_command1, m_command6, m_command5, m_command2, m_picture1,
-        m_text4,    m_picture2, m_text3,    m_text7};
+    const std::array<QWidget *, 16> tabOrder{m_text1,    m_text2,    m_command8, m_command3,
+                                             m_command4, m_honayku,  m_command7, m_command1,
+                                             m_command6, m_command5, m_command2, m_picture1,
+                                             m_text4,    m_picture2, m_text3,    m_text7};
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -243,14 +242,14 @@ SignState MainWindow::signState() const
 {
     SignState state;
     for (SignTextBox *box : {m_text1, m_text2, m_text3, m_text4, m_text7})
-        state.controls[box->objectName()] = {box->text(), box->BackColor(), box->ForeColor(),
-                                             box->font(),  box->twips(),     !box->isHidden(),
+        state.controls[box->objectName()] = {box->text(),     box->BackColor(), box->ForeColor(),
+                                             box->font(),     box->twips(),     !box->isHidden(),
                                              box->isEnabled()};
     for (CommandButton *button : {m_command1, m_command2, m_command3, m_command4, m_command5,
                                   m_command6, m_command7, m_command8, m_honayku})
-        state.controls[button->objectName()] = {button->text(), QColor(), QColor(),
-                                                button->font(), button->twips(),
-                                                !button->isHidden(), button->isEnabled()};
+        state.controls[button->objectName()] = {
+            button->text(),      QColor(),           QColor(), button->font(), button->twips(),
+            !button->isHidden(), button->isEnabled()};
     state.controls[m_picture2->objectName()] = {QString(),
                                                 m_picture2->BackColor(),
                                                 QColor(),

@@ -4,8 +4,7 @@
 
 PictureBox::PictureBox(const TwipRect &rect, QWidget *parent)
     : TwipsControl<QWidget>(rect, parent)
-{
-}
+{}
 
 void PictureBox::setPicture(const QImage &picture)
 {

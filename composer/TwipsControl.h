@@ -8,8 +8,7 @@
 
 // A widget placed in twips. The twips are what the program reads and writes; the pixel
 // geometry is derived from them, so rounding never drifts however often a control moves.
-template <class Widget>
-class TwipsControl : public Widget
+template <class Widget> class TwipsControl : public Widget
 {
 public:
     template <class... Args>

@@ -2,6 +2,8 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+
+// Needs <windows.h> before it.
 #include <lmcons.h>
 #else
 #include <pwd.h>
@@ -24,8 +26,8 @@ std::optional<QString> SystemLogonName::readLogonName() const
     std::vector<char> buffer(bufferSize > 0 ? std::size_t(bufferSize) : 16384);
     passwd entry{};
     passwd *found = nullptr;
-    if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found
-        || !found->pw_name)
+    if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found ||
+        !found->pw_name)
         return std::nullopt;
     return QString::fromLocal8Bit(found->pw_name);
 #endif

@@ -52,8 +52,7 @@ public:
     QList<SaveRequest> saveCalls;
 
 private:
-    template <class T>
-    std::optional<T> next()
+    template <class T> std::optional<T> next()
     {
         // A dialog the test did not expect counts as cancelled, which changes nothing.
         if (m_answers.empty())

@@ -8,8 +8,7 @@ class FakeLogonName final : public LogonNameService
 public:
     explicit FakeLogonName(std::optional<QString> name = QStringLiteral("tester"))
         : name(std::move(name))
-    {
-    }
+    {}
 
     std::optional<QString> name;
     mutable int reads = 0;

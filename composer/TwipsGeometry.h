@@ -24,6 +24,6 @@ inline int twipsToPixels(int twips)
 
 inline QRect twipsToPixels(const TwipRect &r)
 {
-    return QRect(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
-                 twipsToPixels(r.height));
+    return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
+            twipsToPixels(r.height)};
 }

@@ -10,5 +10,5 @@ QString locateHelpDocument(const QString &programDir)
         if (candidate.isFile())
             return candidate.absoluteFilePath();
     }
-    return QString();
+    return {};
 }

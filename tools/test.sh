@@ -33,10 +33,10 @@ ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0:detect_stack_use_after_retur
 sanitize_seconds=$((SECONDS - stage))
 
 # clang-tidy over the project's own sources (not the moc and rcc output in the build tree),
-# with the checks .clang-tidy names; any warning fails.
+# with the checks .clang-tidy names; it counts every warning as an error.
 stage=$SECONDS
 sources="^$(printf '%s' "$here" | sed 's/[][\.*^$+?(){}|]/\\&/g')/(main\.cpp|(app|bench|composer|export|launch|platform|tests)/.*\.cpp)$"
-run-clang-tidy-14 -p build-test -j"$jobs" -quiet -warnings-as-errors='*' "$sources"
+run-clang-tidy-14 -p build-test -j"$jobs" -quiet "$sources"
 tidy_seconds=$((SECONDS - stage))
 echo "clang-tidy: clean"
 

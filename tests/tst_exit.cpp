@@ -1,19 +1,10 @@
-#include "FakeServices.h"
-#include "TestSetup.h"
-#include "composer/MainWindow.h"
+#include "TestSupport.h"
 #include "composer/SignTextBox.h"
 
 #include <QAction>
 #include <QMenuBar>
-#include <QTest>
 
 #include <memory>
-
-namespace {
-
-const QString kQuestion = QStringLiteral("終了しますか？未保存データは削除されます。");
-
-} // namespace
 
 class TestExit : public QObject
 {
@@ -21,37 +12,24 @@ class TestExit : public QObject
 
 private slots:
     void initTestCase() { prepareTestApplication(); }
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_ui = std::make_unique<FakedMainWindow>();
+        QVERIFY(m_ui->ready());
+    }
+    void cleanup() { m_ui.reset(); }
 
-    void noKeepsEverything_data();
+    void noKeepsEverything_data() { addWaysOut(); }
     void noKeepsEverything();
-    void yesFromTheCommandsEndsWithOneQuestion_data();
-    void yesFromTheCommandsEndsWithOneQuestion();
-    void yesFromTheTitleBarClosesWithOneQuestion();
+    void yesEndsWithOneQuestion_data() { addWaysOut(); }
+    void yesEndsWithOneQuestion();
 
 private:
-    void addWaysOut();
+    static void addWaysOut();
     void leave(const QString &way);
 
-    std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<FakedMainWindow> m_ui;
 };
-
-void TestExit::init()
-{
-    m_fakes = std::make_unique<FakeServices>();
-    m_window = std::make_unique<MainWindow>(m_fakes->services);
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-}
-
-void TestExit::cleanup()
-{
-    m_window.reset();
-    m_fakes.reset();
-}
 
 void TestExit::addWaysOut()
 {
@@ -65,15 +43,14 @@ void TestExit::addWaysOut()
 // Each way out as the user takes it.
 void TestExit::leave(const QString &way)
 {
-    MainWindow &w = *m_window;
-    if (way == QLatin1String("button")) {
-        QTest::mouseClick(w.Command5(), Qt::LeftButton);
-    } else if (way == QLatin1String("menu")) {
+    MainWindow &w = m_ui->window;
+    if (way == u"button") {
+        click(w.Command5());
+    } else if (way == u"menu") {
         auto *fairu = w.menuBar()->findChild<QMenu *>(QStringLiteral("fairu"));
-        QVERIFY(fairu);
-        QVERIFY(fairu->actions().contains(w.end()));
+        QVERIFY(fairu && fairu->actions().contains(w.end()));
         w.end()->trigger();
-    } else if (way == QLatin1String("ctrl+x")) {
+    } else if (way == u"ctrl+x") {
         w.Text1()->setFocus();
         w.Text1()->selectAll();
         QTest::keyClick(w.Text1(), Qt::Key_X, Qt::ControlModifier);
@@ -83,80 +60,44 @@ void TestExit::leave(const QString &way)
     }
 }
 
-void TestExit::noKeepsEverything_data()
-{
-    addWaysOut();
-}
-
 void TestExit::noKeepsEverything()
 {
     QFETCH(QString, way);
-    MainWindow &w = *m_window;
-
+    MainWindow &w = m_ui->window;
+    FakeMessageBoxService &messages = m_ui->fakes.messages;
     QTest::keyClicks(w.Text1(), QStringLiteral(" Rapid"));
-    QTest::keyClicks(w.Text2(), QStringLiteral(" Express"));
-    SignState changed = w.signState();
-    changed.controls[QStringLiteral("Text1")].foreColor = QColor(0xFF, 0xFF, 0x00);
-    changed.controls[QStringLiteral("Text2")].backColor = QColor(0xC0, 0x00, 0x00);
-    w.setSignState(changed);
+    w.Text2()->setBackColor(QColor(0xC0, 0x00, 0x00));
     const SignState before = w.signState();
-    QCOMPARE(before, changed);
-    const QRect geometryBefore = w.geometry();
 
-    m_fakes->messages.answerNo();
+    messages.answerNo();
     leave(way);
-
-    QCOMPARE(m_fakes->messages.shown.size(), 1);
-    const FakeMessageBoxService::Shown &box = m_fakes->messages.shown.first();
+    QCOMPARE(messages.shown.size(), 1);
+    const FakeMessageBoxService::Shown &box = messages.shown.first();
     QCOMPARE(box.title, QStringLiteral("Quintelo"));
-    QCOMPARE(box.text, kQuestion);
+    QCOMPARE(box.text, QStringLiteral("終了しますか？未保存データは削除されます。"));
     QCOMPARE(box.icon, MessageBoxService::Icon::Exclamation);
     QVERIFY(box.question);
-
     QVERIFY(w.isVisible());
-    QCOMPARE(w.signState(), before);
-    QCOMPARE(w.geometry(), geometryBefore);
     // Ctrl+X asked instead of cutting: the typed text is still whole.
-    QVERIFY(w.Text1()->text().endsWith(QStringLiteral(" Rapid")));
+    QCOMPARE(w.signState(), before);
 
     // Refusing once does not count as leave given: the next attempt asks again.
-    m_fakes->messages.answerNo();
+    messages.answerNo();
     leave(way);
-    QCOMPARE(m_fakes->messages.shown.size(), 2);
+    QCOMPARE(messages.shown.size(), 2);
     QVERIFY(w.isVisible());
 }
 
-void TestExit::yesFromTheCommandsEndsWithOneQuestion_data()
-{
-    QTest::addColumn<QString>("way");
-    QTest::newRow("Command5") << QStringLiteral("button");
-    QTest::newRow("end from the menu") << QStringLiteral("menu");
-    QTest::newRow("Ctrl+X in Text1") << QStringLiteral("ctrl+x");
-}
-
-void TestExit::yesFromTheCommandsEndsWithOneQuestion()
+void TestExit::yesEndsWithOneQuestion()
 {
     QFETCH(QString, way);
-    m_fakes->messages.answerYes();
+    m_ui->fakes.messages.answerYes();
     leave(way);
-
-    QVERIFY(!m_window->isVisible());
-    QCOMPARE(m_fakes->messages.shown.size(), 1);
+    QVERIFY(!m_ui->window.isVisible());
+    QCOMPARE(m_ui->fakes.messages.shown.size(), 1);
     // Quitting closes every window once more; the confirmed window must not ask again.
-    QVERIFY(m_window->close());
-    QCOMPARE(m_fakes->messages.shown.size(), 1);
-}
-
-void TestExit::yesFromTheTitleBarClosesWithOneQuestion()
-{
-    m_fakes->messages.answerYes();
-    leave(QStringLiteral("close"));
-
-    QVERIFY(!m_window->isVisible());
-    QCOMPARE(m_fakes->messages.shown.size(), 1);
-    QCOMPARE(m_fakes->messages.shown.first().text, kQuestion);
-    QVERIFY(m_window->close());
-    QCOMPARE(m_fakes->messages.shown.size(), 1);
+    QVERIFY(m_ui->window.close());
+    QCOMPARE(m_ui->fakes.messages.shown.size(), 1);
 }
 
 QTEST_MAIN(TestExit)

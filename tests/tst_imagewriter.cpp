@@ -1,13 +1,10 @@
 #include "FailingDevice.h"
-#include "TestSetup.h"
+#include "TestSupport.h"
 #include "export/ExportManager.h"
 #include "platform/QtImageWriter.h"
 
 #include <QBuffer>
 #include <QSet>
-#include <QTest>
-
-#include <cstdlib>
 
 namespace {
 
@@ -15,16 +12,10 @@ QByteArray encoded(const QImage &image, const QByteArray &format)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    QtImageWriter writer;
-    const QString error = writer.write(image, buffer, format);
+    const QString error = QtImageWriter().write(image, buffer, format);
     if (!error.isEmpty())
         qWarning("%s", qPrintable(error));
     return error.isEmpty() ? buffer.data() : QByteArray();
-}
-
-QImage decoded(const QByteArray &bytes)
-{
-    return QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32);
 }
 
 int colourCount(const QImage &image)
@@ -36,15 +27,18 @@ int colourCount(const QImage &image)
     return int(colours.size());
 }
 
-// Blocks of 4 × 4 pixels in as many different colours as asked, spread over the whole cube.
-QImage blocks(int colours)
+// Blocks of 4 × 4 pixels in as many different colours as asked, spread over the whole cube;
+// more than 256 asked gives a smooth gradient of some 16000 colours instead.
+QImage picture(int colours)
 {
-    QImage image(64, 64, QImage::Format_RGB32);
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x) {
+    QImage image(colours > 256 ? 256 : 64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
             const int n = ((y / 4) * 16 + x / 4) % colours;
-            image.setPixel(x, y,
-                           qRgb((n * 37) & 0xFF, (n * 101 + 7) & 0xFF, (n * 53 + 200) & 0xFF));
+            image.setPixel(
+                x, y,
+                colours > 256 ? qRgb(x, y * 4, 255 - x / 2)
+                              : qRgb((n * 37) & 0xFF, (n * 101 + 7) & 0xFF, (n * 53 + 200) & 0xFF));
         }
     return image;
 }
@@ -58,13 +52,9 @@ class TestImageWriter : public QObject
 private slots:
     void initTestCase() { prepareTestApplication(); }
 
-    void eachFormatIsWhatItsNameSays_data();
-    void eachFormatIsWhatItsNameSays();
-    void gifKeepsUpTo256ColoursExactly_data();
-    void gifKeepsUpTo256ColoursExactly();
+    void picturesComeBackExactly_data();
+    void picturesComeBackExactly();
     void gifReducesARicherPictureToAGoodPalette();
-    void pngKeepsEveryColourExactly_data();
-    void pngKeepsEveryColourExactly();
     void deviceThatStopsTakingBytesIsReported_data();
     void deviceThatStopsTakingBytesIsReported();
     void nothingIsWrittenForWhatCannotBeEncoded();
@@ -72,100 +62,63 @@ private slots:
     void formatFollowsTheExtension();
 };
 
-void TestImageWriter::eachFormatIsWhatItsNameSays_data()
+void TestImageWriter::picturesComeBackExactly_data()
 {
     QTest::addColumn<QByteArray>("format");
     QTest::addColumn<QByteArray>("magic");
-    QTest::newRow("gif") << QByteArray("gif") << QByteArray("GIF89a");
-    QTest::newRow("png") << QByteArray("png") << QByteArray("\x89PNG\r\n\x1a\n");
-    QTest::newRow("bmp") << QByteArray("bmp") << QByteArray("BM");
+    QTest::addColumn<int>("colours");
+    const QByteArray gif("GIF89a"), png("\x89PNG\r\n\x1a\n");
+    QTest::newRow("gif, one colour") << QByteArray("gif") << gif << 1;
+    QTest::newRow("gif, three, padded to a table of four") << QByteArray("gif") << gif << 3;
+    QTest::newRow("gif, all 256") << QByteArray("gif") << gif << 256;
+    QTest::newRow("png, one colour") << QByteArray("png") << png << 1;
+    QTest::newRow("png, all 256") << QByteArray("png") << png << 256;
+    QTest::newRow("png, more than 256") << QByteArray("png") << png << 1000;
+    QTest::newRow("bmp") << QByteArray("bmp") << QByteArray("BM") << 40;
 }
 
-void TestImageWriter::eachFormatIsWhatItsNameSays()
+void TestImageWriter::picturesComeBackExactly()
 {
     QFETCH(QByteArray, format);
     QFETCH(QByteArray, magic);
-
-    const QImage picture = blocks(40);
-    const QByteArray bytes = encoded(picture, format);
-    QVERIFY(bytes.startsWith(magic));
-    if (format == "gif")
-        QVERIFY(bytes.endsWith(';'));
-    QCOMPARE(decoded(bytes), picture);
-}
-
-void TestImageWriter::gifKeepsUpTo256ColoursExactly_data()
-{
-    QTest::addColumn<int>("colours");
-    QTest::newRow("one") << 1;
-    QTest::newRow("two") << 2;
-    QTest::newRow("three, padded to a table of four") << 3;
-    QTest::newRow("all 256") << 256;
-}
-
-void TestImageWriter::gifKeepsUpTo256ColoursExactly()
-{
     QFETCH(int, colours);
-    const QImage picture = blocks(colours);
-    QCOMPARE(colourCount(picture), colours);
-
-    const QByteArray bytes = encoded(picture, "gif");
-    QCOMPARE(decoded(bytes), picture);
-    // The global colour table is as small as the colours allow: 2^(n+1) entries.
-    const int tableEntries = 2 << (quint8(bytes.at(10)) & 0x07);
-    QVERIFY2(tableEntries >= colours && tableEntries < 2 * std::max(colours, 2),
-             qPrintable(QStringLiteral("%1 table entries").arg(tableEntries)));
+    const QImage original = picture(colours);
+    const QByteArray bytes = encoded(original, format);
+    QVERIFY(bytes.startsWith(magic));
+    QCOMPARE(rgb(QImage::fromData(bytes)), original);
+    if (format == "gif") {
+        QVERIFY(bytes.endsWith(';'));
+        // The global colour table is as small as the colours allow: 2^(n+1) entries.
+        const int tableEntries = 2 << (quint8(bytes.at(10)) & 0x07);
+        QVERIFY(tableEntries >= colours && tableEntries < 2 * std::max(colours, 2));
+    }
+    // Few colours go out as a palette PNG, the smaller and quicker file; more are never reduced.
+    if (format == "png")
+        QCOMPARE(QImage::fromData(bytes, "PNG").format() == QImage::Format_Indexed8,
+                 colours <= 256);
 }
 
 void TestImageWriter::gifReducesARicherPictureToAGoodPalette()
 {
-    QImage picture(256, 64, QImage::Format_RGB32);
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            picture.setPixel(x, y, qRgb(x, y * 4, 255 - x / 2));
-    QVERIFY(colourCount(picture) > 256);
-
-    const QImage back = decoded(encoded(picture, "gif"));
-    QCOMPARE(back.size(), picture.size());
+    const QImage original = picture(1000);
+    QVERIFY(colourCount(original) > 256);
+    const QImage back = rgb(QImage::fromData(encoded(original, "gif")));
+    QCOMPARE(back.size(), original.size());
     QVERIFY(colourCount(back) <= 256);
     long total = 0;
     int worst = 0;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x) {
-            const QRgb a = picture.pixel(x, y);
+    for (int y = 0; y < original.height(); ++y)
+        for (int x = 0; x < original.width(); ++x) {
+            const QRgb a = original.pixel(x, y);
             const QRgb b = back.pixel(x, y);
             for (const int d : {qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b)}) {
                 total += std::abs(d);
                 worst = std::max(worst, std::abs(d));
             }
         }
-    const double mean = double(total) / (3.0 * picture.width() * picture.height());
+    const double mean = double(total) / (3.0 * original.width() * original.height());
     QVERIFY2(mean < 5 && worst < 40,
              qPrintable(QStringLiteral("mean %1, worst %2").arg(mean).arg(worst)));
-}
-
-void TestImageWriter::pngKeepsEveryColourExactly_data()
-{
-    QTest::addColumn<QImage>("picture");
-    QTest::addColumn<bool>("palette");
-    QTest::newRow("one colour") << blocks(1) << true;
-    QTest::newRow("all 256") << blocks(256) << true;
-    QImage gradient(256, 64, QImage::Format_RGB32);
-    for (int y = 0; y < gradient.height(); ++y)
-        for (int x = 0; x < gradient.width(); ++x)
-            gradient.setPixel(x, y, qRgb(x, y * 4, 255 - x / 2));
-    QTest::newRow("more than 256") << gradient << false;
-}
-
-// Few colours go out as a palette PNG, the smaller and quicker file; more are never reduced.
-void TestImageWriter::pngKeepsEveryColourExactly()
-{
-    QFETCH(QImage, picture);
-    QFETCH(bool, palette);
-
-    const QByteArray bytes = encoded(picture, "png");
-    QCOMPARE(decoded(bytes), picture);
-    QCOMPARE(QImage::fromData(bytes, "PNG").format() == QImage::Format_Indexed8, palette);
 }
 
 void TestImageWriter::deviceThatStopsTakingBytesIsReported_data()
@@ -182,14 +135,10 @@ void TestImageWriter::deviceThatStopsTakingBytesIsReported()
 {
     QFETCH(QByteArray, format);
     QFETCH(bool, atOnce);
-
-    const QImage picture = blocks(200);
-    const qint64 whole = encoded(picture, format).size();
-    FailingDevice device(atOnce ? 0 : whole / 2);
+    const QImage original = picture(200);
+    FailingDevice device(atOnce ? 0 : encoded(original, format).size() / 2);
     device.open(QIODevice::WriteOnly);
-
-    QtImageWriter writer;
-    const QString error = writer.write(picture, device, format);
+    const QString error = QtImageWriter().write(original, device, format);
     QVERIFY2(!error.isEmpty(), "a write that could not finish was reported as done");
     if (format == "gif")
         QCOMPARE(error, QStringLiteral("No space left on device"));
@@ -202,7 +151,7 @@ void TestImageWriter::nothingIsWrittenForWhatCannotBeEncoded()
     buffer.open(QIODevice::WriteOnly);
     QVERIFY(!writer.write(QImage(), buffer, "gif").isEmpty());
     QVERIFY(!writer.write(QImage(), buffer, "png").isEmpty());
-    QVERIFY(!writer.write(blocks(4), buffer, "jpg").isEmpty());
+    QVERIFY(!writer.write(picture(4), buffer, "jpg").isEmpty());
     QVERIFY(!writer.write(QImage(70000, 1, QImage::Format_RGB32), buffer, "gif").isEmpty());
     QCOMPARE(buffer.size(), 0);
 }
@@ -211,10 +160,7 @@ void TestImageWriter::formatFollowsTheExtension_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QByteArray>("format");
-    QTest::newRow("gif") << "/tmp/sign.gif" << QByteArray("gif");
     QTest::newRow("upper-case PNG") << "/tmp/SIGN.PNG" << QByteArray("png");
-    QTest::newRow("bmp") << "/tmp/sign.bmp" << QByteArray("bmp");
-    QTest::newRow("other extension") << "/tmp/sign.jpg" << QByteArray("bmp");
     QTest::newRow("no extension") << "/tmp/sign" << QByteArray("bmp");
     QTest::newRow("dot in the folder only") << "/tmp/a.gif/sign" << QByteArray("bmp");
     QTest::newRow("double extension") << "/tmp/sign.gif.png" << QByteArray("png");

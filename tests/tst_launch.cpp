@@ -1,6 +1,4 @@
-#include "FakeServices.h"
-#include "TestSetup.h"
-#include "composer/MainWindow.h"
+#include "TestSupport.h"
 #include "composer/SignTextBox.h"
 #include "launch/HelpDocument.h"
 #include "launch/LaunchCommands.h"
@@ -9,19 +7,10 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QUrl>
 
 #include <memory>
-
-namespace {
-
-const QString kTranslationQuestion = QStringLiteral(
-    "YAHOOJAPANの翻訳ページにリンクします。。インターネットの接続環境はよろしいですか？");
-
-} // namespace
 
 class TestLaunch : public QObject
 {
@@ -29,54 +18,38 @@ class TestLaunch : public QObject
 
 private slots:
     void initTestCase() { prepareTestApplication(); }
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_startDir = QDir::currentPath();
+        m_ui = std::make_unique<FakedMainWindow>();
+        QVERIFY(m_ui->ready());
+    }
+    void cleanup()
+    {
+        m_ui.reset();
+        QDir::setCurrent(m_startDir);
+    }
 
-    void shellCommandLineIsPrefixAndBareTarget_data();
     void shellCommandLineIsPrefixAndBareTarget();
     void translationAsksFirst_data();
     void translationAsksFirst();
     void helpOpensWithoutAQuestionFromAnyFolder();
-    void helpInTheCurrentFolderComesFirst();
     void missingHelpIsReported();
     void openerFailureIsReported();
 
 private:
-    std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<MainWindow> m_window;
+    FakeServices &fakes() { return m_ui->fakes; }
+
+    std::unique_ptr<FakedMainWindow> m_ui;
     QString m_startDir;
 };
 
-void TestLaunch::init()
-{
-    m_startDir = QDir::currentPath();
-    m_fakes = std::make_unique<FakeServices>();
-    m_window = std::make_unique<MainWindow>(m_fakes->services);
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-}
-
-void TestLaunch::cleanup()
-{
-    m_window.reset();
-    m_fakes.reset();
-    QDir::setCurrent(m_startDir);
-}
-
-void TestLaunch::shellCommandLineIsPrefixAndBareTarget_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::newRow("web page") << kTranslationPageUrl;
-    QTest::newRow("path with spaces")
-        << QStringLiteral("C:\\Program Files\\Quintelo\\help\\QNT.html");
-}
-
 void TestLaunch::shellCommandLineIsPrefixAndBareTarget()
 {
-    QFETCH(QString, target);
-    QCOMPARE(shellOpenCommandLine(target),
-             QStringLiteral("rundll32.exe url.dll,FileProtocolHandler ") + target);
+    for (const QString &target :
+         {kTranslationPageUrl, QStringLiteral("C:\\Program Files\\Quintelo\\help\\QNT.html")})
+        QCOMPARE(shellOpenCommandLine(target),
+                 QStringLiteral("rundll32.exe url.dll,FileProtocolHandler ") + target);
     QCOMPARE(kShellOpenWindowStyle, 2);
 }
 
@@ -91,11 +64,11 @@ void TestLaunch::translationAsksFirst_data()
 void TestLaunch::translationAsksFirst()
 {
     QFETCH(QString, way);
-    MainWindow &w = *m_window;
+    MainWindow &w = m_ui->window;
     const auto ask = [&] {
-        if (way == QLatin1String("button")) {
-            QTest::mouseClick(w.honayku(), Qt::LeftButton);
-        } else if (way == QLatin1String("menu")) {
+        if (way == u"button") {
+            click(w.honayku());
+        } else if (way == u"menu") {
             w.honyak()->trigger();
         } else {
             w.Text2()->setFocus();
@@ -104,88 +77,73 @@ void TestLaunch::translationAsksFirst()
     };
     const SignState before = w.signState();
 
-    m_fakes->messages.answerNo();
+    fakes().messages.answerNo();
     ask();
-    QCOMPARE(m_fakes->messages.shown.size(), 1);
-    const FakeMessageBoxService::Shown &question = m_fakes->messages.shown.first();
-    QCOMPARE(question.title, QStringLiteral("Quintelo"));
-    QCOMPARE(question.text, kTranslationQuestion);
+    QCOMPARE(fakes().messages.shown.size(), 1);
+    const FakeMessageBoxService::Shown &question = fakes().messages.shown.first();
+    QCOMPARE(question.text, QStringLiteral("YAHOOJAPANの翻訳ページにリンクします。。"
+                                           "インターネットの接続環境はよろしいですか？"));
     QCOMPARE(question.icon, MessageBoxService::Icon::Question);
     QVERIFY(question.question);
-    QVERIFY(m_fakes->launcher.opened.isEmpty());
+    QVERIFY(fakes().launcher.opened.isEmpty());
 
-    m_fakes->messages.answerYes();
+    fakes().messages.answerYes();
     ask();
-    QCOMPARE(m_fakes->messages.shown.size(), 2);
-    QCOMPARE(m_fakes->launcher.opened, QStringList{kTranslationPageUrl});
-    const QUrl page(kTranslationPageUrl, QUrl::StrictMode);
-    QVERIFY(page.isValid());
-    QCOMPARE(page.scheme(), QStringLiteral("https"));
+    QCOMPARE(fakes().messages.shown.size(), 2);
+    QCOMPARE(fakes().launcher.opened, QStringList{kTranslationPageUrl});
+    QCOMPARE(QUrl(kTranslationPageUrl, QUrl::StrictMode).scheme(), QStringLiteral("https"));
     QCOMPARE(w.signState(), before);
 }
 
 void TestLaunch::helpOpensWithoutAQuestionFromAnyFolder()
 {
     QTemporaryDir elsewhere;
-    QVERIFY(elsewhere.isValid());
     QVERIFY(QDir::setCurrent(elsewhere.path()));
+    m_ui->window.Text1()->setFocus();
+    QTest::keyClick(m_ui->window.Text1(), Qt::Key_F1);
+    m_ui->window.hajimeni()->trigger();
 
-    m_window->Text1()->setFocus();
-    QTest::keyClick(m_window->Text1(), Qt::Key_F1);
-    m_window->hajimeni()->trigger();
-
-    QVERIFY(m_fakes->messages.shown.isEmpty());
+    QVERIFY(fakes().messages.shown.isEmpty());
     const QString beside =
         QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/help/QNT.html");
-    QCOMPARE(m_fakes->launcher.opened, QStringList({beside, beside}));
+    QCOMPARE(fakes().launcher.opened, QStringList({beside, beside}));
     QVERIFY(QFile::exists(beside));
-}
 
-void TestLaunch::helpInTheCurrentFolderComesFirst()
-{
-    QTemporaryDir here;
-    QVERIFY(here.isValid());
-    QVERIFY(QDir(here.path()).mkdir(QStringLiteral("help")));
-    QFile local(here.filePath(kHelpDocumentPath));
+    // A help file in the current folder comes first.
+    QVERIFY(QDir(elsewhere.path()).mkdir(QStringLiteral("help")));
+    QFile local(elsewhere.filePath(kHelpDocumentPath));
     QVERIFY(local.open(QIODevice::WriteOnly));
     local.close();
-    QVERIFY(QDir::setCurrent(here.path()));
-
-    m_window->hajimeni()->trigger();
-    QCOMPARE(m_fakes->launcher.opened,
-             QStringList{QDir::toNativeSeparators(QFileInfo(local).absoluteFilePath())});
+    m_ui->window.hajimeni()->trigger();
+    QCOMPARE(fakes().launcher.opened.last(),
+             QDir::toNativeSeparators(QFileInfo(local).absoluteFilePath()));
 }
 
 void TestLaunch::missingHelpIsReported()
 {
     QTemporaryDir elsewhere;
     QTemporaryDir emptyProgramDir;
-    QVERIFY(elsewhere.isValid() && emptyProgramDir.isValid());
     QVERIFY(QDir::setCurrent(elsewhere.path()));
+    LaunchCommands(fakes().messages, fakes().launcher, emptyProgramDir.path()).openHelp();
 
-    LaunchCommands(m_fakes->messages, m_fakes->launcher, emptyProgramDir.path()).openHelp();
-
-    QVERIFY(m_fakes->launcher.opened.isEmpty());
-    QCOMPARE(m_fakes->messages.shown.size(), 1);
-    const FakeMessageBoxService::Shown &told = m_fakes->messages.shown.first();
-    QCOMPARE(told.title, QStringLiteral("Quintelo"));
-    QVERIFY(!told.question);
-    QVERIFY(told.text.contains(QStringLiteral("help/QNT.html")));
+    QVERIFY(fakes().launcher.opened.isEmpty());
+    QCOMPARE(fakes().messages.shown.size(), 1);
+    QVERIFY(!fakes().messages.shown.first().question);
+    QVERIFY(fakes().messages.shown.first().text.contains(QStringLiteral("help/QNT.html")));
 }
 
 void TestLaunch::openerFailureIsReported()
 {
-    m_fakes->launcher.succeeds = false;
-    m_window->hajimeni()->trigger();
-    m_fakes->messages.answerYes();
-    QTest::mouseClick(m_window->honayku(), Qt::LeftButton);
+    fakes().launcher.succeeds = false;
+    m_ui->window.hajimeni()->trigger();
+    fakes().messages.answerYes();
+    click(m_ui->window.honayku());
 
-    QCOMPARE(m_fakes->launcher.opened.size(), 2);
-    QCOMPARE(m_fakes->messages.shown.size(), 3);
-    const auto &help = m_fakes->messages.shown[0];
-    const auto &page = m_fakes->messages.shown[2];
+    QCOMPARE(fakes().launcher.opened.size(), 2);
+    QCOMPARE(fakes().messages.shown.size(), 3);
+    const auto &help = fakes().messages.shown[0];
+    const auto &page = fakes().messages.shown[2];
     for (const auto &told : {help, page}) {
-        QCOMPARE(told.title, QStringLiteral("Quintelo"));
         QVERIFY(!told.question);
         QVERIFY(told.text.contains(QStringLiteral("開けませんでした")));
     }

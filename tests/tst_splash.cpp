@@ -1,24 +1,11 @@
-#include "FakeServices.h"
-#include "TestSetup.h"
-#include "app/AppController.h"
-#include "app/SplashWindow.h"
-#include "composer/MainWindow.h"
+#include "TestSupport.h"
 
-#include <QPointer>
 #include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
 
 namespace {
 
 // Far beyond the three seconds the splash stays up; only a bound for waiting, never a measure.
 constexpr int kWaitBoundMs = 5000;
-constexpr int kPastHandOverMs = SplashWindow::kHandOverMs + 700;
-
-bool splashUp(const QPointer<SplashWindow> &splash)
-{
-    return splash && splash->isVisible();
-}
 
 } // namespace
 
@@ -29,7 +16,6 @@ class TestSplash : public QObject
 private slots:
     void initTestCase() { prepareTestApplication(); }
 
-    void windowAndTimerAsDesigned();
     void logonNameShowsWhole();
     void handsOverToTheMainWindow_data();
     void handsOverToTheMainWindow();
@@ -39,40 +25,20 @@ private slots:
     void otherKeysAndClicksDoNothing();
 };
 
-void TestSplash::windowAndTimerAsDesigned()
-{
-    QPointer<SplashWindow> splash = new SplashWindow(QStringLiteral("tester"));
-    splash->show();
-    QVERIFY(QTest::qWaitForWindowExposed(splash));
-
-    QCOMPARE(splash->size(), QSize(403, 274));
-    QCOMPARE(splash->minimumSize(), splash->maximumSize());
-    QVERIFY(splash->windowTitle().isEmpty());
-    QCOMPARE(splash->Timer1()->interval(), 3000);
-    QVERIFY(splash->Timer1()->isSingleShot());
-    QVERIFY(splash->Timer1()->isActive());
-    QVERIFY(splash->focusPolicy() != Qt::NoFocus);
-    delete splash;
-}
-
 void TestSplash::logonNameShowsWhole()
 {
     const QString name = QStringLiteral("山田太郎");
-    QPointer<SplashWindow> splash = new SplashWindow(name);
-    splash->show();
-    QVERIFY(QTest::qWaitForWindowExposed(splash));
-
-    QLabel *siyo = splash->siyo();
+    SplashWindow splash(name);
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    QLabel *siyo = splash.siyo();
     QCOMPARE(siyo->text(), name);
     QVERIFY(QFontMetrics(siyo->font()).horizontalAdvance(name) <= siyo->contentsRect().width());
-
     // "使用者：" runs under the name's label; the name must lie on top where they meet.
-    auto *label2 = splash->findChild<QLabel *>(QStringLiteral("Label2"));
-    QVERIFY(label2);
+    auto *label2 = splash.findChild<QLabel *>(QStringLiteral("Label2"));
     const QRect overlap = siyo->geometry().intersected(label2->geometry());
     QVERIFY(!overlap.isEmpty());
-    QCOMPARE(splash->childAt(overlap.center()), siyo);
-    delete splash;
+    QCOMPARE(splash.childAt(overlap.center()), siyo);
 }
 
 void TestSplash::handsOverToTheMainWindow_data()
@@ -87,18 +53,13 @@ void TestSplash::handsOverToTheMainWindow()
 {
     QFETCH(bool, readable);
     QFETCH(QString, shown);
-
-    FakeServices fakes;
-    fakes.logonName.name = readable ? std::optional<QString>(shown) : std::nullopt;
-    AppController controller(fakes.services);
-    QSignalSpy finished(&controller, &AppController::finishedWithoutMainWindow);
-    controller.start();
-
-    QPointer<SplashWindow> splash = controller.splash();
-    QVERIFY(splash);
+    FakedStart app;
+    app.fakes.logonName.name = readable ? std::optional<QString>(shown) : std::nullopt;
+    QSignalSpy finished(&app.controller, &AppController::finishedWithoutMainWindow);
+    QPointer<SplashWindow> splash = app.start();
     QVERIFY(QTest::qWaitForWindowExposed(splash));
     QCOMPARE(splash->siyo()->text(), shown);
-    QVERIFY(controller.mainWindow() == nullptr);
+    QVERIFY(app.controller.mainWindow() == nullptr);
 
     int handOvers = 0;
     bool splashUpAtHandOver = false;
@@ -106,19 +67,15 @@ void TestSplash::handsOverToTheMainWindow()
     // Connected after the controller's own slot, so this sees the state right after it ran.
     connect(splash, &SplashWindow::handOver, this, [&] {
         ++handOvers;
-        splashUpAtHandOver = splashUp(splash);
-        mainShownAtHandOver = controller.mainWindow() && controller.mainWindow()->isVisible();
+        splashUpAtHandOver = splash && splash->isVisible();
+        MainWindow *main = app.controller.mainWindow();
+        mainShownAtHandOver = main && main->isVisible();
     });
-
     QVERIFY(QTest::qWaitFor([&] { return splash.isNull(); }, kWaitBoundMs));
     QCOMPARE(handOvers, 1);
     QVERIFY(splashUpAtHandOver);
     QVERIFY(mainShownAtHandOver);
-
-    MainWindow *main = controller.mainWindow();
-    QVERIFY(main);
-    QVERIFY(main->isVisible());
-    QCOMPARE(main->windowTitle(), QStringLiteral("QuinteloVersion2"));
+    QVERIFY(app.controller.mainWindow()->isVisible());
     QCOMPARE(finished.count(), 0);
 }
 
@@ -133,21 +90,17 @@ void TestSplash::characterKeyEndsWithoutMainWindow_data()
 void TestSplash::characterKeyEndsWithoutMainWindow()
 {
     QFETCH(int, key);
-
-    FakeServices fakes;
-    AppController controller(fakes.services);
-    QSignalSpy finished(&controller, &AppController::finishedWithoutMainWindow);
-    controller.start();
-    QPointer<SplashWindow> splash = controller.splash();
+    FakedStart app;
+    QSignalSpy finished(&app.controller, &AppController::finishedWithoutMainWindow);
+    QPointer<SplashWindow> splash = app.start();
     QVERIFY(QTest::qWaitForWindowExposed(splash));
 
     QTest::keyClick(splash, Qt::Key(key));
     QCOMPARE(finished.count(), 1);
     QVERIFY(QTest::qWaitFor([&] { return splash.isNull(); }, kWaitBoundMs));
-
     // Waiting out the hand-over time: the timer must have died with the splash.
-    QTest::qWait(kPastHandOverMs);
-    QVERIFY(controller.mainWindow() == nullptr);
+    QTest::qWait(SplashWindow::kHandOverMs + 700);
+    QVERIFY(app.controller.mainWindow() == nullptr);
     QCOMPARE(finished.count(), 1);
 }
 
@@ -162,17 +115,14 @@ void TestSplash::otherKeysAndClicksDoNothing_data()
 void TestSplash::otherKeysAndClicksDoNothing()
 {
     QFETCH(QString, action);
-
-    FakeServices fakes;
-    AppController controller(fakes.services);
-    QSignalSpy finished(&controller, &AppController::finishedWithoutMainWindow);
-    controller.start();
-    QPointer<SplashWindow> splash = controller.splash();
+    FakedStart app;
+    QSignalSpy finished(&app.controller, &AppController::finishedWithoutMainWindow);
+    QPointer<SplashWindow> splash = app.start();
     QVERIFY(QTest::qWaitForWindowExposed(splash));
 
-    if (action == QLatin1String("Shift")) {
+    if (action == u"Shift") {
         QTest::keyClick(splash, Qt::Key_Shift, Qt::ShiftModifier);
-    } else if (action == QLatin1String("F5")) {
+    } else if (action == u"F5") {
         QTest::keyClick(splash, Qt::Key_F5);
     } else {
         QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(200, 40));
@@ -182,10 +132,10 @@ void TestSplash::otherKeysAndClicksDoNothing()
         QTest::mouseDClick(splash->siyo(), Qt::LeftButton);
     }
     QCoreApplication::processEvents();
-    QVERIFY(splashUp(splash));
+    QVERIFY(splash && splash->isVisible());
     QVERIFY(splash->Timer1()->isActive());
     QCOMPARE(finished.count(), 0);
-    QVERIFY(controller.mainWindow() == nullptr);
+    QVERIFY(app.controller.mainWindow() == nullptr);
 }
 
 QTEST_MAIN(TestSplash)

@@ -48,15 +48,154 @@ class TestAbout : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase()
+    {
+        prepareTestApplication();
+        m_app = std::make_unique<FakedStart>();
+        SplashWindow *splash = m_app->start();
+        m_splashCredit = splash->findChild<QLabel *>(QStringLiteral("Label1"))->text();
+        splash->Timer1()->start(0);
+        QVERIFY(QTest::qWaitFor([this] { return m_app->controller.mainWindow(); }, kWaitBoundMs));
+        QVERIFY(QTest::qWaitForWindowExposed(&main()));
+    }
     void cleanupTestCase() { m_app.reset(); }
 
-    void looksAsDesigned();
-    void opensFreshFromEveryCommand_data();
-    void opensFreshFromEveryCommand();
-    void closesEveryWay_data();
-    void closesEveryWay();
-    void systemInfoChangesNothing();
+    void looksAsDesigned()
+    {
+        m_app->fakes.logonName.name = QStringLiteral("山田太郎");
+        QString caption, name, credit;
+        QImage picture;
+        QRect pictureInside;
+        const Opening seen = openWhile([this] { click(main().Command2()); },
+                                       [&](AboutBox &box) {
+                                           caption = box.windowTitle();
+                                           name = box.siyo()->text();
+                                           credit = box.Label2()->text();
+                                           picture = box.Picture1()->grab().toImage();
+                                           pictureInside = box.Picture1()->contentsRect();
+                                           click(box.cmdOK());
+                                       });
+        QVERIFY(seen.box.isNull());
+        QVERIFY(seen.modalWithoutOwner);
+        QVERIFY(!seen.leftOpen);
+        QCOMPARE(caption, QStringLiteral("QuinteloVersion2バージョン情報"));
+        QCOMPARE(name, QStringLiteral("山田太郎"));
+        QCOMPARE(credit, m_splashCredit);
+
+        // The picture starts at the inside's top-left and is cut where the inside ends.
+        const QImage bmp = rgb(QImage(QStringLiteral(":/about.bmp")));
+        QCOMPARE(bmp.size(), QSize(241, 81));
+        QVERIFY(pictureInside.width() < 233 && pictureInside.height() < 81);
+        const int w = pictureInside.width();
+        const int h = pictureInside.height();
+        for (const QPoint p : {QPoint(0, 0), QPoint(w - 1, h - 1), QPoint(w / 2, h / 2)})
+            QCOMPARE(picture.pixel(pictureInside.topLeft() + p), bmp.pixel(p));
+    }
+    void opensFreshFromEveryCommand_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Command2") << QStringLiteral("Command2");
+        QTest::newRow("bajyon") << QStringLiteral("bajyon");
+        QTest::newRow("Ctrl+V in Text1") << QStringLiteral("Ctrl+V");
+    }
+    void opensFreshFromEveryCommand()
+    {
+        QFETCH(QString, command);
+        const auto open = [this, command] {
+            if (command == u"Command2") {
+                click(main().Command2());
+            } else if (command == u"bajyon") {
+                main().bajyon()->trigger();
+            } else {
+                main().activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&main()));
+                main().Text1()->setFocus();
+                QTest::keyClick(main().Text1(), Qt::Key_V, Qt::ControlModifier);
+            }
+        };
+        const QString textBefore = main().Text1()->text();
+
+        for (const QString &user : {QStringLiteral("佐藤"), QStringLiteral("suzuki")}) {
+            m_app->fakes.logonName.name = user;
+            const int readsBefore = m_app->fakes.logonName.reads;
+            QString shown;
+            const Opening seen = openWhile(open, [&](AboutBox &box) {
+                shown = box.siyo()->text();
+                QTest::keyClick(&box, Qt::Key_Escape);
+            });
+            QVERIFY(seen.modalWithoutOwner);
+            QVERIFY(!seen.leftOpen);
+            QCOMPARE(m_app->fakes.logonName.reads, readsBefore + 1);
+            QCOMPARE(shown, user);
+            // Released on closing: the next opening cannot reuse it.
+            QVERIFY(seen.box.isNull());
+        }
+        // Ctrl+V opened the box instead of pasting.
+        QCOMPARE(main().Text1()->text(), textBefore);
+    }
+    void closesEveryWay_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("OK") << QStringLiteral("ok");
+        QTest::newRow("Esc") << QStringLiteral("esc");
+        QTest::newRow("Enter on OK") << QStringLiteral("enter");
+        QTest::newRow("Enter on the picture") << QStringLiteral("enter-picture");
+        QTest::newRow("close button") << QStringLiteral("close");
+    }
+    void closesEveryWay()
+    {
+        QFETCH(QString, way);
+        const Opening seen = openWhile([this] { main().bajyon()->trigger(); },
+                                       [&](AboutBox &box) {
+                                           if (way == u"ok") {
+                                               click(box.cmdOK());
+                                           } else if (way == u"esc") {
+                                               QTest::keyClick(box.focusWidget(), Qt::Key_Escape);
+                                           } else if (way == u"enter") {
+                                               QTest::keyClick(box.focusWidget(), Qt::Key_Return);
+                                           } else if (way == u"enter-picture") {
+                                               box.Picture1()->setFocus();
+                                               QTest::keyClick(box.Picture1(), Qt::Key_Return);
+                                           } else {
+                                               box.windowHandle()->close();
+                                           }
+                                       });
+        QVERIFY(!seen.leftOpen);
+        QVERIFY(seen.box.isNull());
+
+        // The main window takes input again, and has the focus back without a click: without a
+        // window manager nobody else would hand it back.
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QVERIFY(QTest::qWaitForWindowActive(&main()));
+        SignTextBox *text1 = main().Text1();
+        text1->setFocus();
+        text1->clear();
+        QTest::keyClicks(text1, QStringLiteral("ok"));
+        QCOMPARE(text1->text(), QStringLiteral("ok"));
+    }
+    void systemInfoChangesNothing()
+    {
+        const SignState before = main().signState();
+        const qsizetype messagesBefore = m_app->fakes.messages.shown.size();
+        bool openAfterClick = false, openAfterEnter = false;
+        const Opening seen = openWhile([this] { main().bajyon()->trigger(); },
+                                       [&](AboutBox &box) {
+                                           click(box.cmdSysInfo());
+                                           QCoreApplication::processEvents();
+                                           openAfterClick = box.isVisible();
+                                           // Enter presses the focused button, which does nothing.
+                                           box.cmdSysInfo()->setFocus();
+                                           QTest::keyClick(box.cmdSysInfo(), Qt::Key_Return);
+                                           QCoreApplication::processEvents();
+                                           openAfterEnter = box.isVisible();
+                                           click(box.cmdOK());
+                                       });
+        QVERIFY(openAfterClick);
+        QVERIFY(openAfterEnter);
+        QVERIFY(!seen.leftOpen);
+        QCOMPARE(main().signState(), before);
+        QCOMPARE(m_app->fakes.messages.shown.size(), messagesBefore);
+    }
 
 private:
     MainWindow &main() { return *m_app->controller.mainWindow(); }
@@ -64,159 +203,6 @@ private:
     std::unique_ptr<FakedStart> m_app;
     QString m_splashCredit;
 };
-
-void TestAbout::initTestCase()
-{
-    prepareTestApplication();
-    m_app = std::make_unique<FakedStart>();
-    SplashWindow *splash = m_app->start();
-    m_splashCredit = splash->findChild<QLabel *>(QStringLiteral("Label1"))->text();
-    splash->Timer1()->start(0);
-    QVERIFY(QTest::qWaitFor([this] { return m_app->controller.mainWindow(); }, kWaitBoundMs));
-    QVERIFY(QTest::qWaitForWindowExposed(&main()));
-}
-
-void TestAbout::looksAsDesigned()
-{
-    m_app->fakes.logonName.name = QStringLiteral("山田太郎");
-    QString caption, name, credit;
-    QImage picture;
-    QRect pictureInside;
-    const Opening seen = openWhile([this] { click(main().Command2()); },
-                                   [&](AboutBox &box) {
-                                       caption = box.windowTitle();
-                                       name = box.siyo()->text();
-                                       credit = box.Label2()->text();
-                                       picture = box.Picture1()->grab().toImage();
-                                       pictureInside = box.Picture1()->contentsRect();
-                                       click(box.cmdOK());
-                                   });
-    QVERIFY(seen.box.isNull());
-    QVERIFY(seen.modalWithoutOwner);
-    QVERIFY(!seen.leftOpen);
-    QCOMPARE(caption, QStringLiteral("QuinteloVersion2バージョン情報"));
-    QCOMPARE(name, QStringLiteral("山田太郎"));
-    QCOMPARE(credit, m_splashCredit);
-
-    // The picture starts at the inside's top-left and is cut where the inside ends.
-    const QImage bmp = rgb(QImage(QStringLiteral(":/about.bmp")));
-    QCOMPARE(bmp.size(), QSize(241, 81));
-    QVERIFY(pictureInside.width() < 233 && pictureInside.height() < 81);
-    const int w = pictureInside.width();
-    const int h = pictureInside.height();
-    for (const QPoint p : {QPoint(0, 0), QPoint(w - 1, h - 1), QPoint(w / 2, h / 2)})
-        QCOMPARE(picture.pixel(pictureInside.topLeft() + p), bmp.pixel(p));
-}
-
-void TestAbout::opensFreshFromEveryCommand_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::newRow("Command2") << QStringLiteral("Command2");
-    QTest::newRow("bajyon") << QStringLiteral("bajyon");
-    QTest::newRow("Ctrl+V in Text1") << QStringLiteral("Ctrl+V");
-}
-
-void TestAbout::opensFreshFromEveryCommand()
-{
-    QFETCH(QString, command);
-    const auto open = [this, command] {
-        if (command == u"Command2") {
-            click(main().Command2());
-        } else if (command == u"bajyon") {
-            main().bajyon()->trigger();
-        } else {
-            main().activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&main()));
-            main().Text1()->setFocus();
-            QTest::keyClick(main().Text1(), Qt::Key_V, Qt::ControlModifier);
-        }
-    };
-    const QString textBefore = main().Text1()->text();
-
-    for (const QString &user : {QStringLiteral("佐藤"), QStringLiteral("suzuki")}) {
-        m_app->fakes.logonName.name = user;
-        const int readsBefore = m_app->fakes.logonName.reads;
-        QString shown;
-        const Opening seen = openWhile(open, [&](AboutBox &box) {
-            shown = box.siyo()->text();
-            QTest::keyClick(&box, Qt::Key_Escape);
-        });
-        QVERIFY(seen.modalWithoutOwner);
-        QVERIFY(!seen.leftOpen);
-        QCOMPARE(m_app->fakes.logonName.reads, readsBefore + 1);
-        QCOMPARE(shown, user);
-        // Released on closing: the next opening cannot reuse it.
-        QVERIFY(seen.box.isNull());
-    }
-    // Ctrl+V opened the box instead of pasting.
-    QCOMPARE(main().Text1()->text(), textBefore);
-}
-
-void TestAbout::closesEveryWay_data()
-{
-    QTest::addColumn<QString>("way");
-    QTest::newRow("OK") << QStringLiteral("ok");
-    QTest::newRow("Esc") << QStringLiteral("esc");
-    QTest::newRow("Enter on OK") << QStringLiteral("enter");
-    QTest::newRow("Enter on the picture") << QStringLiteral("enter-picture");
-    QTest::newRow("close button") << QStringLiteral("close");
-}
-
-void TestAbout::closesEveryWay()
-{
-    QFETCH(QString, way);
-    const Opening seen = openWhile([this] { main().bajyon()->trigger(); },
-                                   [&](AboutBox &box) {
-                                       if (way == u"ok") {
-                                           click(box.cmdOK());
-                                       } else if (way == u"esc") {
-                                           QTest::keyClick(box.focusWidget(), Qt::Key_Escape);
-                                       } else if (way == u"enter") {
-                                           QTest::keyClick(box.focusWidget(), Qt::Key_Return);
-                                       } else if (way == u"enter-picture") {
-                                           box.Picture1()->setFocus();
-                                           QTest::keyClick(box.Picture1(), Qt::Key_Return);
-                                       } else {
-                                           box.windowHandle()->close();
-                                       }
-                                   });
-    QVERIFY(!seen.leftOpen);
-    QVERIFY(seen.box.isNull());
-
-    // The main window takes input again, and has the focus back without a click: without a
-    // window manager nobody else would hand it back.
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QVERIFY(QTest::qWaitForWindowActive(&main()));
-    SignTextBox *text1 = main().Text1();
-    text1->setFocus();
-    text1->clear();
-    QTest::keyClicks(text1, QStringLiteral("ok"));
-    QCOMPARE(text1->text(), QStringLiteral("ok"));
-}
-
-void TestAbout::systemInfoChangesNothing()
-{
-    const SignState before = main().signState();
-    const qsizetype messagesBefore = m_app->fakes.messages.shown.size();
-    bool openAfterClick = false, openAfterEnter = false;
-    const Opening seen = openWhile([this] { main().bajyon()->trigger(); },
-                                   [&](AboutBox &box) {
-                                       click(box.cmdSysInfo());
-                                       QCoreApplication::processEvents();
-                                       openAfterClick = box.isVisible();
-                                       // Enter presses the focused button, which does nothing.
-                                       box.cmdSysInfo()->setFocus();
-                                       QTest::keyClick(box.cmdSysInfo(), Qt::Key_Return);
-                                       QCoreApplication::processEvents();
-                                       openAfterEnter = box.isVisible();
-                                       click(box.cmdOK());
-                                   });
-    QVERIFY(openAfterClick);
-    QVERIFY(openAfterEnter);
-    QVERIFY(!seen.leftOpen);
-    QCOMPARE(main().signState(), before);
-    QCOMPARE(m_app->fakes.messages.shown.size(), messagesBefore);
-}
 
 QTEST_MAIN(TestAbout)
 #include "tst_about.moc"

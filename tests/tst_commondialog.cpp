@@ -54,85 +54,80 @@ class TestCommonDialog : public QObject
 private slots:
     void initTestCase() { prepareTestApplication(); }
 
-    void propertiesCarryOverToTheNextKind();
-    void cancel_data();
-    void cancel();
-};
+    void propertiesCarryOverToTheNextKind()
+    {
+        FakeDialogService service;
+        CommonDialog dialog(service);
+        dialog.DialogTitle = QStringLiteral("方向幕画像の保存");
+        dialog.DefaultExt = QStringLiteral("gif");
+        dialog.CancelError = true;
+        dialog.Flags = 1;
+        service.answer(QColor(0xFF, 0x80, 0x00));
+        dialog.ShowColor();
+        QCOMPARE(service.colorCalls.last().initial, QColor(Qt::black));
 
-void TestCommonDialog::propertiesCarryOverToTheNextKind()
-{
-    FakeDialogService service;
-    CommonDialog dialog(service);
-    dialog.DialogTitle = QStringLiteral("方向幕画像の保存");
-    dialog.DefaultExt = QStringLiteral("gif");
-    dialog.CancelError = true;
-    dialog.Flags = 1;
-    service.answer(QColor(0xFF, 0x80, 0x00));
-    dialog.ShowColor();
-    QCOMPARE(service.colorCalls.last().initial, QColor(Qt::black));
+        // Whatever the colour dialog left is what the save dialog sees.
+        service.answer(QStringLiteral("/tmp/sign.gif"));
+        dialog.ShowSave();
+        const DialogService::SaveRequest &save = service.saveCalls.last();
+        QCOMPARE(save.flags, 1);
+        QCOMPARE(save.title, QStringLiteral("方向幕画像の保存"));
+        QCOMPARE(save.defaultExt, QStringLiteral("gif"));
+        QCOMPARE(dialog.FileName, QStringLiteral("/tmp/sign.gif"));
 
-    // Whatever the colour dialog left is what the save dialog sees.
-    service.answer(QStringLiteral("/tmp/sign.gif"));
-    dialog.ShowSave();
-    const DialogService::SaveRequest &save = service.saveCalls.last();
-    QCOMPARE(save.flags, 1);
-    QCOMPARE(save.title, QStringLiteral("方向幕画像の保存"));
-    QCOMPARE(save.defaultExt, QStringLiteral("gif"));
-    QCOMPARE(dialog.FileName, QStringLiteral("/tmp/sign.gif"));
-
-    // The font dialog opens on the chosen colour, and its choice, fractional size included,
-    // opens the next font and colour dialogs.
-    dialog.Flags = 0x103;
-    service.answer(kChosenFont);
-    dialog.ShowFont();
-    QCOMPARE(service.fontCalls.last().initial.color, QColor(0xFF, 0x80, 0x00));
-    QCOMPARE(fontOf(dialog), kChosenFont);
-    service.answer(kChosenFont);
-    dialog.ShowFont();
-    QCOMPARE(service.fontCalls.last().initial, kChosenFont);
-    service.cancel();
-    QVERIFY_THROWS_EXCEPTION(DialogCancelled, dialog.ShowColor());
-    QCOMPARE(service.colorCalls.last().initial, kChosenFont.color);
-    QCOMPARE(service.colorCalls.last().flags, 0x103);
-}
-
-void TestCommonDialog::cancel_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<bool>("cancelError");
-    for (const char *kind : {"color", "font", "save"})
-        for (const bool cancelError : {true, false})
-            QTest::addRow("%s, CancelError %d", kind, cancelError)
-                << QString::fromLatin1(kind) << cancelError;
-}
-
-void TestCommonDialog::cancel()
-{
-    QFETCH(QString, kind);
-    QFETCH(bool, cancelError);
-    FakeDialogService service;
-    CommonDialog dialog(service);
-    dialog.FontName = kChosenFont.name;
-    dialog.FontSize = kChosenFont.size;
-    dialog.Color = kChosenFont.color;
-    dialog.FileName = QStringLiteral("/tmp/earlier.gif");
-    dialog.CancelError = cancelError;
-    const Snapshot before(dialog);
-
-    service.cancel();
-    if (cancelError)
-        QVERIFY_THROWS_EXCEPTION(DialogCancelled, show(dialog, kind));
-    else
-        show(dialog, kind);
-    QCOMPARE(service.colorCalls.size() + service.fontCalls.size() + service.saveCalls.size(), 1);
-    Snapshot expected = before;
-    // A cancelled save dialog leaves no name to save under.
-    if (kind == u"save") {
-        expected.fileName.clear();
-        QCOMPARE(service.saveCalls.last().fileName, QStringLiteral("/tmp/earlier.gif"));
+        // The font dialog opens on the chosen colour, and its choice, fractional size included,
+        // opens the next font and colour dialogs.
+        dialog.Flags = 0x103;
+        service.answer(kChosenFont);
+        dialog.ShowFont();
+        QCOMPARE(service.fontCalls.last().initial.color, QColor(0xFF, 0x80, 0x00));
+        QCOMPARE(fontOf(dialog), kChosenFont);
+        service.answer(kChosenFont);
+        dialog.ShowFont();
+        QCOMPARE(service.fontCalls.last().initial, kChosenFont);
+        service.cancel();
+        QVERIFY_THROWS_EXCEPTION(DialogCancelled, dialog.ShowColor());
+        QCOMPARE(service.colorCalls.last().initial, kChosenFont.color);
+        QCOMPARE(service.colorCalls.last().flags, 0x103);
     }
-    QVERIFY(Snapshot(dialog) == expected);
-}
+    void cancel_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("cancelError");
+        for (const char *kind : {"color", "font", "save"})
+            for (const bool cancelError : {true, false})
+                QTest::addRow("%s, CancelError %d", kind, cancelError)
+                    << QString::fromLatin1(kind) << cancelError;
+    }
+    void cancel()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, cancelError);
+        FakeDialogService service;
+        CommonDialog dialog(service);
+        dialog.FontName = kChosenFont.name;
+        dialog.FontSize = kChosenFont.size;
+        dialog.Color = kChosenFont.color;
+        dialog.FileName = QStringLiteral("/tmp/earlier.gif");
+        dialog.CancelError = cancelError;
+        const Snapshot before(dialog);
+
+        service.cancel();
+        if (cancelError)
+            QVERIFY_THROWS_EXCEPTION(DialogCancelled, show(dialog, kind));
+        else
+            show(dialog, kind);
+        QCOMPARE(service.colorCalls.size() + service.fontCalls.size() + service.saveCalls.size(),
+                 1);
+        Snapshot expected = before;
+        // A cancelled save dialog leaves no name to save under.
+        if (kind == u"save") {
+            expected.fileName.clear();
+            QCOMPARE(service.saveCalls.last().fileName, QStringLiteral("/tmp/earlier.gif"));
+        }
+        QVERIFY(Snapshot(dialog) == expected);
+    }
+};
 
 QTEST_MAIN(TestCommonDialog)
 #include "tst_commondialog.moc"

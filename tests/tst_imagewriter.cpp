@@ -52,126 +52,112 @@ class TestImageWriter : public QObject
 private slots:
     void initTestCase() { prepareTestApplication(); }
 
-    void picturesComeBackExactly_data();
-    void picturesComeBackExactly();
-    void gifReducesARicherPictureToAGoodPalette();
-    void deviceThatStopsTakingBytesIsReported_data();
-    void deviceThatStopsTakingBytesIsReported();
-    void nothingIsWrittenForWhatCannotBeEncoded();
-    void formatFollowsTheExtension_data();
-    void formatFollowsTheExtension();
-};
-
-void TestImageWriter::picturesComeBackExactly_data()
-{
-    QTest::addColumn<QByteArray>("format");
-    QTest::addColumn<QByteArray>("magic");
-    QTest::addColumn<int>("colours");
-    const QByteArray gif("GIF89a"), png("\x89PNG\r\n\x1a\n");
-    QTest::newRow("gif, one colour") << QByteArray("gif") << gif << 1;
-    QTest::newRow("gif, three, padded to a table of four") << QByteArray("gif") << gif << 3;
-    QTest::newRow("gif, all 256") << QByteArray("gif") << gif << 256;
-    QTest::newRow("png, one colour") << QByteArray("png") << png << 1;
-    QTest::newRow("png, all 256") << QByteArray("png") << png << 256;
-    QTest::newRow("png, more than 256") << QByteArray("png") << png << 1000;
-    QTest::newRow("bmp") << QByteArray("bmp") << QByteArray("BM") << 40;
-}
-
-void TestImageWriter::picturesComeBackExactly()
-{
-    QFETCH(QByteArray, format);
-    QFETCH(QByteArray, magic);
-    QFETCH(int, colours);
-    const QImage original = picture(colours);
-    const QByteArray bytes = encoded(original, format);
-    QVERIFY(bytes.startsWith(magic));
-    QCOMPARE(rgb(QImage::fromData(bytes)), original);
-    if (format == "gif") {
-        QVERIFY(bytes.endsWith(';'));
-        // The global colour table is as small as the colours allow: 2^(n+1) entries.
-        const int tableEntries = 2 << (quint8(bytes.at(10)) & 0x07);
-        QVERIFY(tableEntries >= colours && tableEntries < 2 * std::max(colours, 2));
+    void picturesComeBackExactly_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QByteArray>("magic");
+        QTest::addColumn<int>("colours");
+        const QByteArray gif("GIF89a"), png("\x89PNG\r\n\x1a\n");
+        QTest::newRow("gif, one colour") << QByteArray("gif") << gif << 1;
+        QTest::newRow("gif, three, padded to a table of four") << QByteArray("gif") << gif << 3;
+        QTest::newRow("gif, all 256") << QByteArray("gif") << gif << 256;
+        QTest::newRow("png, one colour") << QByteArray("png") << png << 1;
+        QTest::newRow("png, all 256") << QByteArray("png") << png << 256;
+        QTest::newRow("png, more than 256") << QByteArray("png") << png << 1000;
+        QTest::newRow("bmp") << QByteArray("bmp") << QByteArray("BM") << 40;
     }
-    // Few colours go out as a palette PNG, the smaller and quicker file; more are never reduced.
-    if (format == "png")
-        QCOMPARE(QImage::fromData(bytes, "PNG").format() == QImage::Format_Indexed8,
-                 colours <= 256);
-}
-
-void TestImageWriter::gifReducesARicherPictureToAGoodPalette()
-{
-    const QImage original = picture(1000);
-    QVERIFY(colourCount(original) > 256);
-    const QImage back = rgb(QImage::fromData(encoded(original, "gif")));
-    QCOMPARE(back.size(), original.size());
-    QVERIFY(colourCount(back) <= 256);
-    long total = 0;
-    int worst = 0;
-    for (int y = 0; y < original.height(); ++y)
-        for (int x = 0; x < original.width(); ++x) {
-            const QRgb a = original.pixel(x, y);
-            const QRgb b = back.pixel(x, y);
-            for (const int d : {qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b)}) {
-                total += std::abs(d);
-                worst = std::max(worst, std::abs(d));
-            }
+    void picturesComeBackExactly()
+    {
+        QFETCH(QByteArray, format);
+        QFETCH(QByteArray, magic);
+        QFETCH(int, colours);
+        const QImage original = picture(colours);
+        const QByteArray bytes = encoded(original, format);
+        QVERIFY(bytes.startsWith(magic));
+        QCOMPARE(rgb(QImage::fromData(bytes)), original);
+        if (format == "gif") {
+            QVERIFY(bytes.endsWith(';'));
+            // The global colour table is as small as the colours allow: 2^(n+1) entries.
+            const int tableEntries = 2 << (quint8(bytes.at(10)) & 0x07);
+            QVERIFY(tableEntries >= colours && tableEntries < 2 * std::max(colours, 2));
         }
-    const double mean = double(total) / (3.0 * original.width() * original.height());
-    QVERIFY2(mean < 5 && worst < 40,
-             qPrintable(QStringLiteral("mean %1, worst %2").arg(mean).arg(worst)));
-}
-
-void TestImageWriter::deviceThatStopsTakingBytesIsReported_data()
-{
-    QTest::addColumn<QByteArray>("format");
-    QTest::addColumn<bool>("atOnce");
-    for (const char *format : {"gif", "png", "bmp"}) {
-        QTest::addRow("%s, nothing taken", format) << QByteArray(format) << true;
-        QTest::addRow("%s, full half-way", format) << QByteArray(format) << false;
+        // Few colours go out as a palette PNG, the smaller and quicker file; more are never
+        // reduced.
+        if (format == "png")
+            QCOMPARE(QImage::fromData(bytes, "PNG").format() == QImage::Format_Indexed8,
+                     colours <= 256);
     }
-}
-
-void TestImageWriter::deviceThatStopsTakingBytesIsReported()
-{
-    QFETCH(QByteArray, format);
-    QFETCH(bool, atOnce);
-    const QImage original = picture(200);
-    FailingDevice device(atOnce ? 0 : encoded(original, format).size() / 2);
-    device.open(QIODevice::WriteOnly);
-    const QString error = QtImageWriter().write(original, device, format);
-    QVERIFY2(!error.isEmpty(), "a write that could not finish was reported as done");
-    if (format == "gif")
-        QCOMPARE(error, QStringLiteral("No space left on device"));
-}
-
-void TestImageWriter::nothingIsWrittenForWhatCannotBeEncoded()
-{
-    QtImageWriter writer;
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QVERIFY(!writer.write(QImage(), buffer, "gif").isEmpty());
-    QVERIFY(!writer.write(QImage(), buffer, "png").isEmpty());
-    QVERIFY(!writer.write(picture(4), buffer, "jpg").isEmpty());
-    QVERIFY(!writer.write(QImage(70000, 1, QImage::Format_RGB32), buffer, "gif").isEmpty());
-    QCOMPARE(buffer.size(), 0);
-}
-
-void TestImageWriter::formatFollowsTheExtension_data()
-{
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QByteArray>("format");
-    QTest::newRow("upper-case PNG") << "/tmp/SIGN.PNG" << QByteArray("png");
-    QTest::newRow("no extension") << "/tmp/sign" << QByteArray("bmp");
-    QTest::newRow("dot in the folder only") << "/tmp/a.gif/sign" << QByteArray("bmp");
-    QTest::newRow("double extension") << "/tmp/sign.gif.png" << QByteArray("png");
-}
-
-void TestImageWriter::formatFollowsTheExtension()
-{
-    QFETCH(QString, fileName);
-    QFETCH(QByteArray, format);
-    QCOMPARE(ExportManager::formatForFileName(fileName), format);
-}
+    void gifReducesARicherPictureToAGoodPalette()
+    {
+        const QImage original = picture(1000);
+        QVERIFY(colourCount(original) > 256);
+        const QImage back = rgb(QImage::fromData(encoded(original, "gif")));
+        QCOMPARE(back.size(), original.size());
+        QVERIFY(colourCount(back) <= 256);
+        long total = 0;
+        int worst = 0;
+        for (int y = 0; y < original.height(); ++y)
+            for (int x = 0; x < original.width(); ++x) {
+                const QRgb a = original.pixel(x, y);
+                const QRgb b = back.pixel(x, y);
+                for (const int d :
+                     {qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b)}) {
+                    total += std::abs(d);
+                    worst = std::max(worst, std::abs(d));
+                }
+            }
+        const double mean = double(total) / (3.0 * original.width() * original.height());
+        QVERIFY2(mean < 5 && worst < 40,
+                 qPrintable(QStringLiteral("mean %1, worst %2").arg(mean).arg(worst)));
+    }
+    void deviceThatStopsTakingBytesIsReported_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<bool>("atOnce");
+        for (const char *format : {"gif", "png", "bmp"}) {
+            QTest::addRow("%s, nothing taken", format) << QByteArray(format) << true;
+            QTest::addRow("%s, full half-way", format) << QByteArray(format) << false;
+        }
+    }
+    void deviceThatStopsTakingBytesIsReported()
+    {
+        QFETCH(QByteArray, format);
+        QFETCH(bool, atOnce);
+        const QImage original = picture(200);
+        FailingDevice device(atOnce ? 0 : encoded(original, format).size() / 2);
+        device.open(QIODevice::WriteOnly);
+        const QString error = QtImageWriter().write(original, device, format);
+        QVERIFY2(!error.isEmpty(), "a write that could not finish was reported as done");
+        if (format == "gif")
+            QCOMPARE(error, QStringLiteral("No space left on device"));
+    }
+    void nothingIsWrittenForWhatCannotBeEncoded()
+    {
+        QtImageWriter writer;
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(!writer.write(QImage(), buffer, "gif").isEmpty());
+        QVERIFY(!writer.write(QImage(), buffer, "png").isEmpty());
+        QVERIFY(!writer.write(picture(4), buffer, "jpg").isEmpty());
+        QVERIFY(!writer.write(QImage(70000, 1, QImage::Format_RGB32), buffer, "gif").isEmpty());
+        QCOMPARE(buffer.size(), 0);
+    }
+    void formatFollowsTheExtension_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("upper-case PNG") << "/tmp/SIGN.PNG" << QByteArray("png");
+        QTest::newRow("no extension") << "/tmp/sign" << QByteArray("bmp");
+        QTest::newRow("dot in the folder only") << "/tmp/a.gif/sign" << QByteArray("bmp");
+        QTest::newRow("double extension") << "/tmp/sign.gif.png" << QByteArray("png");
+    }
+    void formatFollowsTheExtension()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, format);
+        QCOMPARE(ExportManager::formatForFileName(fileName), format);
+    }
+};
 
 QTEST_MAIN(TestImageWriter)
 #include "tst_imagewriter.moc"

@@ -30,12 +30,107 @@ private slots:
         QDir::setCurrent(m_startDir);
     }
 
-    void shellCommandLineIsPrefixAndBareTarget();
-    void translationAsksFirst_data();
-    void translationAsksFirst();
-    void helpOpensWithoutAQuestionFromAnyFolder();
-    void missingHelpIsReported();
-    void openerFailureIsReported();
+    void shellCommandLineIsPrefixAndBareTarget()
+    {
+        for (const QString &target :
+             {kTranslationPageUrl, QStringLiteral("C:\\Program Files\\Quintelo\\help\\QNT.html")})
+            QCOMPARE(shellOpenCommandLine(target),
+                     QStringLiteral("rundll32.exe url.dll,FileProtocolHandler ") + target);
+        QCOMPARE(kShellOpenWindowStyle, 2);
+    }
+    void translationAsksFirst_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("honayku button") << QStringLiteral("button");
+        QTest::newRow("honyak menu") << QStringLiteral("menu");
+        QTest::newRow("Ctrl+H in Text2") << QStringLiteral("ctrl+h");
+    }
+    void translationAsksFirst()
+    {
+        QFETCH(QString, way);
+        MainWindow &w = m_ui->window;
+        const auto ask = [&] {
+            if (way == u"button") {
+                click(w.honayku());
+            } else if (way == u"menu") {
+                w.honyak()->trigger();
+            } else {
+                w.Text2()->setFocus();
+                QTest::keyClick(w.Text2(), Qt::Key_H, Qt::ControlModifier);
+            }
+        };
+        const SignState before = w.signState();
+
+        fakes().messages.answerNo();
+        ask();
+        QCOMPARE(fakes().messages.shown.size(), 1);
+        const FakeMessageBoxService::Shown &question = fakes().messages.shown.first();
+        QCOMPARE(question.text, QStringLiteral("YAHOOJAPANの翻訳ページにリンクします。。"
+                                               "インターネットの接続環境はよろしいですか？"));
+        QCOMPARE(question.icon, MessageBoxService::Icon::Question);
+        QVERIFY(question.question);
+        QVERIFY(fakes().launcher.opened.isEmpty());
+
+        fakes().messages.answerYes();
+        ask();
+        QCOMPARE(fakes().messages.shown.size(), 2);
+        QCOMPARE(fakes().launcher.opened, QStringList{kTranslationPageUrl});
+        QCOMPARE(QUrl(kTranslationPageUrl, QUrl::StrictMode).scheme(), QStringLiteral("https"));
+        QCOMPARE(w.signState(), before);
+    }
+    void helpOpensWithoutAQuestionFromAnyFolder()
+    {
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        m_ui->window.Text1()->setFocus();
+        QTest::keyClick(m_ui->window.Text1(), Qt::Key_F1);
+        m_ui->window.hajimeni()->trigger();
+
+        QVERIFY(fakes().messages.shown.isEmpty());
+        const QString beside =
+            QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/help/QNT.html");
+        QCOMPARE(fakes().launcher.opened, QStringList({beside, beside}));
+        QVERIFY(QFile::exists(beside));
+
+        // A help file in the current folder comes first.
+        QVERIFY(QDir(elsewhere.path()).mkdir(QStringLiteral("help")));
+        QFile local(elsewhere.filePath(kHelpDocumentPath));
+        QVERIFY(local.open(QIODevice::WriteOnly));
+        local.close();
+        m_ui->window.hajimeni()->trigger();
+        QCOMPARE(fakes().launcher.opened.last(),
+                 QDir::toNativeSeparators(QFileInfo(local).absoluteFilePath()));
+    }
+    void missingHelpIsReported()
+    {
+        QTemporaryDir elsewhere;
+        QTemporaryDir emptyProgramDir;
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        LaunchCommands(fakes().messages, fakes().launcher, emptyProgramDir.path()).openHelp();
+
+        QVERIFY(fakes().launcher.opened.isEmpty());
+        QCOMPARE(fakes().messages.shown.size(), 1);
+        QVERIFY(!fakes().messages.shown.first().question);
+        QVERIFY(fakes().messages.shown.first().text.contains(QStringLiteral("help/QNT.html")));
+    }
+    void openerFailureIsReported()
+    {
+        fakes().launcher.succeeds = false;
+        m_ui->window.hajimeni()->trigger();
+        fakes().messages.answerYes();
+        click(m_ui->window.honayku());
+
+        QCOMPARE(fakes().launcher.opened.size(), 2);
+        QCOMPARE(fakes().messages.shown.size(), 3);
+        const auto &help = fakes().messages.shown[0];
+        const auto &page = fakes().messages.shown[2];
+        for (const auto &told : {help, page}) {
+            QVERIFY(!told.question);
+            QVERIFY(told.text.contains(QStringLiteral("開けませんでした")));
+        }
+        QVERIFY(help.text.contains(QStringLiteral("ヘルプ")));
+        QVERIFY(page.text.contains(QStringLiteral("翻訳ページ")));
+    }
 
 private:
     FakeServices &fakes() { return m_ui->fakes; }
@@ -43,113 +138,6 @@ private:
     std::unique_ptr<FakedMainWindow> m_ui;
     QString m_startDir;
 };
-
-void TestLaunch::shellCommandLineIsPrefixAndBareTarget()
-{
-    for (const QString &target :
-         {kTranslationPageUrl, QStringLiteral("C:\\Program Files\\Quintelo\\help\\QNT.html")})
-        QCOMPARE(shellOpenCommandLine(target),
-                 QStringLiteral("rundll32.exe url.dll,FileProtocolHandler ") + target);
-    QCOMPARE(kShellOpenWindowStyle, 2);
-}
-
-void TestLaunch::translationAsksFirst_data()
-{
-    QTest::addColumn<QString>("way");
-    QTest::newRow("honayku button") << QStringLiteral("button");
-    QTest::newRow("honyak menu") << QStringLiteral("menu");
-    QTest::newRow("Ctrl+H in Text2") << QStringLiteral("ctrl+h");
-}
-
-void TestLaunch::translationAsksFirst()
-{
-    QFETCH(QString, way);
-    MainWindow &w = m_ui->window;
-    const auto ask = [&] {
-        if (way == u"button") {
-            click(w.honayku());
-        } else if (way == u"menu") {
-            w.honyak()->trigger();
-        } else {
-            w.Text2()->setFocus();
-            QTest::keyClick(w.Text2(), Qt::Key_H, Qt::ControlModifier);
-        }
-    };
-    const SignState before = w.signState();
-
-    fakes().messages.answerNo();
-    ask();
-    QCOMPARE(fakes().messages.shown.size(), 1);
-    const FakeMessageBoxService::Shown &question = fakes().messages.shown.first();
-    QCOMPARE(question.text, QStringLiteral("YAHOOJAPANの翻訳ページにリンクします。。"
-                                           "インターネットの接続環境はよろしいですか？"));
-    QCOMPARE(question.icon, MessageBoxService::Icon::Question);
-    QVERIFY(question.question);
-    QVERIFY(fakes().launcher.opened.isEmpty());
-
-    fakes().messages.answerYes();
-    ask();
-    QCOMPARE(fakes().messages.shown.size(), 2);
-    QCOMPARE(fakes().launcher.opened, QStringList{kTranslationPageUrl});
-    QCOMPARE(QUrl(kTranslationPageUrl, QUrl::StrictMode).scheme(), QStringLiteral("https"));
-    QCOMPARE(w.signState(), before);
-}
-
-void TestLaunch::helpOpensWithoutAQuestionFromAnyFolder()
-{
-    QTemporaryDir elsewhere;
-    QVERIFY(QDir::setCurrent(elsewhere.path()));
-    m_ui->window.Text1()->setFocus();
-    QTest::keyClick(m_ui->window.Text1(), Qt::Key_F1);
-    m_ui->window.hajimeni()->trigger();
-
-    QVERIFY(fakes().messages.shown.isEmpty());
-    const QString beside =
-        QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/help/QNT.html");
-    QCOMPARE(fakes().launcher.opened, QStringList({beside, beside}));
-    QVERIFY(QFile::exists(beside));
-
-    // A help file in the current folder comes first.
-    QVERIFY(QDir(elsewhere.path()).mkdir(QStringLiteral("help")));
-    QFile local(elsewhere.filePath(kHelpDocumentPath));
-    QVERIFY(local.open(QIODevice::WriteOnly));
-    local.close();
-    m_ui->window.hajimeni()->trigger();
-    QCOMPARE(fakes().launcher.opened.last(),
-             QDir::toNativeSeparators(QFileInfo(local).absoluteFilePath()));
-}
-
-void TestLaunch::missingHelpIsReported()
-{
-    QTemporaryDir elsewhere;
-    QTemporaryDir emptyProgramDir;
-    QVERIFY(QDir::setCurrent(elsewhere.path()));
-    LaunchCommands(fakes().messages, fakes().launcher, emptyProgramDir.path()).openHelp();
-
-    QVERIFY(fakes().launcher.opened.isEmpty());
-    QCOMPARE(fakes().messages.shown.size(), 1);
-    QVERIFY(!fakes().messages.shown.first().question);
-    QVERIFY(fakes().messages.shown.first().text.contains(QStringLiteral("help/QNT.html")));
-}
-
-void TestLaunch::openerFailureIsReported()
-{
-    fakes().launcher.succeeds = false;
-    m_ui->window.hajimeni()->trigger();
-    fakes().messages.answerYes();
-    click(m_ui->window.honayku());
-
-    QCOMPARE(fakes().launcher.opened.size(), 2);
-    QCOMPARE(fakes().messages.shown.size(), 3);
-    const auto &help = fakes().messages.shown[0];
-    const auto &page = fakes().messages.shown[2];
-    for (const auto &told : {help, page}) {
-        QVERIFY(!told.question);
-        QVERIFY(told.text.contains(QStringLiteral("開けませんでした")));
-    }
-    QVERIFY(help.text.contains(QStringLiteral("ヘルプ")));
-    QVERIFY(page.text.contains(QStringLiteral("翻訳ページ")));
-}
 
 QTEST_MAIN(TestLaunch)
 #include "tst_launch.moc"

@@ -10,19 +10,17 @@ class TestLogonName : public QObject
 private slots:
     void initTestCase() { prepareTestApplication(); }
 
-    void systemNameIsTheLoggedOnUser();
+    void systemNameIsTheLoggedOnUser()
+    {
+        QProcess id;
+        id.start(QStringLiteral("id"), {QStringLiteral("-un")});
+        QVERIFY(id.waitForFinished(10000));
+        QCOMPARE(id.exitCode(), 0);
+        const QString expected = QString::fromLocal8Bit(id.readAllStandardOutput()).trimmed();
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(SystemLogonName().GetCurrentUserName(), expected);
+    }
 };
-
-void TestLogonName::systemNameIsTheLoggedOnUser()
-{
-    QProcess id;
-    id.start(QStringLiteral("id"), {QStringLiteral("-un")});
-    QVERIFY(id.waitForFinished(10000));
-    QCOMPARE(id.exitCode(), 0);
-    const QString expected = QString::fromLocal8Bit(id.readAllStandardOutput()).trimmed();
-    QVERIFY(!expected.isEmpty());
-    QCOMPARE(SystemLogonName().GetCurrentUserName(), expected);
-}
 
 QTEST_MAIN(TestLogonName)
 #include "tst_logonname.moc"

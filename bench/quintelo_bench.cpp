@@ -339,21 +339,21 @@ int main(int argc, char *argv[])
     std::fflush(stdout);
 
     std::vector<Figure> figures;
+    bool complete = true;
     if (options->start) {
         const std::vector<Figure> start = startFigures(runner, options->runs, options->verbose);
-        if (start.empty())
-            return 1;
+        complete = !start.empty();
         figures.insert(figures.end(), start.begin(), start.end());
     }
-    if (options->saves) {
+    if (complete && options->saves) {
         const std::vector<Figure> saves =
             saveFigures(runner, options->runs, scratch, options->verbose);
-        if (saves.empty())
-            return 1;
+        complete = !saves.empty();
         figures.insert(figures.end(), saves.begin(), saves.end());
     }
-    printFigures(figures);
-
     fs::remove_all(scratch);
+    if (!complete)
+        return 1;
+    printFigures(figures);
     return 0;
 }

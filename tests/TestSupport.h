@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 
@@ -46,6 +47,15 @@ inline int countPixels(const QImage &image, const std::function<bool(QRgb)> &mat
 inline std::function<bool(QRgb)> exactly(QRgb colour)
 {
     return [colour](QRgb p) { return p == colour; };
+}
+
+inline qsizetype colourCount(const QImage &image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    return colours.size();
 }
 
 inline QByteArray bytesOf(const QString &path)

@@ -12,7 +12,6 @@
 #include <QImageReader>
 #include <QLineEdit>
 #include <QScreen>
-#include <QSet>
 #include <QStyleHints>
 #include <QTemporaryDir>
 
@@ -30,15 +29,6 @@ QImage imageIn(const QString &path)
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     return rgb(reader.read());
-}
-
-qsizetype colourCount(const QImage &image)
-{
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
-    return colours.size();
 }
 
 QStringList entriesOf(const QString &folder)
@@ -83,6 +73,9 @@ private slots:
         QTest::newRow("bmp") << "sign.bmp" << QByteArray("BM") << true;
         QTest::newRow("upper-case extension") << "SIGN.PNG" << kPngSignature << true;
         QTest::newRow("any other extension") << "sign.jpg" << QByteArray("BM") << true;
+        QTest::newRow("no extension") << "sign" << QByteArray("BM") << true;
+        QTest::newRow("double extension") << "sign.gif.png" << kPngSignature << true;
+        QTest::newRow("dot in the folder only") << "a.gif/sign" << QByteArray("BM") << true;
     }
     void plateIsSavedInTheFormatItsNameSays()
     {
@@ -92,6 +85,8 @@ private slots:
         MainWindow &w = m_ui->window;
         if (!englishLine)
             w.Text2()->clear();
+        const QFileInfo file(path(name));
+        QVERIFY(QDir().mkpath(file.path()));
         const SignState before = w.signState();
 
         fakes().dialogs.answer(path(name));
@@ -103,7 +98,7 @@ private slots:
         QVERIFY2(bytes.startsWith(magic), bytes.left(8).toHex().constData());
         if (magic == "GIF8")
             QVERIFY(bytes.startsWith("GIF89a") || bytes.startsWith("GIF87a"));
-        QCOMPARE(entriesOf(m_dir->path()), QStringList{name});
+        QCOMPARE(entriesOf(file.path()), QStringList{file.fileName()});
 
         // Picture1 keeps the capture: exactly the plate, as the window shows it.
         const QImage capture = rgb(w.Picture1()->picture());
@@ -121,18 +116,11 @@ private slots:
             return;
         }
         // White text shaded onto black and onto blue needs a few more than a GIF's 256 colours;
-        // those it has are chosen so that no pixel strays far and the plain ones stay exact.
+        // the plain ones stay exact and the text stays white (the palette's quality is
+        // tst_imagewriter's business).
         QCOMPARE(saved.pixel(2, 2), kBlack);
         QCOMPARE(saved.pixel(2, 75), kBlue);
-        int worst = 0;
-        for (int y = 0; y < capture.height(); ++y)
-            for (int x = 0; x < capture.width(); ++x) {
-                const QRgb a = capture.pixel(x, y);
-                const QRgb b = saved.pixel(x, y);
-                for (const int d : {qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b)})
-                    worst = std::max(worst, std::abs(d));
-            }
-        QVERIFY2(worst <= 16, qPrintable(QStringLiteral("a pixel off by %1").arg(worst)));
+        QVERIFY(countPixels(saved, whitish, {0, 16, 241, 42}) > 150);
     }
     void fileMenuSavesTheDestinationBox_data()
     {
@@ -215,7 +203,6 @@ private slots:
         const DialogService::SaveRequest request = fakes().dialogs.saveCalls[0];
         QCOMPARE(request.title, QStringLiteral("方向幕画像の保存"));
         QVERIFY(request.filter.startsWith(QStringLiteral("GIFファイル(*.gif)")));
-        QCOMPARE(request.defaultExt, QStringLiteral("gif"));
         QCOMPARE(request.fileName, QString());
         QCOMPARE(request.flags, afterColour ? 1 : 4);
 

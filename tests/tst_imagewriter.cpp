@@ -1,10 +1,8 @@
 #include "FailingDevice.h"
 #include "TestSupport.h"
-#include "export/ExportManager.h"
 #include "platform/QtImageWriter.h"
 
 #include <QBuffer>
-#include <QSet>
 
 namespace {
 
@@ -16,15 +14,6 @@ QByteArray encoded(const QImage &image, const QByteArray &format)
     if (!error.isEmpty())
         qWarning("%s", qPrintable(error));
     return error.isEmpty() ? buffer.data() : QByteArray();
-}
-
-int colourCount(const QImage &image)
-{
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
-    return int(colours.size());
 }
 
 // Blocks of 4 × 4 pixels in as many different colours as asked, spread over the whole cube;
@@ -141,21 +130,6 @@ private slots:
         QVERIFY(!writer.write(picture(4), buffer, "jpg").isEmpty());
         QVERIFY(!writer.write(QImage(70000, 1, QImage::Format_RGB32), buffer, "gif").isEmpty());
         QCOMPARE(buffer.size(), 0);
-    }
-    void formatFollowsTheExtension_data()
-    {
-        QTest::addColumn<QString>("fileName");
-        QTest::addColumn<QByteArray>("format");
-        QTest::newRow("upper-case PNG") << "/tmp/SIGN.PNG" << QByteArray("png");
-        QTest::newRow("no extension") << "/tmp/sign" << QByteArray("bmp");
-        QTest::newRow("dot in the folder only") << "/tmp/a.gif/sign" << QByteArray("bmp");
-        QTest::newRow("double extension") << "/tmp/sign.gif.png" << QByteArray("png");
-    }
-    void formatFollowsTheExtension()
-    {
-        QFETCH(QString, fileName);
-        QFETCH(QByteArray, format);
-        QCOMPARE(ExportManager::formatForFileName(fileName), format);
     }
 };
 

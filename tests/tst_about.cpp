@@ -93,23 +93,18 @@ private slots:
     }
     void opensFreshAndClosesEveryWay_data()
     {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("way");
-        QTest::newRow("Command2, OK") << "Command2"
-                                      << "ok";
-        QTest::newRow("bajyon, Esc") << "bajyon"
-                                     << "esc";
-        QTest::newRow("Ctrl+V in Text1, Enter on OK") << "Ctrl+V"
-                                                      << "enter";
-        QTest::newRow("bajyon, Enter on the picture") << "bajyon"
-                                                      << "enter-picture";
-        QTest::newRow("Command2, close button") << "Command2"
-                                                << "close";
+        // The command that opens the box and the way it is closed.
+        QTest::addColumn<QStringList>("row");
+        QTest::newRow("Command2, OK") << QStringList{"Command2", "ok"};
+        QTest::newRow("bajyon, Esc") << QStringList{"bajyon", "esc"};
+        QTest::newRow("Ctrl+V in Text1, Enter on OK") << QStringList{"Ctrl+V", "enter"};
+        QTest::newRow("bajyon, Enter on the picture") << QStringList{"bajyon", "enter-picture"};
+        QTest::newRow("Command2, close button") << QStringList{"Command2", "close"};
     }
     void opensFreshAndClosesEveryWay()
     {
-        QFETCH(QString, command);
-        QFETCH(QString, way);
+        QFETCH(QStringList, row);
+        const QString &command = row[0], &way = row[1];
         // Each opening reads the name anew.
         const QString user = QString::fromLatin1(QTest::currentDataTag());
         m_app->fakes.logonName.name = user;

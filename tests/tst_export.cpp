@@ -214,27 +214,17 @@ private slots:
     }
     void failedSaveKeepsWhatWasThere_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("setUp");
-        QTest::addColumn<QString>("because");
-        QTest::newRow("folder missing") << "missing/sign.gif"
-                                        << ""
-                                        << "フォルダがありません";
-        QTest::newRow("name of a folder") << "sign.gif"
-                                          << "folder"
-                                          << "同じ名前のフォルダ";
-        QTest::newRow("write fails over an earlier file") << "sign.gif"
-                                                          << "file"
-                                                          << "書き込み中";
-        QTest::newRow("write fails, no earlier file") << "sign.png"
-                                                      << ""
-                                                      << "書き込み中";
+        // The name to save under, what stands there before, and what the message must say.
+        QTest::addColumn<QStringList>("row");
+        QTest::newRow("no folder") << QStringList{"missing/sign.gif", "", "フォルダがありません"};
+        QTest::newRow("a folder") << QStringList{"sign.gif", "folder", "同じ名前のフォルダ"};
+        QTest::newRow("write fails") << QStringList{"sign.gif", "file", "書き込み中"};
+        QTest::newRow("write fails, new") << QStringList{"sign.png", "", "書き込み中"};
     }
     void failedSaveKeepsWhatWasThere()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, setUp);
-        QFETCH(QString, because);
+        QFETCH(QStringList, row);
+        const QString &name = row[0], &setUp = row[1], &because = row[2];
         MainWindow &w = m_ui->window;
         const QByteArray earlier("GIF89a an earlier sign the user keeps");
         const QString kept = setUp == u"folder" ? name + QStringLiteral("/keep.txt") : name;

@@ -2,32 +2,21 @@
 // waits for: every figure beside the same figure of the bare window, so that each is read as
 // a ratio taken on one machine in one run.
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "bench/BenchRunner.h"
 
 #include <algorithm>
 #include <array>
-#include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <map>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
-
-extern char **environ;
 
 namespace {
 
 namespace fs = std::filesystem;
-using Report = std::map<std::string, long long>;
+using Report = BenchRunner::Report;
 
 // The sign plate's size in pixels at 96 dots per inch; the bare window is saved at this size.
 constexpr long long kPlateWidth = 241;
@@ -39,111 +28,6 @@ struct Options
     bool verbose = false;
     bool start = true;
     bool saves = true;
-};
-
-// The clock the probe inside the child reads too.
-long long nowNs()
-{
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-Report readReport(const fs::path &path)
-{
-    Report report;
-    std::ifstream in(path);
-    std::string line;
-    while (std::getline(in, line)) {
-        const auto eq = line.find('=');
-        if (eq != std::string::npos)
-            report[line.substr(0, eq)] = std::atoll(line.c_str() + eq + 1);
-    }
-    return report;
-}
-
-class Runner
-{
-public:
-    Runner(fs::path binDir, fs::path scratchDir, bool verbose)
-        : m_binDir(std::move(binDir))
-        , m_scratchDir(std::move(scratchDir))
-        , m_verbose(verbose)
-    {}
-
-    // Starts one program, waits for it to end by itself and returns what it reported, with
-    // the moment it was started under "spawn_ns".
-    std::optional<Report> run(const std::string &program, const std::vector<std::string> &args,
-                              const std::vector<std::string> &extraEnv) const
-    {
-        const fs::path reportPath = m_scratchDir / "report.txt";
-        fs::remove(reportPath);
-
-        std::vector<std::string> env;
-        for (char **e = environ; *e; ++e)
-            env.emplace_back(*e);
-        env.push_back("QUINTELO_BENCH_REPORT=" + reportPath.string());
-        env.insert(env.end(), extraEnv.begin(), extraEnv.end());
-        std::vector<char *> envp;
-        envp.reserve(env.size() + 1);
-        for (auto &entry : env)
-            envp.push_back(entry.data());
-        envp.push_back(nullptr);
-
-        const std::string path = (m_binDir / program).string();
-        std::vector<std::string> argStore{path};
-        argStore.insert(argStore.end(), args.begin(), args.end());
-        std::vector<char *> argv;
-        argv.reserve(argStore.size() + 1);
-        for (auto &arg : argStore)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        if (!m_verbose) {
-            posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-            posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-        }
-        pid_t pid = 0;
-        const long long spawnNs = nowNs();
-        const int rc = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), envp.data());
-        posix_spawn_file_actions_destroy(&actions);
-        if (rc != 0) {
-            std::fprintf(stderr, "quintelo_bench: cannot start %s: %s\n", path.c_str(),
-                         std::strerror(rc));
-            return std::nullopt;
-        }
-
-        int status = 0;
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (waitpid(pid, &status, WNOHANG) == 0) {
-            if (std::chrono::steady_clock::now() > deadline) {
-                kill(pid, SIGKILL);
-                waitpid(pid, &status, 0);
-                std::fprintf(stderr, "quintelo_bench: %s did not finish\n", program.c_str());
-                return std::nullopt;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            std::fprintf(stderr, "quintelo_bench: %s failed (status %d)\n", program.c_str(),
-                         status);
-            return std::nullopt;
-        }
-        Report report = readReport(reportPath);
-        if (report.empty()) {
-            std::fprintf(stderr, "quintelo_bench: %s reported nothing\n", program.c_str());
-            return std::nullopt;
-        }
-        report["spawn_ns"] = spawnNs;
-        return report;
-    }
-
-private:
-    fs::path m_binDir;
-    fs::path m_scratchDir;
-    bool m_verbose;
 };
 
 double median(std::vector<double> values)
@@ -181,7 +65,7 @@ void printFigures(const std::vector<Figure> &figures)
 // Start-up, hand-over and memory. Both sides run until their splash timer has handed over,
 // so these figures come from the same processes; the order alternates so that neither side
 // always runs on the heels of the other.
-std::vector<Figure> startFigures(const Runner &runner, int runs, bool verbose)
+std::vector<Figure> startFigures(const BenchRunner &runner, int runs, bool verbose)
 {
     std::array<std::vector<double>, 2> startMs, handOverMs, rssKb;
     for (int i = 0; i < runs; ++i) {
@@ -225,7 +109,7 @@ std::vector<Figure> startFigures(const Runner &runner, int runs, bool verbose)
 // size grabbed and saved through Qt's own writer (PNG where Qt has no writer: GIF). Every
 // process saves a series: its first save is one sample of the first save in a process, the
 // rest are warm saves, pooled over all processes.
-std::vector<Figure> saveFigures(const Runner &runner, int runs, const fs::path &scratch,
+std::vector<Figure> saveFigures(const BenchRunner &runner, int runs, const fs::path &scratch,
                                 bool verbose)
 {
     struct Format
@@ -330,8 +214,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     const fs::path scratch(scratchTemplate);
-    const Runner runner(fs::read_symlink("/proc/self/exe").parent_path(), scratch,
-                        options->verbose);
+    const BenchRunner runner(fs::read_symlink("/proc/self/exe").parent_path(), scratch,
+                             options->verbose);
 
     std::printf("Quintelo benchmarks: %d runs of each side, alternating; Qt platform %s%s%s\n\n",
                 options->runs, platform && *platform ? platform : "xcb",

@@ -1,14 +1,8 @@
 #include "app/AppController.h"
 #include "platform/AppIdentity.h"
-#include "platform/DesktopLauncher.h"
 #include "platform/FontSubstitutes.h"
-#include "platform/QtDialogService.h"
-#include "platform/QtImageWriter.h"
-#include "platform/QtMessageBoxService.h"
+#include "platform/QtServices.h"
 #include "platform/QtTranslations.h"
-#include "platform/QtWindowCapture.h"
-#include "platform/Services.h"
-#include "platform/SystemLogonName.h"
 
 #include <QApplication>
 #include <QFont>
@@ -59,15 +53,9 @@ int main(int argc, char *argv[])
     installFontSubstitutes();
     QApplication::setFont(QFont(kUiGothicFace, 9));
 
-    QtDialogService dialogs;
-    QtMessageBoxService messages;
-    DesktopLauncher launcher;
-    SystemLogonName logonName;
-    QtWindowCapture windowCapture;
-    QtImageWriter imageWriter;
-    Services services{dialogs, messages, launcher, logonName, windowCapture, imageWriter};
+    QtServices platform;
 
-    AppController controller(services);
+    AppController controller(platform.services());
     QObject::connect(&controller, &AppController::finishedWithoutMainWindow, &app,
                      &QCoreApplication::quit, Qt::QueuedConnection);
     controller.start();

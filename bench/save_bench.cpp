@@ -3,14 +3,8 @@
 #include "composer/SignPlate.h"
 #include "composer/SignTextBox.h"
 #include "export/ExportManager.h"
-#include "platform/DesktopLauncher.h"
 #include "platform/FontSubstitutes.h"
-#include "platform/QtDialogService.h"
-#include "platform/QtImageWriter.h"
-#include "platform/QtMessageBoxService.h"
-#include "platform/QtWindowCapture.h"
-#include "platform/Services.h"
-#include "platform/SystemLogonName.h"
+#include "platform/QtServices.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,13 +25,8 @@ int main(int argc, char *argv[])
     installFontSubstitutes();
     QApplication::setFont(QFont(kUiGothicFace, 9));
 
-    QtDialogService dialogs;
-    QtMessageBoxService messages;
-    DesktopLauncher launcher;
-    SystemLogonName logonName;
-    QtWindowCapture windowCapture;
-    QtImageWriter imageWriter;
-    Services services{dialogs, messages, launcher, logonName, windowCapture, imageWriter};
+    QtServices platform;
+    Services &services = platform.services();
 
     MainWindow window(services);
     // A sign as a user would compose it: anti-aliased kanji and Latin text on the plate.
@@ -47,7 +36,7 @@ int main(int argc, char *argv[])
 
     const QString fileName =
         QDir(QString::fromLocal8Bit(argv[3])).filePath(QStringLiteral("plate.") + argv[1]);
-    ExportManager exporter(windowCapture, imageWriter);
+    ExportManager exporter(services.windowCapture, services.imageWriter);
     QWidget &plate = *window.Picture2();
     return timeSaves(std::atoi(argv[2]), plate.width(), plate.height(),
                      [&] { return exporter.saveWindowImage(plate, fileName).ok(); });

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/DesktopLauncher.h"
+#include "platform/QtDialogService.h"
+#include "platform/QtImageWriter.h"
+#include "platform/QtMessageBoxService.h"
+#include "platform/QtWindowCapture.h"
+#include "platform/Services.h"
+#include "platform/SystemLogonName.h"
+
+// The real platform services, owned together, for the program and the benchmarks.
+class QtServices
+{
+public:
+    QtServices() = default;
+    QtServices(const QtServices &) = delete;
+    QtServices &operator=(const QtServices &) = delete;
+
+    Services &services() { return m_services; }
+
+private:
+    QtDialogService m_dialogs;
+    QtMessageBoxService m_messages;
+    DesktopLauncher m_launcher;
+    SystemLogonName m_logonName;
+    QtWindowCapture m_windowCapture;
+    QtImageWriter m_imageWriter;
+    Services m_services{m_dialogs,   m_messages,      m_launcher,
+                        m_logonName, m_windowCapture, m_imageWriter};
+};

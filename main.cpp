@@ -5,7 +5,6 @@
 #include "platform/QtTranslations.h"
 
 #include <QApplication>
-#include <QFont>
 
 #include <cstdio>
 #include <cstdlib>
@@ -50,8 +49,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationVersion(kAppVersion);
     installQtTranslations(app);
-    installFontSubstitutes();
-    QApplication::setFont(QFont(kUiGothicFace, 9));
+    installFonts();
 
     QtServices platform;
 

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFont>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,8 +21,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     QApplication app(argc, argv);
-    installFontSubstitutes();
-    QApplication::setFont(QFont(kUiGothicFace, 9));
+    installFonts();
 
     QtServices platform;
     Services &services = platform.services();

@@ -373,7 +373,7 @@ void MainWindow::SaveWindowImage(QWidget *control, const QString &fileName)
     const ExportManager::Result result = exporter.saveWindowImage(*control, fileName);
     m_picture1->setPicture(result.picture);
     if (!result.ok())
-        m_services.messages.tell(QStringLiteral("Quintelo"), saveFailureMessage(result),
+        m_services.messages.tell(kAppTitle, saveFailureMessage(result),
                                  MessageBoxService::Icon::Critical);
 }
 

@@ -1,9 +1,10 @@
 #include "platform/FontSubstitutes.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QStringList>
 
-void installFontSubstitutes()
+void installFonts()
 {
     // A heavy gothic first for the sign face; the UD gothic is the closest to the proportional
     // MS gothic in metrics. Each list ends in faces most Japanese desktops have.
@@ -14,4 +15,5 @@ void installFontSubstitutes()
     QFont::insertSubstitutions(kUiGothicFace,
                                {QStringLiteral("BIZ UDPGothic"), QStringLiteral("IPAPGothic"),
                                 QStringLiteral("IPAexGothic"), QStringLiteral("Noto Sans CJK JP")});
+    QApplication::setFont(QFont(kUiGothicFace, 9));
 }

@@ -3,11 +3,9 @@
 #include "platform/FontSubstitutes.h"
 
 #include <QApplication>
-#include <QFont>
 
 // The same fonts as the program gets at start-up, so pixel checks see what a user sees.
 inline void prepareTestApplication()
 {
-    installFontSubstitutes();
-    QApplication::setFont(QFont(kUiGothicFace, 9));
+    installFonts();
 }

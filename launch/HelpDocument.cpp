@@ -5,10 +5,13 @@
 
 QString locateHelpDocument(const QString &programDir)
 {
+    const QDir program(programDir);
+    const QFileInfo installed(QDir(program.filePath(kInstalledHelpFolder)),
+                              QFileInfo(kHelpDocumentPath).fileName());
     for (const QFileInfo &candidate :
-         {QFileInfo(kHelpDocumentPath), QFileInfo(QDir(programDir), kHelpDocumentPath)}) {
+         {QFileInfo(kHelpDocumentPath), QFileInfo(program, kHelpDocumentPath), installed}) {
         if (candidate.isFile())
-            return candidate.absoluteFilePath();
+            return QDir::cleanPath(candidate.absoluteFilePath());
     }
     return {};
 }

@@ -101,6 +101,33 @@ private slots:
         QCOMPARE(fakes().launcher.opened.last(),
                  QDir::toNativeSeparators(QFileInfo(local).absoluteFilePath()));
     }
+    void installedHelpIsFoundFromTheProgramsFolder()
+    {
+        QTemporaryDir elsewhere;
+        QTemporaryDir prefix;
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        const QDir bin(prefix.filePath(QStringLiteral("bin")));
+        QVERIFY(bin.mkpath(QStringLiteral(".")));
+        QVERIFY(bin.mkpath(kInstalledHelpFolder));
+        QFile installed(QDir(bin.filePath(kInstalledHelpFolder)).filePath("QNT.html"));
+        QVERIFY(installed.open(QIODevice::WriteOnly));
+        installed.close();
+
+        LaunchCommands(fakes().messages, fakes().launcher, bin.path()).openHelp();
+        const QString expected =
+            QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(installed).absoluteFilePath()));
+        QCOMPARE(fakes().launcher.opened, QStringList{expected});
+        QVERIFY(fakes().messages.shown.isEmpty());
+
+        // A help folder beside the program, as in the build tree, still comes first.
+        QVERIFY(bin.mkpath(QStringLiteral("help")));
+        QFile beside(bin.filePath(kHelpDocumentPath));
+        QVERIFY(beside.open(QIODevice::WriteOnly));
+        beside.close();
+        LaunchCommands(fakes().messages, fakes().launcher, bin.path()).openHelp();
+        QCOMPARE(fakes().launcher.opened.last(),
+                 QDir::toNativeSeparators(QFileInfo(beside).absoluteFilePath()));
+    }
     void missingHelpIsReported()
     {
         QTemporaryDir elsewhere;

@@ -48,6 +48,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationVersion(kAppVersion);
+    QGuiApplication::setDesktopFileName(kDesktopFileName);
     installQtTranslations(app);
     installFonts();
 

@@ -17,6 +17,8 @@ Files written into assets/:
   about.ico       32 x 32, 16-colour About box icon (766 bytes)
   quintelo.png    32 x 32 PNG render of quintelo.ico
   about-icon.png  32 x 32 PNG render of about.ico
+  quintelo.svg    the application icon as a scalable picture, one square per
+                  pixel, for desktop menus that want more than 32 x 32
 
 ImageMagick draws the artwork; the GIF, BMP and ICO files are written
 byte by byte here so that their exact layout does not depend on the
@@ -300,6 +302,30 @@ def write_ico(path, icon):
         f.write(data)
 
 
+def write_svg(path, icon):
+    """Write the icon as an SVG of its pixels, each row's runs of one colour
+    merged, so that it scales without blurring."""
+    runs = []
+    for y, row in enumerate(icon.px):
+        x = 0
+        while x < ICON:
+            colour = row[x]
+            end = x
+            while end + 1 < ICON and row[end + 1] == colour:
+                end += 1
+            if colour is not None:
+                r, g, b = VGA[colour]
+                runs.append('<rect x="%d" y="%d" width="%d" height="1" '
+                            'fill="#%02X%02X%02X"/>' % (x, y, end - x + 1, r, g, b))
+            x = end + 1
+    svg = ('<?xml version="1.0" encoding="UTF-8"?>\n'
+           '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" '
+           'viewBox="0 0 %d %d" shape-rendering="crispEdges">\n%s\n</svg>\n'
+           % (ICON, ICON, ICON, ICON, "\n".join(runs)))
+    with open(path, "w", encoding="ascii", newline="\n") as f:
+        f.write(svg)
+
+
 def app_icon():
     """A small roll-sign plate: silver frame, black face, white lettering
     and the blue English band."""
@@ -479,11 +505,12 @@ def main():
     # icons and their PNG renders
     write_ico("quintelo.ico", app_icon())
     write_ico("about.ico", about_icon())
+    write_svg("quintelo.svg", app_icon())
     convert("ico:quintelo.ico", *png_args(), "png32:quintelo.png")
     convert("ico:about.ico", *png_args(), "png32:about-icon.png")
 
     for name in ("splash.gif", "about.bmp", "quintelo.ico", "about.ico",
-                 "quintelo.png", "about-icon.png"):
+                 "quintelo.png", "about-icon.png", "quintelo.svg"):
         print("%-16s %6d bytes" % (name, os.path.getsize(name)))
     return 0
 

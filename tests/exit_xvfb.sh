@@ -11,27 +11,6 @@ main_title=QuinteloVersion2
 question_title=Quintelo
 source "$(dirname "$0")/xvfb_lib.sh"
 
-# Prints the id of the visible window with exactly this name, if there is one.
-visible_window() {
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
-
-is_visible() {
-    [ -n "$(visible_window "$1")" ]
-}
-
-# Waits until the named window is visible; prints its id.
-await_window() {
-    wait_for is_visible "$1" && visible_window "$1"
-}
-
-# Gives the window the keyboard; without a window manager nobody else does.
-press_in() {
-    timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
-    sleep 0.3
-    xdotool key --clearmodifiers "$2"
-}
-
 if [ "${2:-}" = "--inside-xvfb" ]; then
     start_program
     main=$(await_window "$main_title") || fail "no main window within ${wait_seconds} s"

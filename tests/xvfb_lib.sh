@@ -22,11 +22,14 @@ rerun_inside_xvfb() {
     exit "$status"
 }
 
-# Starts the program in the background, its output kept in $log; it is ended when we exit.
+# Starts a program (the one under test unless named) in the background in a folder (the
+# current one unless named), its output kept in $log; it is ended by stop_program or when we
+# exit.
 start_program() {
+    local program=${1:-$bin} folder=${2:-$PWD}
     log=$(mktemp)
     trap stop_program EXIT
-    env -u QT_QPA_PLATFORM "$bin" >"$log" 2>&1 &
+    (cd "$folder" && exec env -u QT_QPA_PLATFORM "$program") >"$log" 2>&1 &
     pid=$!
 }
 
@@ -37,6 +40,7 @@ stop_program() {
         kill -9 "$pid" 2>/dev/null
     fi
     rm -f "$log"
+    pid=
 }
 
 # Repeats the command until it succeeds, for at most wait_seconds; the program must stay up.
@@ -48,4 +52,28 @@ wait_for() {
         sleep 0.2
     done
     return 1
+}
+
+# Prints the id of the visible window with exactly this name, if there is one.
+visible_window() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+is_visible() {
+    [ -n "$(visible_window "$1")" ]
+}
+
+# Waits until the named window is visible; prints its id.
+await_window() {
+    wait_for is_visible "$1" && visible_window "$1"
+}
+
+# Gives the window the keyboard (without a window manager nobody else does), then presses the
+# keys.
+press_in() {
+    local window=$1
+    shift
+    timeout 5 xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+    sleep 0.3
+    xdotool key --clearmodifiers "$@"
 }

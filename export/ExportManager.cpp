@@ -1,11 +1,41 @@
 #include "export/ExportManager.h"
 
+#include "export/ShortTempSaveFile.h"
+#include "platform/FileNameLimits.h"
 #include "platform/ImageWriter.h"
 #include "platform/WindowCapture.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <utility>
+
+namespace {
+
+// QSaveFile writes to "<name>.XXXXXX" beside the target.
+const QString kSaveFileSuffix = QStringLiteral(".XXXXXX");
+
+// Writes through a file that leaves the target as it was until the picture is complete.
+template <class File>
+std::pair<ExportManager::Failure, QString> writeInPlaceOfTarget(File &file, ImageWriter &writer,
+                                                                const QImage &picture,
+                                                                const QByteArray &format)
+{
+    using Failure = ExportManager::Failure;
+    if (!file.open(QIODevice::WriteOnly))
+        return {Failure::CannotCreate, file.errorString()};
+    const QString writeError = writer.write(picture, file, format);
+    if (!writeError.isEmpty()) {
+        file.cancelWriting();
+        return {Failure::EncodeFailed, writeError};
+    }
+    if (!file.commit())
+        return {Failure::CommitFailed, file.errorString()};
+    return {Failure::None, QString()};
+}
+
+} // namespace
 
 ExportManager::ExportManager(WindowCapture &capture, ImageWriter &writer)
     : m_capture(capture)
@@ -40,6 +70,12 @@ ExportManager::Result ExportManager::save(const QImage &picture, const QString &
     };
 
     const QFileInfo target(fileName);
+    const QString folder = target.absolutePath();
+    // Asked first: a path or name the system refuses also makes its folder look missing.
+    if (!filePathFits(target.absoluteFilePath()))
+        return fail(Failure::PathTooLong, QString());
+    if (!fileNameFits(folder, target.fileName()))
+        return fail(Failure::NameTooLong, QString());
     if (!target.dir().exists())
         return fail(Failure::FolderMissing, QString());
     if (target.isDir())
@@ -47,15 +83,22 @@ ExportManager::Result ExportManager::save(const QImage &picture, const QString &
 
     // The picture goes to a new file beside the old one, which it replaces only once it is
     // complete; until then a failure leaves the old file as it was and no remains behind.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(Failure::CannotCreate, file.errorString());
-    const QString writeError = m_writer.write(picture, file, result.format);
-    if (!writeError.isEmpty()) {
-        file.cancelWriting();
-        return fail(Failure::EncodeFailed, writeError);
+    // A name the file system takes may still be too long for QSaveFile's temporary name;
+    // the user can make such a file with any other program, so it gets a short one instead.
+    std::pair<Failure, QString> outcome;
+    if (fileNameFits(folder, target.fileName() + kSaveFileSuffix) &&
+        filePathFits(target.absoluteFilePath() + kSaveFileSuffix)) {
+        QSaveFile file(fileName);
+        outcome = writeInPlaceOfTarget(file, m_writer, picture, result.format);
+    } else if (filePathFits(QDir(folder).filePath(
+                   QString(ShortTempSaveFile::kTempNameLength, QLatin1Char('x'))))) {
+        ShortTempSaveFile file(fileName);
+        outcome = writeInPlaceOfTarget(file, m_writer, picture, result.format);
+    } else {
+        // Not even a short temporary name fits beside it.
+        outcome = {Failure::PathTooLong, QString()};
     }
-    if (!file.commit())
-        return fail(Failure::CommitFailed, file.errorString());
+    if (outcome.first != Failure::None)
+        return fail(outcome.first, outcome.second);
     return result;
 }

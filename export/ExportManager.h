@@ -21,6 +21,8 @@ public:
         CannotCreate,  // the folder would not take a new file
         EncodeFailed,  // the picture could not be encoded or its bytes written
         CommitFailed,  // the finished file could not take the old one's place
+        NameTooLong,   // the file system takes no name this long
+        PathTooLong,   // the system opens no path this long
     };
 
     struct Result

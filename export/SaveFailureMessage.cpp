@@ -21,6 +21,13 @@ QString saveFailureMessage(const ExportManager::Result &result)
     case ExportManager::Failure::CommitFailed:
         reason = QStringLiteral("書き込んだ画像をファイルとして確定できませんでした。");
         break;
+    case ExportManager::Failure::NameTooLong:
+        reason = QStringLiteral("ファイル名が長すぎます。もっと短い名前を付けてください。");
+        break;
+    case ExportManager::Failure::PathTooLong:
+        reason = QStringLiteral("保存先のパス（フォルダ名とファイル名を合わせたもの）が長すぎます。"
+                                "もっと浅いフォルダか短い名前を選んでください。");
+        break;
     case ExportManager::Failure::None:
         return {};
     }

@@ -1,0 +1,48 @@
+#include "platform/ReplaceFile.h"
+
+#include <QFile>
+
+#ifdef Q_OS_WIN
+#include <QDir>
+
+#include <windows.h>
+#else
+#include <cerrno>
+#include <cstdio>
+#endif
+
+#ifdef Q_OS_WIN
+
+namespace {
+
+// Without the prefix the call stops at MAX_PATH characters.
+std::wstring longPath(const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    if (native.startsWith(QLatin1String("\\\\?\\")))
+        return native.toStdWString();
+    if (native.startsWith(QLatin1String("\\\\")))
+        return (QStringLiteral("\\\\?\\UNC\\") + native.mid(2)).toStdWString();
+    return (QStringLiteral("\\\\?\\") + native).toStdWString();
+}
+
+} // namespace
+
+QString replaceFile(const QString &from, const QString &to)
+{
+    if (MoveFileExW(longPath(from).c_str(), longPath(to).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {};
+    return qt_error_string(int(GetLastError()));
+}
+
+#else
+
+QString replaceFile(const QString &from, const QString &to)
+{
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return {};
+    return qt_error_string(errno);
+}
+
+#endif

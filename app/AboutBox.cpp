@@ -71,6 +71,8 @@ AboutBox::AboutBox(const LogonNameService &logonName, QWidget *parent)
     m_cmdSysInfo =
         new AboutButton({5760, 2280, 1740, 345}, QStringLiteral("ｼｽﾃﾑ情報(&S)..."), this);
     m_siyo = label({720, 2160, 1095, 255}, QString(), this);
+    // The name as it is spelt, whatever characters the system allows in it.
+    m_siyo->setTextFormat(Qt::PlainText);
     m_label3 = label({120, 2160, 1695, 255}, QStringLiteral("使用者："), this);
     m_label2 = label({120, 1800, 1695, 255}, kDeveloperCredit, this);
     m_lblDisclaimer = label({1920, 1800, 3735, 825}, kDisclaimer, this);

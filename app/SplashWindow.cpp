@@ -46,6 +46,8 @@ SplashWindow::SplashWindow(const QString &userName, QWidget *parent)
     const QColor white(0xFF, 0xFF, 0xFF);
     m_siyo = opaqueLabel({720, 3480, 1455, 255}, userName, systemColor(9, palette()), this);
     m_siyo->setObjectName(QStringLiteral("siyo"));
+    // The name as it is spelt, whatever characters the system allows in it.
+    m_siyo->setTextFormat(Qt::PlainText);
     m_label2 = opaqueLabel({120, 3480, 735, 255}, QStringLiteral("使用者："), white, this);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label1 = opaqueLabel({120, 3240, 1575, 255}, kDeveloperCredit, white, this);

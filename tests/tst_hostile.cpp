@@ -402,9 +402,9 @@ private slots:
         QTest::addColumn<QString>("because");
         QTest::addColumn<bool>("writeFails");
 
-        const QString tooLongName = kReasons[5];
-        const QString tooLongPath = kReasons[6];
-        const QString writing = kReasons[3];
+        const QString &tooLongName = kReasons[5];
+        const QString &tooLongPath = kReasons[6];
+        const QString &writing = kReasons[3];
         const QString file = QStringLiteral("file");
         struct Row
         {
@@ -507,6 +507,7 @@ private slots:
                      qPrintable(fakes().messages.shown.value(0).text));
             const QByteArray magic = file.endsWith(u".png") ? kPngSignature : QByteArray("GIF89a");
             QVERIFY2(bytes.startsWith(magic), bytes.left(8).toHex().constData());
+            QVERIFY(bytes != earlier);
             QCOMPARE(imageIn(file).size(), QSize(241, 81));
             if (magic == kPngSignature)
                 QCOMPARE(imageIn(file), rgb(w.Picture1()->picture()));

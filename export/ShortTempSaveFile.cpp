@@ -66,6 +66,11 @@ bool ShortTempSaveFile::commit()
 {
     if (!m_pending)
         return false;
+    if (const QString unsynced = syncToDisk(*this); !unsynced.isEmpty()) {
+        setErrorString(unsynced);
+        discard();
+        return false;
+    }
     close();
     if (error() != NoError) {
         discard();

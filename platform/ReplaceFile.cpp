@@ -5,10 +5,12 @@
 #ifdef Q_OS_WIN
 #include <QDir>
 
+#include <io.h>
 #include <windows.h>
 #else
 #include <cerrno>
 #include <cstdio>
+#include <unistd.h>
 #endif
 
 #ifdef Q_OS_WIN
@@ -28,6 +30,15 @@ std::wstring longPath(const QString &path)
 
 } // namespace
 
+QString syncToDisk(QFile &file)
+{
+    if (!file.flush())
+        return file.errorString();
+    if (_commit(file.handle()) != 0)
+        return qt_error_string(errno);
+    return {};
+}
+
 QString replaceFile(const QString &from, const QString &to)
 {
     if (MoveFileExW(longPath(from).c_str(), longPath(to).c_str(),
@@ -37,6 +48,15 @@ QString replaceFile(const QString &from, const QString &to)
 }
 
 #else
+
+QString syncToDisk(QFile &file)
+{
+    if (!file.flush())
+        return file.errorString();
+    if (::fsync(file.handle()) != 0)
+        return qt_error_string(errno);
+    return {};
+}
 
 QString replaceFile(const QString &from, const QString &to)
 {

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "SavingWindowTest.h"
 #include "composer/PictureBox.h"
 #include "composer/SignPlate.h"
 #include "composer/SignTextBox.h"
@@ -12,7 +12,6 @@
 #include <QImageReader>
 #include <QLineEdit>
 #include <QScreen>
-#include <QStyleHints>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -21,47 +20,14 @@ namespace {
 
 const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kBlue = qRgb(0, 0, 0xFF);
-const QByteArray kPngSignature("\x89PNG\r\n\x1a\n");
-
-// Read by what the bytes are, not by the name, so a misnamed file cannot pass.
-QImage imageIn(const QString &path)
-{
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    return rgb(reader.read());
-}
-
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
 
 } // namespace
 
-class TestExport : public QObject
+class TestExport : public SavingWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        prepareTestApplication();
-        // A caret that never blinks off: a picture that could ever show it does here.
-        QGuiApplication::styleHints()->setCursorFlashTime(0);
-    }
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        m_ui = std::make_unique<FakedMainWindow>();
-        QVERIFY(m_ui->ready());
-    }
-    void cleanup()
-    {
-        m_ui.reset();
-        m_dir.reset();
-    }
-
     void plateIsSavedInTheFormatItsNameSays_data()
     {
         QTest::addColumn<QString>("name");
@@ -376,8 +342,6 @@ private slots:
     }
 
 private:
-    QString path(const QString &name) const { return m_dir->filePath(name); }
-    FakeServices &fakes() { return m_ui->fakes; }
     // The plate as a user sees it with nothing being edited in it.
     QImage cleanPlate()
     {
@@ -388,9 +352,6 @@ private:
             focus->setFocus();
         return plate;
     }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakedMainWindow> m_ui;
 };
 
 QTEST_MAIN(TestExport)

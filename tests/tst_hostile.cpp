@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "SavingWindowTest.h"
 #include "app/AboutBox.h"
 #include "composer/PictureBox.h"
 #include "composer/SignPlate.h"
@@ -9,7 +9,6 @@
 #include <QImageReader>
 #include <QInputMethodEvent>
 #include <QSignalSpy>
-#include <QStyleHints>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -22,7 +21,6 @@ namespace {
 
 constexpr int kWaitBoundMs = 5000;
 constexpr qsizetype kHugeLength = 100000;
-const QByteArray kPngSignature("\x89PNG\r\n\x1a\n");
 
 // Every reason a failed save can give; a message must give exactly the right one.
 const QStringList kReasons{
@@ -34,19 +32,6 @@ const QStringList kReasons{
     QStringLiteral("ファイル名が長すぎます"),
     QStringLiteral("パス（フォルダ名とファイル名を合わせたもの）が長すぎます"),
 };
-
-// Read by what the bytes are, not by the name, so a misnamed file cannot pass.
-QImage imageIn(const QString &path)
-{
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    return rgb(reader.read());
-}
-
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
 
 qsizetype bytesLong(const QString &name)
 {
@@ -187,30 +172,11 @@ private:
 
 } // namespace
 
-class TestHostile : public QObject
+class TestHostile : public SavingWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        prepareTestApplication();
-        // A caret that never blinks off: a picture that could ever show it does here.
-        QGuiApplication::styleHints()->setCursorFlashTime(0);
-    }
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        m_ui = std::make_unique<FakedMainWindow>();
-        QVERIFY(m_ui->ready());
-    }
-    void cleanup()
-    {
-        m_ui.reset();
-        m_dir.reset();
-    }
-
     void hugePasteIsKeptAndSaved_data()
     {
         QTest::addColumn<QString>("name");
@@ -607,12 +573,6 @@ private:
         else
             QVERIFY(colourCount(shown) > 1);
     }
-
-    QString path(const QString &name) const { return m_dir->filePath(name); }
-    FakeServices &fakes() { return m_ui->fakes; }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakedMainWindow> m_ui;
 };
 
 QTEST_MAIN(TestHostile)

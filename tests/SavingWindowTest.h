@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TestSupport.h"
+#include "MainWindowTest.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -24,36 +24,33 @@ inline QStringList entriesOf(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-// For tests that save pictures of the main window: each test function gets a fresh window on
-// scripted services and a fresh folder for the files, and the caret never blinks off, so a
-// picture that could ever show it does.
-class SavingWindowTest : public QObject
+// For tests that save pictures of the main window: besides the fresh window, each test function
+// gets a fresh folder for the files, and the caret never blinks off, so a picture that could
+// ever show it does.
+class SavingWindowTest : public MainWindowTest
 {
     Q_OBJECT
 
 protected:
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    FakeServices &fakes() { return m_ui->fakes; }
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakedMainWindow> m_ui;
 
-private slots:
+protected slots:
     void initTestCase()
     {
-        prepareTestApplication();
+        MainWindowTest::initTestCase();
         QGuiApplication::styleHints()->setCursorFlashTime(0);
     }
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
-        m_ui = std::make_unique<FakedMainWindow>();
-        QVERIFY(m_ui->ready());
+        MainWindowTest::init();
     }
     void cleanup()
     {
-        m_ui.reset();
+        MainWindowTest::cleanup();
         m_dir.reset();
     }
 };

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "MainWindowTest.h"
 #include "composer/SignPlate.h"
 #include "composer/SignTextBox.h"
 #include "platform/FontColorDialog.h"
@@ -10,8 +10,6 @@
 #include <QFontDialog>
 #include <QLabel>
 
-#include <memory>
-
 using FontChoice = DialogService::FontChoice;
 
 namespace {
@@ -22,19 +20,11 @@ constexpr qint32 kFontFlags = 259;
 
 } // namespace
 
-class TestColourFont : public QObject
+class TestColourFont : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { prepareTestApplication(); }
-    void init()
-    {
-        m_ui = std::make_unique<FakedMainWindow>();
-        QVERIFY(m_ui->ready());
-    }
-    void cleanup() { m_ui.reset(); }
-
     void colourReachesOnlyItsTargets_data()
     {
         QTest::addColumn<QString>("button");
@@ -246,8 +236,6 @@ private:
         return {t->FontName(),      t->FontSize(),       t->FontBold(), t->FontItalic(),
                 t->FontUnderline(), t->FontStrikethru(), t->ForeColor()};
     }
-
-    std::unique_ptr<FakedMainWindow> m_ui;
 };
 
 QTEST_MAIN(TestColourFont)

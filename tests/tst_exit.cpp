@@ -1,24 +1,14 @@
-#include "TestSupport.h"
+#include "MainWindowTest.h"
 #include "composer/SignTextBox.h"
 
 #include <QAction>
 #include <QMenuBar>
 
-#include <memory>
-
-class TestExit : public QObject
+class TestExit : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { prepareTestApplication(); }
-    void init()
-    {
-        m_ui = std::make_unique<FakedMainWindow>();
-        QVERIFY(m_ui->ready());
-    }
-    void cleanup() { m_ui.reset(); }
-
     void noKeepsEverything_data() { addWaysOut(); }
     void noKeepsEverything()
     {
@@ -88,8 +78,6 @@ private:
             w.windowHandle()->close();
         }
     }
-
-    std::unique_ptr<FakedMainWindow> m_ui;
 };
 
 QTEST_MAIN(TestExit)

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "MainWindowTest.h"
 #include "composer/SignTextBox.h"
 #include "launch/HelpDocument.h"
 #include "launch/LaunchCommands.h"
@@ -10,23 +10,19 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include <memory>
-
-class TestLaunch : public QObject
+class TestLaunch : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { prepareTestApplication(); }
     void init()
     {
         m_startDir = QDir::currentPath();
-        m_ui = std::make_unique<FakedMainWindow>();
-        QVERIFY(m_ui->ready());
+        MainWindowTest::init();
     }
     void cleanup()
     {
-        m_ui.reset();
+        MainWindowTest::cleanup();
         QDir::setCurrent(m_startDir);
     }
 
@@ -160,9 +156,6 @@ private slots:
     }
 
 private:
-    FakeServices &fakes() { return m_ui->fakes; }
-
-    std::unique_ptr<FakedMainWindow> m_ui;
     QString m_startDir;
 };
 

@@ -1,8 +1,6 @@
-#include "TestSupport.h"
+#include "MainWindowTest.h"
 #include "composer/SignPlate.h"
 #include "composer/SignTextBox.h"
-
-#include <memory>
 
 namespace {
 
@@ -15,19 +13,11 @@ const QRect kLine(87, 0, 3, 80);
 
 } // namespace
 
-class TestLayout : public QObject
+class TestLayout : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { prepareTestApplication(); }
-    void init()
-    {
-        m_ui = std::make_unique<FakedMainWindow>();
-        QVERIFY(m_ui->ready());
-    }
-    void cleanup() { m_ui.reset(); }
-
     void firstPressShowsTypeAndDestination()
     {
         MainWindow &w = m_ui->window;
@@ -148,8 +138,6 @@ private slots:
 
 private:
     void press() { click(m_ui->window.Command8()); }
-
-    std::unique_ptr<FakedMainWindow> m_ui;
 };
 
 QTEST_MAIN(TestLayout)

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "MainWindowTest.h"
 #include "composer/PictureBox.h"
 #include "composer/SignPlate.h"
 #include "composer/SignTextBox.h"
@@ -23,19 +23,11 @@ QImage shownText(SignTextBox *box, const QString &text)
 
 } // namespace
 
-class TestMainWindow : public QObject
+class TestMainWindow : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { prepareTestApplication(); }
-    void init()
-    {
-        m_ui = std::make_unique<FakedMainWindow>();
-        QVERIFY(m_ui->ready());
-    }
-    void cleanup() { m_ui.reset(); }
-
     void firstShowHasTheSignNameLayout()
     {
         MainWindow &w = m_ui->window;
@@ -161,9 +153,6 @@ private slots:
         QVERIFY(!w.Text3()->isVisible());
         QCOMPARE(w.Text2()->geometry(), QRect(0, 64, 241, 17));
     }
-
-private:
-    std::unique_ptr<FakedMainWindow> m_ui;
 };
 
 QTEST_MAIN(TestMainWindow)

@@ -1,3 +1,4 @@
+#include "bench/SaveTiming.h"
 #include "composer/MainWindow.h"
 #include "composer/SignPlate.h"
 #include "composer/SignTextBox.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -53,11 +53,7 @@ int main(int argc, char *argv[])
     QtServices platform;
     Services &services = platform.services();
     MainWindow window(services);
-    window.show();
-    QElapsedTimer shown;
-    shown.start();
-    while (!(window.windowHandle() && window.windowHandle()->isExposed()) && shown.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    waitUntilShown(window);
 
     QTemporaryDir scratch;
     if (!scratch.isValid())

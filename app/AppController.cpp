@@ -56,9 +56,8 @@ void AppController::commitSession(QSessionManager &manager)
     // Without leave to ask, refusing would only hold up the user's log-out: let it end.
     if (!manager.allowsInteraction())
         return;
-    qint16 cancel = 0;
-    m_mainWindow->Form_QueryUnload(cancel);
+    const bool leave = m_mainWindow->confirmClose();
     manager.release();
-    if (cancel)
+    if (!leave)
         manager.cancel();
 }

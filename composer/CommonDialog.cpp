@@ -1,33 +1,27 @@
 #include "composer/CommonDialog.h"
 
-#include "composer/DialogCancelled.h"
 #include "platform/DialogService.h"
 
 CommonDialog::CommonDialog(DialogService &service)
     : m_service(service)
 {}
 
-void CommonDialog::cancelled() const
-{
-    if (CancelError)
-        throw DialogCancelled();
-}
-
-void CommonDialog::ShowColor()
+bool CommonDialog::ShowColor()
 {
     const std::optional<QColor> chosen = m_service.chooseColor(Color, Flags);
     if (!chosen)
-        return cancelled();
+        return false;
     Color = *chosen;
+    return true;
 }
 
-void CommonDialog::ShowFont()
+bool CommonDialog::ShowFont()
 {
     const DialogService::FontChoice initial{FontName,      FontSize,       FontBold, FontItalic,
                                             FontUnderline, FontStrikethru, Color};
     const std::optional<DialogService::FontChoice> chosen = m_service.chooseFont(initial, Flags);
     if (!chosen)
-        return cancelled();
+        return false;
     FontName = chosen->name;
     FontSize = chosen->size;
     FontBold = chosen->bold;
@@ -35,16 +29,18 @@ void CommonDialog::ShowFont()
     FontUnderline = chosen->underline;
     FontStrikethru = chosen->strikethru;
     Color = chosen->color;
+    return true;
 }
 
-void CommonDialog::ShowSave()
+bool CommonDialog::ShowSave()
 {
     const std::optional<QString> chosen =
         m_service.chooseSaveFileName({DialogTitle, Filter, DefaultExt, FileName, Flags});
     if (!chosen || chosen->isEmpty()) {
-        // An empty name is how callers that do not ask for CancelError recognise a Cancel.
+        // The next save dialog starts from an empty name, whatever this one was given.
         FileName.clear();
-        return cancelled();
+        return false;
     }
     FileName = *chosen;
+    return true;
 }

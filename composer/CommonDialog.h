@@ -6,14 +6,13 @@
 class DialogService;
 
 // A dialog object: one set of properties shared by its colour, font and save dialogs. The
-// properties outlive each dialog, so whatever one kind of dialog leaves behind (Flags,
-// CancelError, Color) is what the next dialog of any kind starts from.
+// properties outlive each dialog, so whatever one kind of dialog leaves behind (Flags, Color)
+// is what the next dialog of any kind starts from.
 class CommonDialog
 {
 public:
     explicit CommonDialog(DialogService &service);
 
-    bool CancelError = false;
     qint32 Flags = 0;
     QColor Color = Qt::black;
     QString FontName;
@@ -27,14 +26,12 @@ public:
     QString Filter;
     QString DefaultExt;
 
-    // Each shows its dialog modally. On OK the choice is in the properties; on Cancel they
-    // keep their values and, with CancelError set, DialogCancelled is thrown.
-    void ShowColor();
-    void ShowFont();
-    void ShowSave();
+    // Each shows its dialog modally and answers whether the user chose: on OK the choice is in
+    // the properties; on Cancel they keep their values (FileName is emptied).
+    bool ShowColor();
+    bool ShowFont();
+    bool ShowSave();
 
 private:
-    void cancelled() const;
-
     DialogService &m_service;
 };

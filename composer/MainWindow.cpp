@@ -1,35 +1,54 @@
 #include "composer/MainWindow.h"
 
-#include "composer/ColourCommand.h"
-#include "composer/DialogCancelled.h"
-#include "composer/FontCommand.h"
+#include "composer/CommandButton.h"
 #include "composer/MenuShortcutGuard.h"
-#include "composer/PictureBox.h"
-#include "composer/SignLayout.h"
-#include "composer/SignPlate.h"
-#include "composer/SignTextBox.h"
+#include "composer/PlateView.h"
+#include "composer/SignLineEdit.h"
 #include "export/ExportManager.h"
 #include "export/SaveFailureMessage.h"
 #include "launch/LaunchCommands.h"
 #include "platform/AppIdentity.h"
-#include "platform/FontSubstitutes.h"
 #include "platform/MessageBoxService.h"
 #include "platform/Services.h"
 #include "platform/SystemColor.h"
+#include "render/PlatePainter.h"
+#include "sign/PlateGeometry.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
 
-#include <array>
-#include <utility>
-
 namespace {
 
-const QColor kBlack(0x00, 0x00, 0x00);
-const QColor kWhite(0xFF, 0xFF, 0xFF);
-const QColor kBlue(0x00, 0x00, 0xFF);
+// The dialog object's flags: the colour dialog opens on its colour; the font dialog lists
+// screen and printer fonts and shows the effects (strikeout, underline, text colour).
+constexpr qint32 kColourStartsWithColour = 0x1;
+constexpr qint32 kFontFlags = 0x1 | 0x2 | 0x100;
+// The save dialog's design flags: no read-only check box.
+constexpr qint32 kSaveHidesReadOnly = 0x4;
+
+// What the buttons that act on the main and English lines say in each layout.
+struct LayoutCaptions
+{
+    QString toggleLayout;
+    QString englishColour;
+    QString mainFont;
+    QString mainColour;
+};
+
+const LayoutCaptions kSignNameCaptions{
+    QStringLiteral("種別・行き先に変更(&I)"), QStringLiteral("英字文字色変更(&N)"),
+    QStringLiteral("方向幕フォント変更(&F)"), QStringLiteral("方向幕文字色変更(&M)")};
+const LayoutCaptions kTypeCaptions{
+    QStringLiteral("種別幕のみに変更(&I)"), QStringLiteral("種別英字文字色変更(&N)"),
+    QStringLiteral("種別フォント変更(&F)"), QStringLiteral("種別文字色変更(&M)")};
+// Until the sign-name layout is first returned to, the English colour button keeps the caption
+// the window opens with.
+const QString kFirstEnglishColourCaption = QStringLiteral("英表示文字色変更(&L)");
+
+const QString kUndoCaption = QStringLiteral("元に戻す(&U)");
+const QString kRedoCaption = QStringLiteral("やり直し(&R)");
 
 // Nothing composed is kept anywhere else, so every way out asks first.
 bool confirmExit(MessageBoxService &messages)
@@ -39,23 +58,13 @@ bool confirmExit(MessageBoxService &messages)
                              MessageBoxService::Icon::Exclamation);
 }
 
-QFont boldFont(const QString &face, qreal points)
+QAction *menuItem(QMenu *menu, const char *name, const QString &caption,
+                  const QList<QKeySequence> &keys = {})
 {
-    QFont font(face);
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
-
-SignTextBox *signBox(const TwipRect &rect, const QString &text, const QColor &back,
-                     const QFont &font, bool visible, QWidget *parent)
-{
-    auto *box = new SignTextBox(rect, text, parent);
-    box->setBackColor(back);
-    box->setForeColor(kWhite);
-    box->setFont(font);
-    box->setVisible(visible);
-    return box;
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    return action;
 }
 
 } // namespace
@@ -63,8 +72,8 @@ SignTextBox *signBox(const TwipRect &rect, const QString &text, const QColor &ba
 MainWindow::MainWindow(Services &services, QWidget *parent)
     : QMainWindow(parent)
     , m_services(services)
-    , m_commonDialog2(services.dialogs)
-    , m_commonDialog1(services.dialogs)
+    , m_fontDialog(services.dialogs)
+    , m_colourAndSaveDialog(services.dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("QuinteloVersion2"));
@@ -73,250 +82,324 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
 
-    m_commonDialog1.DefaultExt = QStringLiteral("gif");
-    m_commonDialog1.DialogTitle = QStringLiteral("方向幕画像の保存");
-    m_commonDialog1.Filter =
+    m_colourAndSaveDialog.DefaultExt = QStringLiteral("gif");
+    m_colourAndSaveDialog.DialogTitle = QStringLiteral("方向幕画像の保存");
+    m_colourAndSaveDialog.Filter =
         QStringLiteral("GIFファイル(*.gif);;PNGファイル(*.png);;BMPファイル(*.bmp)");
-    m_commonDialog1.Flags = 4;
+    m_colourAndSaveDialog.Flags = kSaveHidesReadOnly;
 
     createControls();
     createMenus();
     arrangeStackingAndTabs();
+    connect(&m_document, &SignDocument::frameChanged, this, [this](int index) {
+        if (index == m_document.currentIndex())
+            showCurrentFrame();
+    });
+    showCurrentFrame();
 
     // The client area has a fixed design size; the window is as large as it and the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    m_text1->setFocus();
+    lineEdit(SignLine::Main)->setFocus();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::createControls()
 {
-    m_client = new QWidget(this);
-    m_client->setObjectName(QStringLiteral("client"));
-    m_client->setFixedSize(twipsToPixels(5970), twipsToPixels(4365));
-    setCentralWidget(m_client);
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twipsToPixels(5970), twipsToPixels(4365));
+    setCentralWidget(client);
 
-    const QFont signFont = boldFont(kSignFace, 24);
-    const QFont smallLineFont = boldFont(kUiGothicFace, 9);
-    const QFont destinationFont = boldFont(kUiGothicFace, 24);
-
-    m_picture2 = new SignPlate({960, 240, 3615, 1215}, m_client);
-    m_text2 = signBox({0, 960, 3615, 255}, QStringLiteral("英語文字"), kBlue, smallLineFont, true,
-                      m_picture2);
-    m_text1 =
-        signBox({0, 240, 3615, 630}, QStringLiteral("幕名"), kBlack, signFont, true, m_picture2);
-    m_text7 = signBox({1440, 800, 2055, 180}, QStringLiteral("行き先"), kBlack, smallLineFont,
-                      false, m_picture2);
-    m_text3 = signBox({1440, 240, 2055, 615}, QStringLiteral("行き先"), kBlack, destinationFont,
-                      false, m_picture2);
-
-    // Text4 is never seen: its background keeps the English line's colour for the sign-name
-    // layout while the other layout paints that line black.
-    m_text4 = new SignTextBox({5040, 720, 495, 270}, QStringLiteral("ssssss"), m_client);
-    m_text4->setFrame(true);
-    m_text4->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_text4->setBackColor(kBlue);
-    m_text4->setForeColor(systemColor(5, palette()));
-    m_text4->hide();
-
-    m_picture1 = new PictureBox({5040, 120, 495, 135}, m_client);
-    m_picture1->hide();
-
-    m_command6 =
-        new CommandButton({120, 3600, 1815, 375}, QStringLiteral("画像として保存(&S)"), m_client);
-    m_command5 = new CommandButton({3960, 3600, 1815, 375}, QStringLiteral("終了(&X)"), m_client);
-    m_command2 =
-        new CommandButton({2040, 3600, 1815, 375}, QStringLiteral("バージョン情報(&V)"), m_client);
-    m_command4 =
-        new CommandButton({240, 2520, 2535, 375}, QStringLiteral("英表示文字色変更(&L)"), m_client);
-    m_command3 =
-        new CommandButton({240, 2040, 2535, 375}, QStringLiteral("英表示背景色変更(&N)"), m_client);
-    m_command1 = new CommandButton({3120, 3000, 2535, 375}, QStringLiteral("方向幕文字色変更(&M)"),
-                                   m_client);
-    m_frame2 =
-        new FrameBox({120, 1800, 2775, 1695}, QStringLiteral("英語表示カスタマイズ"), m_client);
-    m_honayku =
-        new CommandButton({120, 1200, 2535, 375}, QStringLiteral("YAHOOJAPANで翻訳(&H)"), m_frame2);
-    m_frame1 = new FrameBox({3000, 1800, 2775, 1695}, QStringLiteral("本体カスタマイズ"), m_client);
-    m_command8 = new CommandButton({120, 240, 2535, 375}, QStringLiteral("種別・行き先に変更(&I)"),
-                                   m_frame1);
-    m_command7 = new CommandButton({120, 720, 2535, 375}, QStringLiteral("方向幕フォント変更(&F)"),
-                                   m_frame1);
-    m_frame3 =
-        new FrameBox({840, 0, 3855, 1575}, QStringLiteral("エディタ - プレビュー"), m_client);
-    m_label1 = new NoticeLabel({120, 4080, 5610, 240},
-                               QStringLiteral("作成した画像は個人で楽しむ範囲でお使いください。"),
-                               m_client);
-    m_label1->setAutoFillBackground(true);
-    QPalette notice = m_label1->palette();
-    notice.setColor(QPalette::Window, systemColor(16, palette()));
-    m_label1->setPalette(notice);
-    m_label1->setAlignment(Qt::AlignCenter);
-
-    const std::array<std::pair<const char *, QObject *>, 21> names{{
-        {"Picture2", m_picture2}, {"Text2", m_text2},       {"Text1", m_text1},
-        {"Text7", m_text7},       {"Text3", m_text3},       {"Text4", m_text4},
-        {"Picture1", m_picture1}, {"Command6", m_command6}, {"Command5", m_command5},
-        {"Command2", m_command2}, {"Command4", m_command4}, {"Command3", m_command3},
-        {"Command1", m_command1}, {"Frame2", m_frame2},     {"honayku", m_honayku},
-        {"Frame1", m_frame1},     {"Command8", m_command8}, {"Command7", m_command7},
-        {"Frame3", m_frame3},     {"Label1", m_label1},     {"client", m_client},
+    m_plate = new PlateView(m_document, {960, 240, 3615, 1215}, client);
+    m_plate->setObjectName(QStringLiteral("Picture2"));
+    // Made in the order of the design, which decides which box lies on top where two overlap.
+    const std::array<std::pair<SignLine, const char *>, 4> lines{{
+        {SignLine::English, "Text2"},
+        {SignLine::Main, "Text1"},
+        {SignLine::DestinationSmall, "Text7"},
+        {SignLine::Destination, "Text3"},
     }};
-    for (const auto &[name, object] : names)
-        object->setObjectName(QString::fromLatin1(name));
+    for (const auto &[line, name] : lines) {
+        auto *edit = new SignLineEdit(line, m_plate);
+        edit->setObjectName(QString::fromLatin1(name));
+        m_lineEdits[std::size_t(line)] = edit;
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, line = line](const QString &text) { m_document.editText(line, text); });
+        connect(edit, &QLineEdit::editingFinished, &m_document, &SignDocument::endTyping);
+    }
 
-    connect(m_command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
-    connect(m_command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
-    connect(m_command3, &QPushButton::clicked, this, &MainWindow::Command3_Click);
-    connect(m_command4, &QPushButton::clicked, this, &MainWindow::Command4_Click);
-    connect(m_command5, &QPushButton::clicked, this, &MainWindow::Command5_Click);
-    connect(m_command6, &QPushButton::clicked, this, &MainWindow::Command6_Click);
-    connect(m_command7, &QPushButton::clicked, this, &MainWindow::Command7_Click);
-    connect(m_command8, &QPushButton::clicked, this, &MainWindow::Command8_Click);
-    connect(m_honayku, &QPushButton::clicked, this, &MainWindow::honayku_Click);
+    const auto button = [client](const char *name, const TwipRect &rect, const QString &caption,
+                                 QWidget *parent = nullptr) {
+        auto *b = new CommandButton(rect, caption, parent ? parent : client);
+        b->setObjectName(QString::fromLatin1(name));
+        return b;
+    };
+    m_savePlateButton =
+        button("Command6", {120, 3600, 1815, 375}, QStringLiteral("画像として保存(&S)"));
+    m_exitButton = button("Command5", {3960, 3600, 1815, 375}, QStringLiteral("終了(&X)"));
+    m_aboutButton =
+        button("Command2", {2040, 3600, 1815, 375}, QStringLiteral("バージョン情報(&V)"));
+    m_englishColourButton = button("Command4", {240, 2520, 2535, 375}, kFirstEnglishColourCaption);
+    m_englishBandButton =
+        button("Command3", {240, 2040, 2535, 375}, QStringLiteral("英表示背景色変更(&N)"));
+    m_mainColourButton = button("Command1", {3120, 3000, 2535, 375}, kSignNameCaptions.mainColour);
+    m_englishGroup =
+        new FrameBox({120, 1800, 2775, 1695}, QStringLiteral("英語表示カスタマイズ"), client);
+    m_englishGroup->setObjectName(QStringLiteral("Frame2"));
+    m_translateButton = button("honayku", {120, 1200, 2535, 375},
+                               QStringLiteral("YAHOOJAPANで翻訳(&H)"), m_englishGroup);
+    m_signGroup = new FrameBox({3000, 1800, 2775, 1695}, QStringLiteral("本体カスタマイズ"), client);
+    m_signGroup->setObjectName(QStringLiteral("Frame1"));
+    m_toggleLayoutButton =
+        button("Command8", {120, 240, 2535, 375}, kSignNameCaptions.toggleLayout, m_signGroup);
+    m_mainFontButton =
+        button("Command7", {120, 720, 2535, 375}, kSignNameCaptions.mainFont, m_signGroup);
+    m_plateFrame = new FrameBox({840, 0, 3855, 1575}, QStringLiteral("エディタ - プレビュー"), client);
+    m_plateFrame->setObjectName(QStringLiteral("Frame3"));
+    m_noticeLabel = new NoticeLabel(
+        {120, 4080, 5610, 240}, QStringLiteral("作成した画像は個人で楽しむ範囲でお使いください。"),
+        client);
+    m_noticeLabel->setObjectName(QStringLiteral("Label1"));
+    m_noticeLabel->setAutoFillBackground(true);
+    QPalette notice = m_noticeLabel->palette();
+    notice.setColor(QPalette::Window, systemColor(16, palette()));
+    m_noticeLabel->setPalette(notice);
+    m_noticeLabel->setAlignment(Qt::AlignCenter);
+
+    connect(m_mainColourButton, &QPushButton::clicked, this, &MainWindow::onMainColour);
+    connect(m_aboutButton, &QPushButton::clicked, this, &MainWindow::aboutRequested);
+    connect(m_englishBandButton, &QPushButton::clicked, this, &MainWindow::onEnglishBand);
+    connect(m_englishColourButton, &QPushButton::clicked, this, &MainWindow::onEnglishColour);
+    connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::onExit);
+    connect(m_savePlateButton, &QPushButton::clicked, this, &MainWindow::onSavePlate);
+    connect(m_mainFontButton, &QPushButton::clicked, this, &MainWindow::onMainFont);
+    connect(m_toggleLayoutButton, &QPushButton::clicked, this, &MainWindow::onToggleLayout);
+    connect(m_translateButton, &QPushButton::clicked, this, &MainWindow::onOpenTranslation);
 }
 
 void MainWindow::createMenus()
 {
-    QMenu *fairu = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    fairu->setObjectName(QStringLiteral("fairu"));
-    m_hozon = fairu->addAction(QStringLiteral("保存(&S)"));
-    m_hozon->setObjectName(QStringLiteral("hozon"));
-    m_hozon->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    fairu->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    m_end = fairu->addAction(QStringLiteral("終了(&X)"));
-    m_end->setObjectName(QStringLiteral("end"));
-    m_end->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    file->setObjectName(QStringLiteral("fairu"));
+    m_saveDestinationAction =
+        menuItem(file, "hozon", QStringLiteral("保存(&S)"), {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
+    m_exitAction =
+        menuItem(file, "end", QStringLiteral("終了(&X)"), {QKeySequence(Qt::CTRL | Qt::Key_X)});
 
-    QMenu *iro = menuBar()->addMenu(QStringLiteral("翻訳(&C)"));
-    iro->setObjectName(QStringLiteral("iro"));
-    m_honyak = iro->addAction(QStringLiteral("YAHOO翻訳(&H)"));
-    m_honyak->setObjectName(QStringLiteral("honyak"));
-    m_honyak->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    edit->setObjectName(QStringLiteral("hensyu"));
+    m_undoAction = menuItem(edit, "undo", kUndoCaption, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    m_redoAction = menuItem(edit, "redo", kRedoCaption,
+                            {QKeySequence(Qt::CTRL | Qt::Key_Y),
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
-    QMenu *herupu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    herupu->setObjectName(QStringLiteral("herupu"));
-    m_bajyon = herupu->addAction(QStringLiteral("バージョン情報(&V)"));
-    m_bajyon->setObjectName(QStringLiteral("bajyon"));
-    m_bajyon->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    m_hajimeni = herupu->addAction(QStringLiteral("ヘルプ(&S)"));
-    m_hajimeni->setObjectName(QStringLiteral("hajimeni"));
-    m_hajimeni->setShortcut(QKeySequence(Qt::Key_F1));
+    QMenu *translation = menuBar()->addMenu(QStringLiteral("翻訳(&C)"));
+    translation->setObjectName(QStringLiteral("iro"));
+    m_translateAction = menuItem(translation, "honyak", QStringLiteral("YAHOO翻訳(&H)"),
+                                 {QKeySequence(Qt::CTRL | Qt::Key_H)});
 
-    connect(m_hozon, &QAction::triggered, this, &MainWindow::hozon_Click);
-    connect(m_end, &QAction::triggered, this, &MainWindow::end_Click);
-    connect(m_honyak, &QAction::triggered, this, &MainWindow::honyak_Click);
-    connect(m_bajyon, &QAction::triggered, this, &MainWindow::bajyon_Click);
-    connect(m_hajimeni, &QAction::triggered, this, &MainWindow::hajimeni_Click);
+    QMenu *help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    help->setObjectName(QStringLiteral("herupu"));
+    m_aboutAction = menuItem(help, "bajyon", QStringLiteral("バージョン情報(&V)"),
+                             {QKeySequence(Qt::CTRL | Qt::Key_V)});
+    m_helpAction = menuItem(help, "hajimeni", QStringLiteral("ヘルプ(&S)"), {QKeySequence(Qt::Key_F1)});
 
-    auto *guard = new MenuShortcutGuard({m_hozon, m_end, m_honyak, m_bajyon, m_hajimeni}, this);
-    for (SignTextBox *box : {m_text1, m_text2, m_text3, m_text4, m_text7})
-        box->installEventFilter(guard);
+    connect(m_saveDestinationAction, &QAction::triggered, this, &MainWindow::onSaveDestination);
+    connect(m_exitAction, &QAction::triggered, this, &MainWindow::onExit);
+    connect(m_undoAction, &QAction::triggered, &m_document, &SignDocument::undo);
+    connect(m_redoAction, &QAction::triggered, &m_document, &SignDocument::redo);
+    connect(m_translateAction, &QAction::triggered, this, &MainWindow::onOpenTranslation);
+    connect(m_aboutAction, &QAction::triggered, this, &MainWindow::aboutRequested);
+    connect(m_helpAction, &QAction::triggered, this, &MainWindow::onOpenHelp);
+
+    // Each item names the step it would take back or again, and is greyed when there is none.
+    QUndoStack &history = m_document.undoStack();
+    const auto describeHistory = [this, &history] {
+        m_undoAction->setEnabled(history.canUndo());
+        m_undoAction->setText(history.canUndo()
+                                  ? QStringLiteral("%1: %2").arg(kUndoCaption, history.undoText())
+                                  : kUndoCaption);
+        m_redoAction->setEnabled(history.canRedo());
+        m_redoAction->setText(history.canRedo()
+                                  ? QStringLiteral("%1: %2").arg(kRedoCaption, history.redoText())
+                                  : kRedoCaption);
+    };
+    connect(&history, &QUndoStack::indexChanged, this, describeHistory);
+    describeHistory();
+
+    auto *guard = new MenuShortcutGuard({m_saveDestinationAction, m_exitAction, m_undoAction,
+                                         m_redoAction, m_translateAction, m_aboutAction,
+                                         m_helpAction},
+                                        this);
+    for (SignLineEdit *edit : m_lineEdits)
+        edit->installEventFilter(guard);
 }
 
 void MainWindow::arrangeStackingAndTabs()
 {
     // Where siblings overlap the one created earlier lies above: raising them from the last
     // created to the first leaves the first on top.
-    const std::array<QWidget *, 20> creationOrder{
-        m_picture2, m_text2,    m_text1,    m_text7,    m_text3,    m_text4,    m_picture1,
-        m_command6, m_command5, m_command2, m_command4, m_command3, m_command1, m_frame2,
-        m_honayku,  m_frame1,   m_command8, m_command7, m_frame3,   m_label1};
+    const std::array<QWidget *, 18> creationOrder{
+        m_plate,
+        lineEdit(SignLine::English),
+        lineEdit(SignLine::Main),
+        lineEdit(SignLine::DestinationSmall),
+        lineEdit(SignLine::Destination),
+        m_savePlateButton,
+        m_exitButton,
+        m_aboutButton,
+        m_englishColourButton,
+        m_englishBandButton,
+        m_mainColourButton,
+        m_englishGroup,
+        m_translateButton,
+        m_signGroup,
+        m_toggleLayoutButton,
+        m_mainFontButton,
+        m_plateFrame,
+        m_noticeLabel};
     for (auto it = creationOrder.rbegin(); it != creationOrder.rend(); ++it)
         (*it)->raise();
 
-    for (QWidget *passive : {static_cast<QWidget *>(m_frame1), static_cast<QWidget *>(m_frame2),
-                             static_cast<QWidget *>(m_frame3), static_cast<QWidget *>(m_label1)})
+    for (QWidget *passive : std::initializer_list<QWidget *>{m_signGroup, m_englishGroup,
+                                                             m_plateFrame, m_noticeLabel})
         passive->setFocusPolicy(Qt::NoFocus);
 
-    const std::array<QWidget *, 16> tabOrder{m_text1,    m_text2,    m_command8, m_command3,
-                                             m_command4, m_honayku,  m_command7, m_command1,
-                                             m_command6, m_command5, m_command2, m_picture1,
-                                             m_text4,    m_picture2, m_text3,    m_text7};
+    const std::array<QWidget *, 14> tabOrder{lineEdit(SignLine::Main),
+                                             lineEdit(SignLine::English),
+                                             m_toggleLayoutButton,
+                                             m_englishBandButton,
+                                             m_englishColourButton,
+                                             m_translateButton,
+                                             m_mainFontButton,
+                                             m_mainColourButton,
+                                             m_savePlateButton,
+                                             m_exitButton,
+                                             m_aboutButton,
+                                             m_plate,
+                                             lineEdit(SignLine::Destination),
+                                             lineEdit(SignLine::DestinationSmall)};
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
-SignState MainWindow::signState() const
+void MainWindow::showCurrentFrame()
 {
-    SignState state;
-    for (SignTextBox *box : {m_text1, m_text2, m_text3, m_text4, m_text7})
-        state.controls[box->objectName()] = {box->text(),     box->BackColor(), box->ForeColor(),
-                                             box->font(),     box->twips(),     !box->isHidden(),
-                                             box->isEnabled()};
-    for (CommandButton *button : {m_command1, m_command2, m_command3, m_command4, m_command5,
-                                  m_command6, m_command7, m_command8, m_honayku})
-        state.controls[button->objectName()] = {
-            button->text(),      QColor(),           QColor(), button->font(), button->twips(),
-            !button->isHidden(), button->isEnabled()};
-    state.controls[m_picture2->objectName()] = {QString(),
-                                                m_picture2->BackColor(),
-                                                QColor(),
-                                                m_picture2->font(),
-                                                m_picture2->twips(),
-                                                !m_picture2->isHidden(),
-                                                m_picture2->isEnabled()};
-    state.lineBorderColor = m_picture2->lineBorderColor();
-    state.typeLayoutOn = m_typeLayoutOn;
-    return state;
+    const Frame &frame = m_document.currentFrame();
+    for (SignLineEdit *edit : m_lineEdits)
+        edit->showFrame(frame);
+    m_plate->update();
+
+    const bool signName = frame.layout == SignLayout::SignName;
+    const LayoutCaptions &captions = signName ? kSignNameCaptions : kTypeCaptions;
+    m_toggleLayoutButton->setText(captions.toggleLayout);
+    m_englishColourButton->setText(signName && !m_document.signNameRestored()
+                                       ? kFirstEnglishColourCaption
+                                       : captions.englishColour);
+    m_mainFontButton->setText(captions.mainFont);
+    m_mainColourButton->setText(captions.mainColour);
+    // The type layout's English line is always black; the band chosen for the sign name waits.
+    m_englishBandButton->setEnabled(signName);
 }
 
-void MainWindow::setSignState(const SignState &state)
+std::optional<QColor> MainWindow::chooseColour()
 {
-    for (SignTextBox *box : {m_text1, m_text2, m_text3, m_text4, m_text7}) {
-        const auto found = state.controls.find(box->objectName());
-        if (found == state.controls.end())
-            continue;
-        const ControlState &c = found->second;
-        box->setText(c.text);
-        box->setBackColor(c.backColor);
-        box->setForeColor(c.foreColor);
-        box->setFont(c.font);
-        box->setTwips(c.rect);
-        box->setVisible(c.visible);
-        box->setEnabled(c.enabled);
-    }
-    for (CommandButton *button : {m_command1, m_command2, m_command3, m_command4, m_command5,
-                                  m_command6, m_command7, m_command8, m_honayku}) {
-        const auto found = state.controls.find(button->objectName());
-        if (found == state.controls.end())
-            continue;
-        const ControlState &c = found->second;
-        button->setText(c.text);
-        button->setFont(c.font);
-        button->setTwips(c.rect);
-        button->setVisible(c.visible);
-        button->setEnabled(c.enabled);
-    }
-    m_picture2->setLineBorderColor(state.lineBorderColor);
-    m_typeLayoutOn = state.typeLayoutOn;
+    // Left set afterwards on purpose: the next save dialog of the same object inherits it.
+    m_colourAndSaveDialog.Flags = kColourStartsWithColour;
+    if (!m_colourAndSaveDialog.ShowColor())
+        return std::nullopt;
+    return m_colourAndSaveDialog.Color;
 }
 
-void MainWindow::Command1_Click()
+void MainWindow::onMainColour()
 {
-    ColourCommand(m_commonDialog1).run({[this](const QColor &c) { m_text1->setForeColor(c); }});
+    if (const std::optional<QColor> colour = chooseColour())
+        m_document.editMainColour(*colour);
 }
 
-void MainWindow::Command2_Click()
+void MainWindow::onEnglishColour()
 {
-    emit aboutRequested();
+    if (const std::optional<QColor> colour = chooseColour())
+        m_document.editEnglishColour(*colour);
 }
 
-void MainWindow::Command3_Click()
+void MainWindow::onEnglishBand()
 {
-    // Text4 keeps the background for the sign-name layout while the other one paints it black.
-    ColourCommand(m_commonDialog1)
-        .run({[this](const QColor &c) { m_text2->setBackColor(c); },
-              [this](const QColor &c) { m_text4->setBackColor(c); }});
+    if (const std::optional<QColor> colour = chooseColour())
+        m_document.editEnglishBand(*colour);
 }
 
-void MainWindow::Command4_Click()
+void MainWindow::onMainFont()
 {
-    ColourCommand(m_commonDialog1).run({[this](const QColor &c) { m_text2->setForeColor(c); }});
+    const Frame &frame = m_document.currentFrame();
+    CommonDialog &dialog = m_fontDialog;
+    dialog.Flags = kFontFlags;
+    dialog.FontName = frame.mainFont.family();
+    dialog.FontSize = float(frame.mainFont.pointSizeF());
+    dialog.FontBold = frame.mainFont.bold();
+    dialog.FontItalic = frame.mainFont.italic();
+    dialog.FontUnderline = frame.mainFont.underline();
+    dialog.FontStrikethru = frame.mainFont.strikeOut();
+    dialog.Color = frame.mainColour;
+    if (!dialog.ShowFont())
+        return;
+    QFont font = frame.mainFont;
+    font.setFamily(dialog.FontName);
+    // Qt takes no size of 0 or less; the dialog never gives one, a script might.
+    if (dialog.FontSize > 0)
+        font.setPointSizeF(dialog.FontSize);
+    font.setBold(dialog.FontBold);
+    font.setItalic(dialog.FontItalic);
+    font.setUnderline(dialog.FontUnderline);
+    font.setStrikeOut(dialog.FontStrikethru);
+    m_document.editMainFont(font, dialog.Color);
 }
 
-void MainWindow::Command5_Click()
+void MainWindow::onToggleLayout()
+{
+    m_document.toggleLayout();
+}
+
+void MainWindow::onSavePlate()
+{
+    savePicture(QRect(QPoint(), plateSize()));
+}
+
+void MainWindow::onSaveDestination()
+{
+    // The destination box's area as the plate shows it: in the sign-name layout that is the
+    // part of the sign name lying where the hidden box would be.
+    savePicture(lineRect(m_document.currentFrame().layout, SignLine::Destination));
+}
+
+void MainWindow::savePicture(const QRect &area)
+{
+    m_colourAndSaveDialog.FileName.clear();
+    if (!m_colourAndSaveDialog.ShowSave())
+        return;
+    const QImage picture = PlatePainter(m_document.currentFrame()).render(area);
+    const ExportManager::Result result =
+        ExportManager(m_services.imageWriter).save(picture, m_colourAndSaveDialog.FileName);
+    if (!result.ok())
+        m_services.messages.tell(kAppTitle, saveFailureMessage(result),
+                                 MessageBoxService::Icon::Critical);
+}
+
+void MainWindow::onOpenTranslation()
+{
+    LaunchCommands(m_services.messages, m_services.launcher, QCoreApplication::applicationDirPath())
+        .openTranslationPage();
+}
+
+void MainWindow::onOpenHelp()
+{
+    LaunchCommands(m_services.messages, m_services.launcher, QCoreApplication::applicationDirPath())
+        .openHelp();
+}
+
+void MainWindow::onExit()
 {
     if (!confirmExit(m_services.messages))
         return;
@@ -326,94 +409,17 @@ void MainWindow::Command5_Click()
     QCoreApplication::quit();
 }
 
-void MainWindow::Command6_Click()
+bool MainWindow::confirmClose()
 {
-    runSaveCommand(m_picture2);
-}
-
-void MainWindow::Command7_Click()
-{
-    FontCommand(m_commonDialog2).run(*m_text1);
-}
-
-void MainWindow::Command8_Click()
-{
-    m_typeLayoutOn = qint16(~m_typeLayoutOn);
-    SignLayout(*this).apply(m_typeLayoutOn);
-}
-
-void MainWindow::honayku_Click()
-{
-    LaunchCommands(m_services.messages, m_services.launcher, QCoreApplication::applicationDirPath())
-        .openTranslationPage();
-}
-
-void MainWindow::hozon_Click()
-{
-    runSaveCommand(m_text3);
-}
-
-void MainWindow::runSaveCommand(QWidget *control)
-{
-    m_commonDialog1.FileName.clear();
-    try {
-        m_commonDialog1.ShowSave();
-    } catch (const DialogCancelled &) {
-        // A colour command leaves CancelError on; a cancelled save is still no error.
-        return;
-    }
-    if (m_commonDialog1.FileName.isEmpty())
-        return;
-    SaveWindowImage(control, m_commonDialog1.FileName);
-}
-
-void MainWindow::SaveWindowImage(QWidget *control, const QString &fileName)
-{
-    ExportManager exporter(m_services.windowCapture, m_services.imageWriter);
-    const ExportManager::Result result = exporter.saveWindowImage(*control, fileName);
-    m_picture1->setPicture(result.picture);
-    if (!result.ok())
-        m_services.messages.tell(kAppTitle, saveFailureMessage(result),
-                                 MessageBoxService::Icon::Critical);
-}
-
-void MainWindow::end_Click()
-{
-    Command5_Click();
-}
-
-void MainWindow::honyak_Click()
-{
-    honayku_Click();
-}
-
-void MainWindow::bajyon_Click()
-{
-    emit aboutRequested();
-}
-
-void MainWindow::hajimeni_Click()
-{
-    LaunchCommands(m_services.messages, m_services.launcher, QCoreApplication::applicationDirPath())
-        .openHelp();
-}
-
-void MainWindow::Form_QueryUnload(qint16 &Cancel)
-{
-    if (m_exitConfirmed)
-        return;
-    if (confirmExit(m_services.messages))
+    if (!m_exitConfirmed && confirmExit(m_services.messages))
         m_exitConfirmed = true;
-    else
-        Cancel = 1;
+    return m_exitConfirmed;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    qint16 cancel = 0;
-    Form_QueryUnload(cancel);
-    if (cancel)
-        event->ignore();
-    else
+    if (confirmClose())
         QMainWindow::closeEvent(event);
+    else
+        event->ignore();
 }

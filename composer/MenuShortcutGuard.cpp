@@ -17,7 +17,7 @@ bool MenuShortcutGuard::eventFilter(QObject *watched, QEvent *event)
     const auto *keyEvent = static_cast<QKeyEvent *>(event);
     const QKeySequence pressed(keyEvent->keyCombination());
     for (const QPointer<QAction> &action : std::as_const(m_actions)) {
-        if (action && action->isEnabled() && action->shortcut() == pressed) {
+        if (action && action->isEnabled() && action->shortcuts().contains(pressed)) {
             // Swallowing the override unaccepted hands the key to the shortcut map.
             event->ignore();
             return true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "composer/TwipsGeometry.h"
+#include "sign/TwipsGeometry.h"
 
 #include <QWidget>
 

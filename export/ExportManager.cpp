@@ -3,7 +3,6 @@
 #include "export/ShortTempSaveFile.h"
 #include "platform/FileNameLimits.h"
 #include "platform/ImageWriter.h"
-#include "platform/WindowCapture.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,9 +36,8 @@ std::pair<ExportManager::Failure, QString> writeInPlaceOfTarget(File &file, Imag
 
 } // namespace
 
-ExportManager::ExportManager(WindowCapture &capture, ImageWriter &writer)
-    : m_capture(capture)
-    , m_writer(writer)
+ExportManager::ExportManager(ImageWriter &writer)
+    : m_writer(writer)
 {}
 
 QByteArray ExportManager::formatForFileName(const QString &fileName)
@@ -50,19 +48,9 @@ QByteArray ExportManager::formatForFileName(const QString &fileName)
     return QByteArrayLiteral("bmp");
 }
 
-QImage ExportManager::capture(QWidget &control)
-{
-    return m_capture.capture(control);
-}
-
-ExportManager::Result ExportManager::saveWindowImage(QWidget &control, const QString &fileName)
-{
-    return save(capture(control), fileName);
-}
-
 ExportManager::Result ExportManager::save(const QImage &picture, const QString &fileName)
 {
-    Result result{picture, fileName, formatForFileName(fileName), Failure::None, {}};
+    Result result{fileName, formatForFileName(fileName), Failure::None, {}};
     const auto fail = [&result](Failure failure, const QString &reason) {
         result.failure = failure;
         result.reason = reason;

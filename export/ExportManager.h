@@ -5,11 +5,8 @@
 #include <QString>
 
 class ImageWriter;
-class QWidget;
-class WindowCapture;
 
-// Takes a picture of a control and writes it to a file in the format the file's name asks
-// for. It never shows anything: whatever goes wrong comes back in the result, for the window
+// Writes a picture to a file in the format the file's name asks for. It never shows anything: whatever goes wrong comes back in the result, for the window
 // to tell the user. An existing file is replaced only by a complete new one.
 class ExportManager
 {
@@ -27,7 +24,6 @@ public:
 
     struct Result
     {
-        QImage picture;    // the capture, also when writing it failed
         QString path;      // the file, as the user named it
         QByteArray format; // what was written, or would have been: "gif", "png" or "bmp"
         Failure failure = Failure::None;
@@ -36,19 +32,13 @@ public:
         bool ok() const { return failure == Failure::None; }
     };
 
-    ExportManager(WindowCapture &capture, ImageWriter &writer);
+    explicit ExportManager(ImageWriter &writer);
 
-    // Captures control and writes the picture to fileName.
-    Result saveWindowImage(QWidget &control, const QString &fileName);
-
-    // The two halves of saveWindowImage, for callers that already hold a picture.
-    QImage capture(QWidget &control);
     Result save(const QImage &picture, const QString &fileName);
 
     // "gif", "png" or "bmp" after the name's extension, case-insensitively; BMP for any other.
     static QByteArray formatForFileName(const QString &fileName);
 
 private:
-    WindowCapture &m_capture;
     ImageWriter &m_writer;
 };

@@ -1,12 +1,7 @@
 #pragma once
 
-#include <QString>
+#include "sign/SignFonts.h"
 
-// Face names the sign uses, as the Windows fonts are called.
-inline const QString kSignFace = QStringLiteral("HGPｺﾞｼｯｸE");
-inline const QString kUiGothicFace = QStringLiteral("ＭＳ Ｐゴシック");
-
-// Points the Windows face names at installed Japanese gothic fonts where those faces are
-// missing, so that Japanese text never falls back to a font without kana and kanji, and makes
-// the proportional gothic the program's user-interface font. Needs the application object.
+// Substitutes the Windows face names (installFontSubstitutes) and makes the proportional gothic
+// the program's user-interface font. Needs the application object.
 void installFonts();

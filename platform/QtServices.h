@@ -4,7 +4,6 @@
 #include "platform/QtDialogService.h"
 #include "platform/QtImageWriter.h"
 #include "platform/QtMessageBoxService.h"
-#include "platform/QtWindowCapture.h"
 #include "platform/Services.h"
 #include "platform/SystemLogonName.h"
 
@@ -23,8 +22,6 @@ private:
     QtMessageBoxService m_messages;
     DesktopLauncher m_launcher;
     SystemLogonName m_logonName;
-    QtWindowCapture m_windowCapture;
     QtImageWriter m_imageWriter;
-    Services m_services{m_dialogs,   m_messages,      m_launcher,
-                        m_logonName, m_windowCapture, m_imageWriter};
+    Services m_services{m_dialogs, m_messages, m_launcher, m_logonName, m_imageWriter};
 };

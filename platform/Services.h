@@ -5,7 +5,6 @@ class ImageWriter;
 class LogonNameService;
 class MessageBoxService;
 class ProcessLauncher;
-class WindowCapture;
 
 // The platform services the program's logic works through. The application hands in the
 // real ones; tests hand in scripted fakes.
@@ -15,6 +14,5 @@ struct Services
     MessageBoxService &messages;
     ProcessLauncher &launcher;
     LogonNameService &logonName;
-    WindowCapture &windowCapture;
     ImageWriter &imageWriter;
 };

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "composer/TwipsControl.h"
+
+#include <QWidget>
+
+class SignDocument;
+
+// The sign plate on screen: the plate painter draws the current frame; the line edits lie on
+// top of it.
+class PlateView : public TwipsControl<QWidget>
+{
+public:
+    PlateView(const SignDocument &document, const TwipRect &rect, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const SignDocument &m_document;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "sign/Frame.h"
+
+#include <QImage>
+
+class QPainter;
+
+// Draws one frame's plate: the black plate, the separator and the four lines with their boxes.
+// Everything is laid out in the plate's pixels at 1× (241 × 81) from the painter's origin;
+// the painter's transform gives any other scale. Each line is set the way the text box on
+// screen sets it, so a picture at 1× has the pixels of the plate on screen.
+class PlatePainter
+{
+public:
+    explicit PlatePainter(const Frame &frame);
+
+    void paint(QPainter &painter) const;
+    // One line's box, background and text, as it lies on the plate.
+    void paintLine(QPainter &painter, SignLine line) const;
+
+    // The plate at scale times its size, or one area of it given in 1× pixels.
+    QImage render(int scale = 1) const;
+    QImage render(const QRect &area, int scale = 1) const;
+
+private:
+    const Frame &m_frame;
+};

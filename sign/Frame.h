@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <array>
+
+// The two ways the plate is laid out: one sign name across it, or a small service-type plate
+// beside the destination.
+enum class SignLayout { SignName, TypeAndDestination };
+
+// The four lines typed onto the plate, in the order they are first reached with Tab.
+enum class SignLine {
+    Main,             // the sign name, or the service type beside the destination
+    English,          // the English line beneath it
+    Destination,      // the destination, shown beside the service type only
+    DestinationSmall, // the destination's small line
+};
+inline constexpr std::array kSignLines{SignLine::Main, SignLine::English, SignLine::Destination,
+                                       SignLine::DestinationSmall};
+
+// One frame (コマ) of a roll: everything that decides what its plate looks like.
+struct Frame
+{
+    Frame();
+
+    SignLayout layout = SignLayout::SignName;
+    std::array<QString, 4> texts;
+    QColor mainColour;
+    QColor englishColour;
+    // The English line's band as shown, and the band the sign-name layout brings back: the
+    // type layout paints the band black while the chosen colour waits.
+    QColor englishBand;
+    QColor signNameBand;
+    QFont mainFont;
+
+    const QString &text(SignLine line) const { return texts[std::size_t(line)]; }
+    QString &text(SignLine line) { return texts[std::size_t(line)]; }
+
+    bool operator==(const Frame &) const = default;
+};

@@ -1,0 +1,22 @@
+#include "sign/FrameCommand.h"
+
+#include "sign/SignDocument.h"
+
+FrameCommand::FrameCommand(SignDocument &document, int index, const Frame &after,
+                           const QString &text, QUndoCommand *parent)
+    : QUndoCommand(text, parent)
+    , m_document(document)
+    , m_index(index)
+    , m_before(document.frame(index))
+    , m_after(after)
+{}
+
+void FrameCommand::redo()
+{
+    m_document.setFrame(m_index, m_after);
+}
+
+void FrameCommand::undo()
+{
+    m_document.setFrame(m_index, m_before);
+}

@@ -1,0 +1,36 @@
+#include "sign/SetTextCommand.h"
+
+#include "sign/SignDocument.h"
+
+namespace {
+
+Frame withText(const Frame &frame, SignLine line, const QString &text)
+{
+    Frame after = frame;
+    after.text(line) = text;
+    return after;
+}
+
+} // namespace
+
+SetTextCommand::SetTextCommand(SignDocument &document, SignLine line, const QString &text)
+    : FrameCommand(document, document.currentIndex(),
+                   withText(document.currentFrame(), line, text), QStringLiteral("文字の入力"))
+    , m_line(line)
+    , m_session(document.typingSession())
+{}
+
+int SetTextCommand::id() const
+{
+    return 1;
+}
+
+bool SetTextCommand::mergeWith(const QUndoCommand *other)
+{
+    const auto *typed = static_cast<const SetTextCommand *>(other);
+    if (typed->m_index != m_index || typed->m_line != m_line || typed->m_session != m_session)
+        return false;
+    m_after = typed->m_after;
+    setObsolete(m_after == m_before);
+    return true;
+}

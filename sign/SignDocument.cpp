@@ -1,0 +1,75 @@
+#include "sign/SignDocument.h"
+
+#include "sign/SetColourCommand.h"
+#include "sign/SetFontCommand.h"
+#include "sign/SetTextCommand.h"
+#include "sign/ToggleLayoutCommand.h"
+
+SignDocument::SignDocument(QObject *parent)
+    : QObject(parent)
+    , m_frames{Frame()}
+{}
+
+void SignDocument::editText(SignLine line, const QString &text)
+{
+    if (currentFrame().text(line) != text)
+        m_undoStack.push(new SetTextCommand(*this, line, text));
+}
+
+void SignDocument::endTyping()
+{
+    ++m_typingSession;
+}
+
+void SignDocument::editMainColour(const QColor &colour)
+{
+    endTyping();
+    m_undoStack.push(new SetColourCommand(*this, SetColourCommand::Target::MainText, colour));
+}
+
+void SignDocument::editEnglishColour(const QColor &colour)
+{
+    endTyping();
+    m_undoStack.push(new SetColourCommand(*this, SetColourCommand::Target::EnglishText, colour));
+}
+
+void SignDocument::editEnglishBand(const QColor &colour)
+{
+    endTyping();
+    m_undoStack.push(new SetColourCommand(*this, SetColourCommand::Target::EnglishBand, colour));
+}
+
+void SignDocument::editMainFont(const QFont &font, const QColor &colour)
+{
+    endTyping();
+    m_undoStack.push(new SetFontCommand(*this, font, colour));
+}
+
+void SignDocument::toggleLayout()
+{
+    endTyping();
+    m_undoStack.push(new ToggleLayoutCommand(*this));
+}
+
+void SignDocument::undo()
+{
+    endTyping();
+    m_undoStack.undo();
+}
+
+void SignDocument::redo()
+{
+    endTyping();
+    m_undoStack.redo();
+}
+
+void SignDocument::setFrame(int index, const Frame &frame)
+{
+    m_frames[index] = frame;
+    emit frameChanged(index);
+}
+
+void SignDocument::setSignNameRestored(bool restored)
+{
+    m_signNameRestored = restored;
+}

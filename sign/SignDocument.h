@@ -1,0 +1,56 @@
+#pragma once
+
+#include "sign/Frame.h"
+
+#include <QList>
+#include <QObject>
+#include <QUndoStack>
+
+// The composed sign: its frames in roll order, the one being edited, and the history of every
+// edit. Nothing here knows of widgets; a window edits the document and redraws from it.
+class SignDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SignDocument(QObject *parent = nullptr);
+
+    int frameCount() const { return int(m_frames.size()); }
+    const Frame &frame(int index) const { return m_frames.at(index); }
+    int currentIndex() const { return m_current; }
+    const Frame &currentFrame() const { return m_frames.at(m_current); }
+
+    // Whether the sign-name layout has been returned to once: from then on the English colour
+    // button shares its access key with the band button.
+    bool signNameRestored() const { return m_signNameRestored; }
+
+    QUndoStack &undoStack() { return m_undoStack; }
+
+    // Each edit is one undoable step on the current frame; typing into one line merges into one
+    // step until endTyping().
+    void editText(SignLine line, const QString &text);
+    void endTyping();
+    void editMainColour(const QColor &colour);
+    void editEnglishColour(const QColor &colour);
+    void editEnglishBand(const QColor &colour);
+    void editMainFont(const QFont &font, const QColor &colour);
+    void toggleLayout();
+
+    void undo();
+    void redo();
+
+    // For the edit commands.
+    void setFrame(int index, const Frame &frame);
+    void setSignNameRestored(bool restored);
+    int typingSession() const { return m_typingSession; }
+
+signals:
+    void frameChanged(int index);
+
+private:
+    QList<Frame> m_frames;
+    int m_current = 0;
+    bool m_signNameRestored = false;
+    int m_typingSession = 0;
+    QUndoStack m_undoStack;
+};

@@ -4,6 +4,7 @@
 #include "app/SplashWindow.h"
 #include "composer/MainWindow.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/DialogOwner.h"
 #include "platform/LogonNameService.h"
 #include "platform/RunModal.h"
 #include "platform/Services.h"
@@ -32,6 +33,7 @@ void AppController::start()
 void AppController::showMainWindow()
 {
     m_mainWindow = std::make_unique<MainWindow>(m_services);
+    m_services.dialogOwner.setWindow(m_mainWindow.get());
     connect(m_mainWindow.get(), &MainWindow::aboutRequested, this, &AppController::openAbout);
     // The desktop session ending is one more way out, and asks like the others.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &AppController::commitSession,
@@ -44,9 +46,9 @@ void AppController::showMainWindow()
 
 void AppController::openAbout()
 {
-    // Shown without an owner and released when it closes: the next opening builds a new box.
-    const auto about = std::make_unique<AboutBox>(m_services.logonName);
-    runModal(*about, m_mainWindow.get());
+    // Released when it closes: the next opening builds a new box.
+    const auto about = std::make_unique<AboutBox>(m_services.logonName, m_mainWindow.get());
+    runModal(*about);
 }
 
 void AppController::commitSession(QSessionManager &manager)

@@ -1,10 +1,10 @@
 #include "platform/QtDialogService.h"
 
+#include "platform/DialogOwner.h"
 #include "platform/FontColorDialog.h"
 #include "platform/RunModal.h"
 #include "platform/SaveFileDialog.h"
 
-#include <QApplication>
 #include <QColorDialog>
 
 namespace {
@@ -13,20 +13,14 @@ constexpr qint32 kColorStartWithColor = 0x1;
 constexpr qint32 kFontEffects = 0x100;
 } // namespace
 
-QtDialogService::QtDialogService(QWidget *parent)
-    : m_parent(parent)
+QtDialogService::QtDialogService(const DialogOwner &owner)
+    : m_owner(owner)
 {}
-
-// Owned by the window that asks, so the dialog opens over it.
-QWidget *QtDialogService::owner() const
-{
-    return m_parent ? m_parent : QApplication::activeWindow();
-}
 
 std::optional<QColor> QtDialogService::chooseColor(const QColor &initial, qint32 flags)
 {
     const QColor start = (flags & kColorStartWithColor) ? initial : QColor(Qt::black);
-    QColorDialog dialog(start, owner());
+    QColorDialog dialog(start, m_owner.window());
     if (runModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.selectedColor();
@@ -42,7 +36,7 @@ std::optional<DialogService::FontChoice> QtDialogService::chooseFont(const FontC
     font.setItalic(initial.italic);
     font.setUnderline(initial.underline);
     font.setStrikeOut(initial.strikethru);
-    FontColorDialog dialog(font, initial.color, (flags & kFontEffects) != 0, owner());
+    FontColorDialog dialog(font, initial.color, (flags & kFontEffects) != 0, m_owner.window());
     if (runModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     const QFont chosen = dialog.selectedFont();
@@ -53,7 +47,7 @@ std::optional<DialogService::FontChoice> QtDialogService::chooseFont(const FontC
 
 std::optional<QString> QtDialogService::chooseSaveFileName(const SaveRequest &request)
 {
-    SaveFileDialog dialog(request, owner());
+    SaveFileDialog dialog(request, m_owner.window());
     if (runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -2,21 +2,18 @@
 
 #include "platform/DialogService.h"
 
-class QWidget;
+class DialogOwner;
 
-// Qt's own colour, font and file dialogs, owned by the given window or else by the window
-// that is active when one is asked for.
+// Qt's own colour, font and file dialogs, each a child of the window they belong to.
 class QtDialogService final : public DialogService
 {
 public:
-    explicit QtDialogService(QWidget *parent = nullptr);
+    explicit QtDialogService(const DialogOwner &owner);
 
     std::optional<QColor> chooseColor(const QColor &initial, qint32 flags) override;
     std::optional<FontChoice> chooseFont(const FontChoice &initial, qint32 flags) override;
     std::optional<QString> chooseSaveFileName(const SaveRequest &request) override;
 
 private:
-    QWidget *owner() const;
-
-    QWidget *m_parent;
+    const DialogOwner &m_owner;
 };

@@ -1,5 +1,6 @@
 #include "platform/QtMessageBoxService.h"
 
+#include "platform/DialogOwner.h"
 #include "platform/RunModal.h"
 
 #include <QAbstractButton>
@@ -24,9 +25,13 @@ QMessageBox::Icon toQt(MessageBoxService::Icon icon)
 
 } // namespace
 
+QtMessageBoxService::QtMessageBoxService(const DialogOwner &owner)
+    : m_owner(owner)
+{}
+
 bool QtMessageBoxService::askYesNo(const QString &title, const QString &text, Icon icon)
 {
-    QMessageBox box(toQt(icon), title, text, QMessageBox::Yes | QMessageBox::No);
+    QMessageBox box(toQt(icon), title, text, QMessageBox::Yes | QMessageBox::No, m_owner.window());
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
@@ -36,6 +41,6 @@ bool QtMessageBoxService::askYesNo(const QString &title, const QString &text, Ic
 
 void QtMessageBoxService::tell(const QString &title, const QString &text, Icon icon)
 {
-    QMessageBox box(toQt(icon), title, text, QMessageBox::Ok);
+    QMessageBox box(toQt(icon), title, text, QMessageBox::Ok, m_owner.window());
     runModal(box);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DesktopLauncher.h"
+#include "platform/DialogOwner.h"
 #include "platform/QtDialogService.h"
 #include "platform/QtImageWriter.h"
 #include "platform/QtMessageBoxService.h"
@@ -18,10 +19,11 @@ public:
     Services &services() { return m_services; }
 
 private:
-    QtDialogService m_dialogs;
-    QtMessageBoxService m_messages;
+    DialogOwner m_owner;
+    QtDialogService m_dialogs{m_owner};
+    QtMessageBoxService m_messages{m_owner};
     DesktopLauncher m_launcher;
     SystemLogonName m_logonName;
     QtImageWriter m_imageWriter;
-    Services m_services{m_dialogs, m_messages, m_launcher, m_logonName, m_imageWriter};
+    Services m_services{m_owner, m_dialogs, m_messages, m_launcher, m_logonName, m_imageWriter};
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+class DialogOwner;
 class DialogService;
 class ImageWriter;
 class LogonNameService;
@@ -10,6 +11,7 @@ class ProcessLauncher;
 // real ones; tests hand in scripted fakes.
 struct Services
 {
+    DialogOwner &dialogOwner;
     DialogService &dialogs;
     MessageBoxService &messages;
     ProcessLauncher &launcher;

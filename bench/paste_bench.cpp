@@ -1,10 +1,10 @@
 #include "bench/SaveTiming.h"
 #include "composer/MainWindow.h"
-#include "composer/SignPlate.h"
-#include "composer/SignTextBox.h"
+#include "composer/SignLineEdit.h"
 #include "export/ExportManager.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/QtServices.h"
+#include "render/PlatePainter.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -59,13 +59,14 @@ int main(int argc, char *argv[])
     if (!scratch.isValid())
         return EXIT_FAILURE;
     const QString fileName = QDir(scratch.path()).filePath(QStringLiteral("plate.gif"));
-    ExportManager exporter(services.windowCapture, services.imageWriter);
+    ExportManager exporter(services.imageWriter);
     const QString huge = hugeText();
     QGuiApplication::clipboard()->setText(huge);
 
     std::printf("%lld characters pasted, then the plate saved as GIF; medians of %d runs\n",
                 static_cast<long long>(kLength), runs);
-    for (SignTextBox *box : {window.Text1(), window.Text2()}) {
+    for (SignLineEdit *box :
+         {window.lineEdit(SignLine::Main), window.lineEdit(SignLine::English)}) {
         std::vector<qint64> pastes;
         std::vector<qint64> saves;
         for (int i = 0; i < runs; ++i) {
@@ -82,7 +83,8 @@ int main(int argc, char *argv[])
                 return EXIT_FAILURE;
             }
             timer.restart();
-            if (!exporter.saveWindowImage(*window.Picture2(), fileName).ok()) {
+            if (!exporter.save(PlatePainter(window.document().currentFrame()).render(), fileName)
+                     .ok()) {
                 std::fputs("save failed\n", stderr);
                 return EXIT_FAILURE;
             }

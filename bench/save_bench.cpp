@@ -1,10 +1,9 @@
 #include "bench/SaveTiming.h"
 #include "composer/MainWindow.h"
-#include "composer/SignPlate.h"
-#include "composer/SignTextBox.h"
 #include "export/ExportManager.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/QtServices.h"
+#include "render/PlatePainter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,7 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-// Saves the composed sign plate as the save command does, capture, encoding and file
+// Saves the composed sign plate as the save command does, drawing, encoding and file
 // replacement, count times to one file: save_bench FORMAT COUNT FOLDER.
 int main(int argc, char *argv[])
 {
@@ -28,14 +27,14 @@ int main(int argc, char *argv[])
 
     MainWindow window(services);
     // A sign as a user would compose it: anti-aliased kanji and Latin text on the plate.
-    window.Text1()->setText(QStringLiteral("東京"));
-    window.Text2()->setText(QStringLiteral("Tokyo"));
+    window.document().editText(SignLine::Main, QStringLiteral("東京"));
+    window.document().editText(SignLine::English, QStringLiteral("Tokyo"));
     waitUntilShown(window);
 
     const QString fileName =
         QDir(QString::fromLocal8Bit(argv[3])).filePath(QStringLiteral("plate.") + argv[1]);
-    ExportManager exporter(services.windowCapture, services.imageWriter);
-    QWidget &plate = *window.Picture2();
-    return timeSaves(std::atoi(argv[2]), plate.width(), plate.height(),
-                     [&] { return exporter.saveWindowImage(plate, fileName).ok(); });
+    ExportManager exporter(services.imageWriter);
+    const Frame &frame = window.document().currentFrame();
+    return timeSaves(std::atoi(argv[2]), 241, 81,
+                     [&] { return exporter.save(PlatePainter(frame).render(), fileName).ok(); });
 }

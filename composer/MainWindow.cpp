@@ -58,6 +58,18 @@ bool confirmExit(MessageBoxService &messages)
                              MessageBoxService::Icon::Exclamation);
 }
 
+// The style measures a caption with its access-key marker when it decides whether the caption
+// fits, while the menu sizes itself without it; the widest caption would lose its middle to an
+// ellipsis. Each time the menu opens it is made that much wider.
+void keepCaptionsWhole(QMenu *menu)
+{
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {
+        menu->setMinimumWidth(0);
+        menu->setMinimumWidth(menu->sizeHint().width() +
+                              menu->fontMetrics().horizontalAdvance(u'&'));
+    });
+}
+
 QAction *menuItem(QMenu *menu, const char *name, const QString &caption,
                   const QList<QKeySequence> &keys = {})
 {
@@ -149,17 +161,19 @@ void MainWindow::createControls()
     m_englishGroup->setObjectName(QStringLiteral("Frame2"));
     m_translateButton = button("honayku", {120, 1200, 2535, 375},
                                QStringLiteral("YAHOOJAPANで翻訳(&H)"), m_englishGroup);
-    m_signGroup = new FrameBox({3000, 1800, 2775, 1695}, QStringLiteral("本体カスタマイズ"), client);
+    m_signGroup =
+        new FrameBox({3000, 1800, 2775, 1695}, QStringLiteral("本体カスタマイズ"), client);
     m_signGroup->setObjectName(QStringLiteral("Frame1"));
     m_toggleLayoutButton =
         button("Command8", {120, 240, 2535, 375}, kSignNameCaptions.toggleLayout, m_signGroup);
     m_mainFontButton =
         button("Command7", {120, 720, 2535, 375}, kSignNameCaptions.mainFont, m_signGroup);
-    m_plateFrame = new FrameBox({840, 0, 3855, 1575}, QStringLiteral("エディタ - プレビュー"), client);
+    m_plateFrame =
+        new FrameBox({840, 0, 3855, 1575}, QStringLiteral("エディタ - プレビュー"), client);
     m_plateFrame->setObjectName(QStringLiteral("Frame3"));
-    m_noticeLabel = new NoticeLabel(
-        {120, 4080, 5610, 240}, QStringLiteral("作成した画像は個人で楽しむ範囲でお使いください。"),
-        client);
+    m_noticeLabel =
+        new NoticeLabel({120, 4080, 5610, 240},
+                        QStringLiteral("作成した画像は個人で楽しむ範囲でお使いください。"), client);
     m_noticeLabel->setObjectName(QStringLiteral("Label1"));
     m_noticeLabel->setAutoFillBackground(true);
     QPalette notice = m_noticeLabel->palette();
@@ -191,9 +205,9 @@ void MainWindow::createMenus()
     QMenu *edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     edit->setObjectName(QStringLiteral("hensyu"));
     m_undoAction = menuItem(edit, "undo", kUndoCaption, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    m_redoAction = menuItem(edit, "redo", kRedoCaption,
-                            {QKeySequence(Qt::CTRL | Qt::Key_Y),
-                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    m_redoAction = menuItem(
+        edit, "redo", kRedoCaption,
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
     QMenu *translation = menuBar()->addMenu(QStringLiteral("翻訳(&C)"));
     translation->setObjectName(QStringLiteral("iro"));
@@ -204,7 +218,8 @@ void MainWindow::createMenus()
     help->setObjectName(QStringLiteral("herupu"));
     m_aboutAction = menuItem(help, "bajyon", QStringLiteral("バージョン情報(&V)"),
                              {QKeySequence(Qt::CTRL | Qt::Key_V)});
-    m_helpAction = menuItem(help, "hajimeni", QStringLiteral("ヘルプ(&S)"), {QKeySequence(Qt::Key_F1)});
+    m_helpAction =
+        menuItem(help, "hajimeni", QStringLiteral("ヘルプ(&S)"), {QKeySequence(Qt::Key_F1)});
 
     connect(m_saveDestinationAction, &QAction::triggered, this, &MainWindow::onSaveDestination);
     connect(m_exitAction, &QAction::triggered, this, &MainWindow::onExit);
@@ -229,10 +244,13 @@ void MainWindow::createMenus()
     connect(&history, &QUndoStack::indexChanged, this, describeHistory);
     describeHistory();
 
-    auto *guard = new MenuShortcutGuard({m_saveDestinationAction, m_exitAction, m_undoAction,
-                                         m_redoAction, m_translateAction, m_aboutAction,
-                                         m_helpAction},
-                                        this);
+    for (QMenu *menu : {file, edit, translation, help})
+        keepCaptionsWhole(menu);
+
+    auto *guard =
+        new MenuShortcutGuard({m_saveDestinationAction, m_exitAction, m_undoAction, m_redoAction,
+                               m_translateAction, m_aboutAction, m_helpAction},
+                              this);
     for (SignLineEdit *edit : m_lineEdits)
         edit->installEventFilter(guard);
 }
@@ -241,30 +259,29 @@ void MainWindow::arrangeStackingAndTabs()
 {
     // Where siblings overlap the one created earlier lies above: raising them from the last
     // created to the first leaves the first on top.
-    const std::array<QWidget *, 18> creationOrder{
-        m_plate,
-        lineEdit(SignLine::English),
-        lineEdit(SignLine::Main),
-        lineEdit(SignLine::DestinationSmall),
-        lineEdit(SignLine::Destination),
-        m_savePlateButton,
-        m_exitButton,
-        m_aboutButton,
-        m_englishColourButton,
-        m_englishBandButton,
-        m_mainColourButton,
-        m_englishGroup,
-        m_translateButton,
-        m_signGroup,
-        m_toggleLayoutButton,
-        m_mainFontButton,
-        m_plateFrame,
-        m_noticeLabel};
+    const std::array<QWidget *, 18> creationOrder{m_plate,
+                                                  lineEdit(SignLine::English),
+                                                  lineEdit(SignLine::Main),
+                                                  lineEdit(SignLine::DestinationSmall),
+                                                  lineEdit(SignLine::Destination),
+                                                  m_savePlateButton,
+                                                  m_exitButton,
+                                                  m_aboutButton,
+                                                  m_englishColourButton,
+                                                  m_englishBandButton,
+                                                  m_mainColourButton,
+                                                  m_englishGroup,
+                                                  m_translateButton,
+                                                  m_signGroup,
+                                                  m_toggleLayoutButton,
+                                                  m_mainFontButton,
+                                                  m_plateFrame,
+                                                  m_noticeLabel};
     for (auto it = creationOrder.rbegin(); it != creationOrder.rend(); ++it)
         (*it)->raise();
 
-    for (QWidget *passive : std::initializer_list<QWidget *>{m_signGroup, m_englishGroup,
-                                                             m_plateFrame, m_noticeLabel})
+    for (QWidget *passive :
+         std::initializer_list<QWidget *>{m_signGroup, m_englishGroup, m_plateFrame, m_noticeLabel})
         passive->setFocusPolicy(Qt::NoFocus);
 
     const std::array<QWidget *, 14> tabOrder{lineEdit(SignLine::Main),

@@ -6,8 +6,9 @@
 
 class ImageWriter;
 
-// Writes a picture to a file in the format the file's name asks for. It never shows anything: whatever goes wrong comes back in the result, for the window
-// to tell the user. An existing file is replaced only by a complete new one.
+// Writes a picture to a file in the format the file's name asks for. It never shows anything:
+// whatever goes wrong comes back in the result, for the window to tell the user. An existing file
+// is replaced only by a complete new one.
 class ExportManager
 {
 public:

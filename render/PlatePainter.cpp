@@ -18,8 +18,8 @@ constexpr int kDotsPerMeter = 3780;
 constexpr int kHorizontalMargin = 2;
 
 // Stacked as the boxes are created: the ones made earlier lie on top, so they are drawn last.
-constexpr std::array kBottomToTop{SignLine::Destination, SignLine::DestinationSmall,
-                                  SignLine::Main, SignLine::English};
+constexpr std::array kBottomToTop{SignLine::Destination, SignLine::DestinationSmall, SignLine::Main,
+                                  SignLine::English};
 
 // Control characters would draw as boxes; the text box shows them as spaces.
 QString displayed(QString text)

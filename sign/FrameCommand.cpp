@@ -9,7 +9,10 @@ FrameCommand::FrameCommand(SignDocument &document, int index, const Frame &after
     , m_index(index)
     , m_before(document.frame(index))
     , m_after(after)
-{}
+{
+    // A choice that changes nothing, such as OK in a dialog left as it was, is no step.
+    setObsolete(m_before == m_after);
+}
 
 void FrameCommand::redo()
 {

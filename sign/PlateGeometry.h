@@ -12,8 +12,8 @@ struct LineBox
 {
     TwipRect rect;
     bool visible = true;
-    QColor background;     // invalid: the frame's English band
-    qreal pointSize = 0;   // 0: the size the frame's font carries
+    QColor background;   // invalid: the frame's English band
+    qreal pointSize = 0; // 0: the size the frame's font carries
 };
 
 struct LayoutTable

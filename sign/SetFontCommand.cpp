@@ -15,5 +15,6 @@ Frame refonted(Frame frame, const QFont &font, const QColor &colour)
 
 SetFontCommand::SetFontCommand(SignDocument &document, const QFont &font, const QColor &colour)
     : FrameCommand(document, document.currentIndex(),
-                   refonted(document.currentFrame(), font, colour), QStringLiteral("フォントの変更"))
+                   refonted(document.currentFrame(), font, colour),
+                   QStringLiteral("フォントの変更"))
 {}

@@ -14,8 +14,8 @@ Frame withText(const Frame &frame, SignLine line, const QString &text)
 } // namespace
 
 SetTextCommand::SetTextCommand(SignDocument &document, SignLine line, const QString &text)
-    : FrameCommand(document, document.currentIndex(),
-                   withText(document.currentFrame(), line, text), QStringLiteral("文字の入力"))
+    : FrameCommand(document, document.currentIndex(), withText(document.currentFrame(), line, text),
+                   QStringLiteral("文字の入力"))
     , m_line(line)
     , m_session(document.typingSession())
 {}

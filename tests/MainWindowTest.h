@@ -12,11 +12,17 @@ class MainWindowTest : public QObject
 
 protected:
     FakeServices &fakes() { return m_ui->fakes; }
+    MainWindow &window() { return m_ui->window; }
+    const Frame &frame() { return m_ui->window.document().currentFrame(); }
+    template <class T = QPushButton> T *control(const char *name)
+    {
+        return named<T>(m_ui->window, name);
+    }
 
     std::unique_ptr<FakedMainWindow> m_ui;
 
 protected slots:
-    void initTestCase() { prepareTestApplication(); }
+    void initTestCase() { installFonts(); }
     void init()
     {
         m_ui = std::make_unique<FakedMainWindow>();

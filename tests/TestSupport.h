@@ -1,10 +1,11 @@
 #pragma once
 
 #include "FakeServices.h"
-#include "TestSetup.h"
+#include "ModelSupport.h"
 #include "app/AppController.h"
 #include "app/SplashWindow.h"
 #include "composer/MainWindow.h"
+#include "platform/FontSubstitutes.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -12,50 +13,14 @@
 #include <QFile>
 #include <QPointer>
 #include <QPushButton>
-#include <QSet>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 
-inline QImage rgb(const QImage &image)
-{
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-
 inline QImage grabbed(QWidget *widget)
 {
     return rgb(widget->grab().toImage());
-}
-
-inline bool whitish(QRgb p)
-{
-    return qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) > 200;
-}
-
-// How many pixels of image within area (all of it when empty) match.
-inline int countPixels(const QImage &image, const std::function<bool(QRgb)> &match, QRect area = {})
-{
-    area = area.isEmpty() ? image.rect() : area.intersected(image.rect());
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += match(image.pixel(x, y)) ? 1 : 0;
-    return n;
-}
-
-inline std::function<bool(QRgb)> exactly(QRgb colour)
-{
-    return [colour](QRgb p) { return p == colour; };
-}
-
-inline qsizetype colourCount(const QImage &image)
-{
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
-    return colours.size();
 }
 
 inline QByteArray bytesOf(const QString &path)
@@ -67,6 +32,11 @@ inline QByteArray bytesOf(const QString &path)
 inline void click(QAbstractButton *button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+template <class T = QWidget> T *named(const QObject &parent, const char *name)
+{
+    return parent.findChild<T *>(QString::fromLatin1(name));
 }
 
 // Acts on the modal dialog of the given kind as soon as it is up, as a user would.
@@ -102,6 +72,7 @@ struct FakedMainWindow
 
     FakedMainWindow()
     {
+        fakes.dialogOwner.setWindow(&window);
         window.show();
         window.activateWindow();
     }

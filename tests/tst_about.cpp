@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 #include "app/AboutBox.h"
-#include "composer/SignTextBox.h"
+#include "composer/SignLineEdit.h"
 
 #include <QAction>
 
@@ -14,7 +14,7 @@ constexpr int kWaitBoundMs = 5000;
 struct Opening
 {
     QPointer<AboutBox> box;
-    bool modalWithoutOwner = false;
+    bool modalOverTheMainWindow = false;
     // The box was still open when the bound ran out and had to be closed by the test.
     bool leftOpen = false;
 };
@@ -27,8 +27,8 @@ Opening openWhile(const std::function<void()> &open, const std::function<void(Ab
     Opening seen;
     whenOpen<AboutBox>([&seen, act](AboutBox *box) {
         seen.box = box;
-        seen.modalWithoutOwner =
-            box->windowModality() == Qt::ApplicationModal && box->parentWidget() == nullptr;
+        seen.modalOverTheMainWindow =
+            box->isModal() && box->parentWidget() && box->parentWidget()->objectName() == u"Form1";
         act(*box);
         QTimer::singleShot(kWaitBoundMs, box, [box, &seen] {
             if (box->isVisible()) {
@@ -50,7 +50,7 @@ class TestAbout : public QObject
 private slots:
     void initTestCase()
     {
-        prepareTestApplication();
+        installFonts();
         m_app = std::make_unique<FakedStart>();
         SplashWindow *splash = m_app->start();
         m_splashCredit = splash->findChild<QLabel *>(QStringLiteral("Label1"))->text();
@@ -66,7 +66,7 @@ private slots:
         QString caption, name, credit;
         QImage picture;
         QRect pictureInside;
-        const Opening seen = openWhile([this] { click(main().Command2()); },
+        const Opening seen = openWhile([this] { click(named<QPushButton>(main(), "Command2")); },
                                        [&](AboutBox &box) {
                                            caption = box.windowTitle();
                                            name = box.siyo()->text();
@@ -76,7 +76,7 @@ private slots:
                                            click(box.cmdOK());
                                        });
         QVERIFY(seen.box.isNull());
-        QVERIFY(seen.modalWithoutOwner);
+        QVERIFY(seen.modalOverTheMainWindow);
         QVERIFY(!seen.leftOpen);
         QCOMPARE(caption, QStringLiteral("QuinteloVersion2バージョン情報"));
         QCOMPARE(name, QStringLiteral("山田太郎"));
@@ -109,17 +109,17 @@ private slots:
         const QString user = QString::fromLatin1(QTest::currentDataTag());
         m_app->fakes.logonName.name = user;
         const int readsBefore = m_app->fakes.logonName.reads;
-        const QString textBefore = main().Text1()->text();
+        const QString textBefore = mainLine()->text();
         QString shown;
         const Opening seen = openWhile(
             [&] {
                 if (command == u"Command2") {
-                    click(main().Command2());
+                    click(named<QPushButton>(main(), "Command2"));
                 } else if (command == u"bajyon") {
-                    main().bajyon()->trigger();
+                    named<QAction>(main(), "bajyon")->trigger();
                 } else {
-                    main().Text1()->setFocus();
-                    QTest::keyClick(main().Text1(), Qt::Key_V, Qt::ControlModifier);
+                    mainLine()->setFocus();
+                    QTest::keyClick(mainLine(), Qt::Key_V, Qt::ControlModifier);
                 }
             },
             [&](AboutBox &box) {
@@ -137,30 +137,30 @@ private slots:
                     box.windowHandle()->close();
                 }
             });
-        QVERIFY(seen.modalWithoutOwner);
+        QVERIFY(seen.modalOverTheMainWindow);
         QVERIFY(!seen.leftOpen);
         QCOMPARE(m_app->fakes.logonName.reads, readsBefore + 1);
         QCOMPARE(shown, user);
         // Released on closing: the next opening cannot reuse it.
         QVERIFY(seen.box.isNull());
         // Ctrl+V opened the box instead of pasting.
-        QCOMPARE(main().Text1()->text(), textBefore);
+        QCOMPARE(mainLine()->text(), textBefore);
 
         // The main window takes input again, and has the focus back without a click: without a
         // window manager nobody else would hand it back.
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QVERIFY(QTest::qWaitForWindowActive(&main()));
-        main().Text1()->setFocus();
-        main().Text1()->clear();
-        QTest::keyClicks(main().Text1(), QStringLiteral("ok"));
-        QCOMPARE(main().Text1()->text(), QStringLiteral("ok"));
+        mainLine()->setFocus();
+        mainLine()->clear();
+        QTest::keyClicks(mainLine(), QStringLiteral("ok"));
+        QCOMPARE(mainLine()->text(), QStringLiteral("ok"));
     }
     void systemInfoChangesNothing()
     {
-        const SignState before = main().signState();
+        const Frame before = main().document().currentFrame();
         const qsizetype messagesBefore = m_app->fakes.messages.shown.size();
         bool openAfterClick = false, openAfterEnter = false;
-        const Opening seen = openWhile([this] { main().bajyon()->trigger(); },
+        const Opening seen = openWhile([this] { named<QAction>(main(), "bajyon")->trigger(); },
                                        [&](AboutBox &box) {
                                            click(box.cmdSysInfo());
                                            QCoreApplication::processEvents();
@@ -175,12 +175,13 @@ private slots:
         QVERIFY(openAfterClick);
         QVERIFY(openAfterEnter);
         QVERIFY(!seen.leftOpen);
-        QCOMPARE(main().signState(), before);
+        QCOMPARE(main().document().currentFrame(), before);
         QCOMPARE(m_app->fakes.messages.shown.size(), messagesBefore);
     }
 
 private:
     MainWindow &main() { return *m_app->controller.mainWindow(); }
+    SignLineEdit *mainLine() { return main().lineEdit(SignLine::Main); }
 
     std::unique_ptr<FakedStart> m_app;
     QString m_splashCredit;

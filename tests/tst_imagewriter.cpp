@@ -1,5 +1,5 @@
 #include "FailingDevice.h"
-#include "TestSupport.h"
+#include "ModelSupport.h"
 #include "platform/QtImageWriter.h"
 
 #include <QBuffer>
@@ -39,7 +39,7 @@ class TestImageWriter : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { prepareTestApplication(); }
+    void initTestCase() { installFontSubstitutes(); }
 
     void picturesComeBackExactly_data()
     {

@@ -1,5 +1,5 @@
 #include "MainWindowTest.h"
-#include "composer/SignTextBox.h"
+#include "composer/SignLineEdit.h"
 #include "launch/HelpDocument.h"
 #include "launch/LaunchCommands.h"
 #include "launch/TranslationPage.h"
@@ -44,18 +44,16 @@ private slots:
     void translationAsksFirst()
     {
         QFETCH(QString, way);
-        MainWindow &w = m_ui->window;
         const auto ask = [&] {
             if (way == u"button") {
-                click(w.honayku());
+                click(control("honayku"));
             } else if (way == u"menu") {
-                w.honyak()->trigger();
+                named<QAction>(window(), "honyak")->trigger();
             } else {
-                w.Text2()->setFocus();
-                QTest::keyClick(w.Text2(), Qt::Key_H, Qt::ControlModifier);
+                QTest::keyClick(window().lineEdit(SignLine::English), Qt::Key_H,
+                                Qt::ControlModifier);
             }
         };
-        const SignState before = w.signState();
 
         fakes().messages.answerNo();
         ask();
@@ -72,15 +70,14 @@ private slots:
         QCOMPARE(fakes().messages.shown.size(), 2);
         QCOMPARE(fakes().launcher.opened, QStringList{kTranslationPageUrl});
         QCOMPARE(QUrl(kTranslationPageUrl, QUrl::StrictMode).scheme(), QStringLiteral("https"));
-        QCOMPARE(w.signState(), before);
+        QCOMPARE(frame(), Frame());
     }
     void helpOpensWithoutAQuestionFromAnyFolder()
     {
         QTemporaryDir elsewhere;
         QVERIFY(QDir::setCurrent(elsewhere.path()));
-        m_ui->window.Text1()->setFocus();
-        QTest::keyClick(m_ui->window.Text1(), Qt::Key_F1);
-        m_ui->window.hajimeni()->trigger();
+        QTest::keyClick(window().lineEdit(SignLine::Main), Qt::Key_F1);
+        named<QAction>(window(), "hajimeni")->trigger();
 
         QVERIFY(fakes().messages.shown.isEmpty());
         const QString beside =
@@ -93,7 +90,7 @@ private slots:
         QFile local(elsewhere.filePath(kHelpDocumentPath));
         QVERIFY(local.open(QIODevice::WriteOnly));
         local.close();
-        m_ui->window.hajimeni()->trigger();
+        named<QAction>(window(), "hajimeni")->trigger();
         QCOMPARE(fakes().launcher.opened.last(),
                  QDir::toNativeSeparators(QFileInfo(local).absoluteFilePath()));
     }
@@ -139,9 +136,9 @@ private slots:
     void openerFailureIsReported()
     {
         fakes().launcher.succeeds = false;
-        m_ui->window.hajimeni()->trigger();
+        named<QAction>(window(), "hajimeni")->trigger();
         fakes().messages.answerYes();
-        click(m_ui->window.honayku());
+        click(control("honayku"));
 
         QCOMPARE(fakes().launcher.opened.size(), 2);
         QCOMPARE(fakes().messages.shown.size(), 3);

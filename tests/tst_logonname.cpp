@@ -8,7 +8,7 @@ class TestLogonName : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { prepareTestApplication(); }
+    void initTestCase() { installFonts(); }
 
     void systemNameIsTheLoggedOnUser()
     {

@@ -1,98 +1,53 @@
 #include "MainWindowTest.h"
-#include "composer/PictureBox.h"
-#include "composer/SignPlate.h"
-#include "composer/SignTextBox.h"
+#include "composer/SignLineEdit.h"
+#include "render/PlatePainter.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QMenuBar>
 #include <QSignalSpy>
 
-#include <memory>
-
-namespace {
-
-const QRgb kBlack = qRgb(0, 0, 0);
-const QRgb kBlue = qRgb(0, 0, 0xFF);
-
-// What the text box shows for a text, without the cursor blinking in it.
-QImage shownText(SignTextBox *box, const QString &text)
-{
-    box->setText(text);
-    return grabbed(box);
-}
-
-} // namespace
+using FontChoice = DialogService::FontChoice;
 
 class TestMainWindow : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void firstShowHasTheSignNameLayout()
+    void plateOnScreenIsThePaintersPicture()
     {
-        MainWindow &w = m_ui->window;
-        QCOMPARE(w.Picture2()->grab().size(), QSize(241, 81));
-        QCOMPARE(w.Text3()->size(), QSize(137, 41));
-        QCOMPARE(w.Text1()->twips(), (TwipRect{0, 240, 3615, 630}));
-        QCOMPARE(w.Text1()->geometry(), QRect(0, 16, 241, 42));
-        QCOMPARE(w.minimumSize(), w.maximumSize());
-
+        auto *plate = control<QWidget>("Picture2");
+        QCOMPARE(plate->size(), QSize(241, 81));
+        QCOMPARE(control<QWidget>("Text3")->size(), QSize(137, 41));
         QStringList visible;
-        for (QWidget *child :
-             w.Picture2()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
-            if (child->isVisible())
-                visible << child->objectName();
-        visible.sort();
+        for (const char *name : {"Text1", "Text2", "Text3", "Text7"})
+            if (control<QWidget>(name)->isVisible())
+                visible << QString::fromLatin1(name);
         QCOMPARE(visible, (QStringList{"Text1", "Text2"}));
-        QVERIFY(!w.Picture1()->isVisible());
-        QCOMPARE(w.Text1()->text(), QStringLiteral("幕名"));
-        QCOMPARE(w.Text2()->text(), QStringLiteral("英語文字"));
-    }
-    void plateShowsWhiteTextOnBlackAboveABlueBand()
-    {
-        const QImage plate = grabbed(m_ui->window.Picture2());
-        // Above Text1, and between its text and the band, the plate is black.
-        QCOMPARE(countPixels(plate, exactly(kBlack), {0, 0, 241, 16}), 241 * 16);
-        QCOMPARE(plate.pixel(2, 36), kBlack);
-        int blueRows = 0;
-        for (int y = 64; y < 81; ++y)
-            blueRows += countPixels(plate, exactly(kBlue), {0, y, 241, 1}) == 241;
-        QVERIFY2(blueRows >= 2, "the English line's band is not pure blue");
-        QCOMPARE(countPixels(plate, exactly(kBlue), {0, 0, 241, 64}), 0);
 
-        // Two bold 24-point characters leave far more than a few stray white pixels.
-        QVERIFY(countPixels(plate, whitish, {0, 16, 241, 42}) > 150);
-        QVERIFY(countPixels(plate, whitish, {0, 64, 241, 17}) > 20);
-    }
-    void japaneseGlyphsRender()
-    {
-        m_ui->window.Command8()->setFocus();
-        SignTextBox *text1 = m_ui->window.Text1();
-        // A font without kana and kanji draws the same empty box for every character.
-        QVERIFY(shownText(text1, QStringLiteral("幕名")) !=
-                shownText(text1, QString(QChar(0xE000)) + QChar(0xE001)));
-        QVERIFY(shownText(text1, QStringLiteral("幕")) != shownText(text1, QStringLiteral("名")));
-        SignTextBox *text2 = m_ui->window.Text2();
-        QVERIFY(shownText(text2, QStringLiteral("英語")) !=
-                shownText(text2, QStringLiteral("文字")));
+        // With no line being edited the line edits show what the painter draws.
+        control("Command8")->setFocus();
+        QCOMPARE(grabbed(plate), PlatePainter(frame()).render());
+        click(control("Command8"));
+        QCOMPARE(grabbed(plate), PlatePainter(frame()).render());
+        // The line being edited shows itself as a text box, selection and all.
+        window().lineEdit(SignLine::Destination)->setFocus();
+        window().lineEdit(SignLine::Destination)->selectAll();
+        QVERIFY(grabbed(plate) != PlatePainter(frame()).render());
     }
     void tabVisitsOnlyVisibleControls()
     {
-        MainWindow &w = m_ui->window;
-        QCOMPARE(QApplication::focusWidget(), w.Text1());
         QStringList reached;
-        for (int i = 0; i < 30 && (i == 0 || QApplication::focusWidget() != w.Text1()); ++i) {
+        for (int i = 0; i < 30 && (i == 0 || QApplication::focusWidget()->objectName() != "Text1");
+             ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget *focus = QApplication::focusWidget();
-            QVERIFY(focus && focus->isVisible());
-            reached << focus->objectName();
+            reached << QApplication::focusWidget()->objectName();
         }
-        const QStringList expected{"Text2",    "Command8", "Command3", "Command4",
-                                   "honayku",  "Command7", "Command1", "Command6",
-                                   "Command5", "Command2", "Picture2", "Text1"};
-        QCOMPARE(reached, expected);
+        QCOMPARE(reached, (QStringList{"Text2", "Command8", "Command3", "Command4", "honayku",
+                                       "Command7", "Command1", "Command6", "Command5", "Command2",
+                                       "Picture2", "Text1"}));
     }
-    void menuShortcutsWinOverTheTextBox_data()
+    void menuShortcutsWinOverTheLineEdit_data()
     {
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("action");
@@ -101,57 +56,199 @@ private slots:
         QTest::newRow("Ctrl+H") << QKeySequence(Qt::CTRL | Qt::Key_H) << "honyak";
         QTest::newRow("Ctrl+V") << QKeySequence(Qt::CTRL | Qt::Key_V) << "bajyon";
         QTest::newRow("F1") << QKeySequence(Qt::Key_F1) << "hajimeni";
+        QTest::newRow("Ctrl+Z") << QKeySequence(Qt::CTRL | Qt::Key_Z) << "undo";
+        QTest::newRow("Ctrl+Y") << QKeySequence(Qt::CTRL | Qt::Key_Y) << "redo";
+        QTest::newRow("Ctrl+Shift+Z") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) << "redo";
     }
-    void menuShortcutsWinOverTheTextBox()
+    void menuShortcutsWinOverTheLineEdit()
     {
         QFETCH(QKeySequence, keys);
         QFETCH(QString, action);
-        MainWindow &w = m_ui->window;
-        const QList<QAction *> actions{w.hozon(), w.end(), w.honyak(), w.bajyon(), w.hajimeni()};
+        // Something to take back and something to do again, so both items are live.
+        window().document().editText(SignLine::English, QStringLiteral("x"));
+        window().document().editText(SignLine::DestinationSmall, QStringLiteral("y"));
+        window().document().undo();
+        const QList<QAction *> actions = window().findChildren<QAction *>();
         std::vector<std::unique_ptr<QSignalSpy>> spies;
         for (QAction *a : actions)
             spies.push_back(std::make_unique<QSignalSpy>(a, &QAction::triggered));
 
         QGuiApplication::clipboard()->setText(QStringLiteral("貼り付け"));
-        QCOMPARE(QApplication::focusWidget(), w.Text1());
-        w.Text1()->selectAll();
-        QTest::keySequence(w.Text1(), keys);
-
+        SignLineEdit *edit = window().lineEdit(SignLine::Main);
+        edit->selectAll();
+        QTest::keySequence(edit, keys);
         for (qsizetype i = 0; i < actions.size(); ++i)
             QCOMPARE(spies[std::size_t(i)]->count(), actions[i]->objectName() == action ? 1 : 0);
         // Neither cut nor paste reached the text.
-        QCOMPARE(w.Text1()->text(), QStringLiteral("幕名"));
+        QCOMPARE(edit->text(), QStringLiteral("幕名"));
     }
-    void textBoxesHaveNoLengthLimit()
+    void typingIsUndoneAsOneStepPerLine()
     {
-        SignTextBox *text1 = m_ui->window.Text1();
-        // Pasted as a user would, through the paste key the menu shortcuts leave alone.
-        QGuiApplication::clipboard()->setText(QString(40000, QChar(u'幕')));
-        text1->clear();
-        QTest::keyClick(text1, Qt::Key_Insert, Qt::ShiftModifier);
-        QCOMPARE(text1->text().size(), 40000);
+        SignLineEdit *main = window().lineEdit(SignLine::Main);
+        main->clear();
+        QTest::keyClicks(main, QStringLiteral("Rapid"));
+        QTest::keyClick(main, Qt::Key_Tab);
+        QTest::keyClicks(window().lineEdit(SignLine::English), QStringLiteral("Tokyo"));
+        QCOMPARE(frame().text(SignLine::Main), QStringLiteral("Rapid"));
+        auto *undo = named<QAction>(window(), "undo");
+        QCOMPARE(undo->text(), QStringLiteral("元に戻す(&U): 文字の入力"));
+
+        QTest::keyClick(window().lineEdit(SignLine::English), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window().lineEdit(SignLine::English)->text(), QStringLiteral("英語文字"));
+        undo->trigger();
+        QCOMPARE(main->text(), QStringLiteral("幕名"));
+        QVERIFY(!undo->isEnabled());
+        named<QAction>(window(), "redo")->trigger();
+        QCOMPARE(main->text(), QStringLiteral("Rapid"));
     }
-    void signStateRoundTrips()
+    void layoutToggleAndItsUndoSetTheButtons()
     {
-        MainWindow &w = m_ui->window;
-        const SignState original = w.signState();
-        QVERIFY(original.controls.at(QStringLiteral("Text1")).visible);
-        QVERIFY(!original.controls.at(QStringLiteral("Text3")).visible);
+        const auto buttons = [this] {
+            QStringList shown;
+            for (const char *name : {"Command8", "Command4", "Command7", "Command1"})
+                shown << control(name)->text();
+            shown << (control("Command3")->isEnabled() ? "band on" : "band off");
+            shown << (control<QWidget>("Text3")->isVisible() ? "destination" : "sign name");
+            return shown;
+        };
+        const QStringList first = buttons();
+        QCOMPARE(first, (QStringList{"種別・行き先に変更(&I)", "英表示文字色変更(&L)",
+                                     "方向幕フォント変更(&F)", "方向幕文字色変更(&M)", "band on",
+                                     "sign name"}));
+        const QStringList type{"種別幕のみに変更(&I)",
+                               "種別英字文字色変更(&N)",
+                               "種別フォント変更(&F)",
+                               "種別文字色変更(&M)",
+                               "band off",
+                               "destination"};
+        click(control("Command8"));
+        QCOMPARE(buttons(), type);
+        click(control("Command8"));
+        QStringList back = first;
+        back[1] = QStringLiteral("英字文字色変更(&N)");
+        QCOMPARE(buttons(), back);
+        window().document().undo();
+        QCOMPARE(buttons(), type);
+        window().document().undo();
+        QCOMPARE(buttons(), first);
+    }
+    void enterPressesTheFocusedButton()
+    {
+        control("Command8")->setFocus();
+        QTest::keyClick(control("Command8"), Qt::Key_Return);
+        QCOMPARE(frame().layout, SignLayout::TypeAndDestination);
+        QTest::keyClick(control("Command8"), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(frame().layout, SignLayout::SignName);
+    }
+    void colourButtonsOpenOnTheLastColour()
+    {
+        FakeDialogService &dialogs = fakes().dialogs;
+        dialogs.cancel();
+        click(control("Command1"));
+        QVERIFY(!window().document().undoStack().canUndo());
+        dialogs.answer(QColor(Qt::red));
+        click(control("Command1"));
+        dialogs.answer(QColor(Qt::green));
+        click(control("Command4"));
+        dialogs.answer(QColor(Qt::yellow));
+        click(control("Command3"));
+        QCOMPARE(frame().mainColour, QColor(Qt::red));
+        QCOMPARE(frame().englishColour, QColor(Qt::green));
+        QCOMPARE(frame().englishBand, QColor(Qt::yellow));
+        QList<QColor> initials;
+        for (const auto &call : std::as_const(dialogs.colorCalls)) {
+            QCOMPARE(call.flags, 1);
+            initials << call.initial;
+        }
+        QCOMPARE(initials, (QList<QColor>{Qt::black, Qt::black, Qt::red, Qt::green}));
+        // The save dialog of the same object inherits the colour dialog's flags.
+        click(control("Command6"));
+        QCOMPARE(dialogs.saveCalls.last().flags, 1);
+    }
+    void fontDialogOpensOnTheMainLine()
+    {
+        FakeDialogService &dialogs = fakes().dialogs;
+        const FontChoice design{kSignFace, 24, true, false, false, false, QColor(Qt::white)};
+        dialogs.answer(design);
+        click(control("Command7"));
+        QCOMPARE(dialogs.fontCalls.first().initial, design);
+        QCOMPARE(dialogs.fontCalls.first().flags, 259);
+        QVERIFY(!window().document().undoStack().canUndo());
 
-        QTest::keyClicks(w.Text1(), QStringLiteral("abc"));
-        w.Text2()->setBackColor(Qt::red);
-        w.Text1()->setFontSize(30);
-        w.Text3()->show();
-        w.Text2()->setTwips({0, 480, 3615, 255});
-        w.Command3()->setEnabled(false);
-        w.Command8()->setText(QStringLiteral("x"));
-        QVERIFY(w.signState() != original);
+        dialogs.answer(FontChoice{"BIZ UDPGothic", 40, true, true, false, true, QColor(Qt::red)});
+        click(control("Command7"));
+        QCOMPARE(frame().mainFont.family(), QStringLiteral("BIZ UDPGothic"));
+        QCOMPARE(frame().mainFont.pointSizeF(), 40.0);
+        QVERIFY(frame().mainFont.italic() && frame().mainFont.strikeOut());
+        QCOMPARE(window().lineEdit(SignLine::Main)->font(), frame().mainFont);
+        click(control("Command8"));
+        QCOMPARE(window().lineEdit(SignLine::Main)->font().pointSizeF(), 16.0);
+    }
+    void menuCaptionsShowWhole()
+    {
+        // A caption cut short shows an ellipsis where its middle was: the left half of the row
+        // then differs from the same menu given room to spare.
+        for (QMenu *menu : window().menuBar()->findChildren<QMenu *>()) {
+            menu->popup(window().mapToGlobal(QPoint()));
+            QVERIFY(QTest::qWaitForWindowExposed(menu));
+            const QImage fitted = grabbed(menu);
+            menu->hide();
+            menu->setMinimumWidth(fitted.width() + 200);
+            menu->popup(window().mapToGlobal(QPoint()));
+            QVERIFY(QTest::qWaitForWindowExposed(menu));
+            const QImage roomy = grabbed(menu);
+            menu->hide();
+            const QRect caption(0, 0, fitted.width() / 2, fitted.height());
+            QVERIFY2(fitted.copy(caption) == roomy.copy(caption), qPrintable(menu->title()));
+        }
+    }
+    void everyWayOutAsksOnce_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Command5") << "button";
+        QTest::newRow("end") << "menu";
+        QTest::newRow("Ctrl+X in Text1") << "keys";
+        QTest::newRow("title-bar close") << "close";
+    }
+    void everyWayOutAsksOnce()
+    {
+        QFETCH(QString, way);
+        FakeMessageBoxService &messages = fakes().messages;
+        const auto leave = [&] {
+            if (way == u"button")
+                click(control("Command5"));
+            else if (way == u"menu")
+                named<QAction>(window(), "end")->trigger();
+            else if (way == u"keys")
+                QTest::keyClick(window().lineEdit(SignLine::Main), Qt::Key_X, Qt::ControlModifier);
+            else
+                window().windowHandle()->close();
+        };
+        messages.answerNo();
+        leave();
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown.first().text,
+                 QStringLiteral("終了しますか？未保存データは削除されます。"));
+        QCOMPARE(messages.shown.first().icon, MessageBoxService::Icon::Exclamation);
+        QVERIFY(window().isVisible());
+        QCOMPARE(frame(), Frame());
 
-        w.setSignState(original);
-        QVERIFY(w.signState() == original);
-        QCOMPARE(w.Text1()->text(), QStringLiteral("幕名"));
-        QVERIFY(!w.Text3()->isVisible());
-        QCOMPARE(w.Text2()->geometry(), QRect(0, 64, 241, 17));
+        messages.answerYes();
+        leave();
+        QVERIFY(!window().isVisible());
+        // Quitting closes every window once more; the confirmed window must not ask again.
+        QVERIFY(window().close());
+        QCOMPARE(messages.shown.size(), 2);
+    }
+    void hugePasteIsKeptWhole()
+    {
+        SignLineEdit *main = window().lineEdit(SignLine::Main);
+        QGuiApplication::clipboard()->setText(QString(100000, QChar(u'幕')));
+        main->clear();
+        QTest::keyClick(main, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(frame().text(SignLine::Main).size(), 100000);
+        QTest::keyClick(main, Qt::Key_A);
+        QCOMPARE(frame().text(SignLine::Main).size(), 100001);
     }
 };
 

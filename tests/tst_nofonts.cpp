@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 #include "app/AboutBox.h"
-#include "composer/PictureBox.h"
-#include "composer/SignTextBox.h"
+#include "composer/SignLineEdit.h"
+#include "render/PlatePainter.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -34,7 +34,7 @@ private slots:
         for (const QString &family : generic)
             QVERIFY2(QFontInfo(QFont(family)).family().isEmpty(),
                      qPrintable(family + QStringLiteral(" is backed by a real font")));
-        prepareTestApplication();
+        installFonts();
     }
 
     void startsAndSaves()
@@ -50,30 +50,31 @@ private slots:
         QVERIFY(main && main->isVisible());
 
         // The boxes still take text.
-        main->Text1()->setFocus();
-        QTest::keyClick(main->Text1(), Qt::Key_End);
-        QTest::keyClicks(main->Text1(), QStringLiteral("abc"));
-        QVERIFY(main->Text1()->text().endsWith(QStringLiteral("abc")));
+        SignLineEdit *line = main->lineEdit(SignLine::Main);
+        line->setFocus();
+        QTest::keyClick(line, Qt::Key_End);
+        QTest::keyClicks(line, QStringLiteral("abc"));
+        QVERIFY(main->document().currentFrame().text(SignLine::Main).endsWith(u"abc"));
 
         bool aboutOpened = false;
         whenOpen<AboutBox>([&](AboutBox *about) {
             aboutOpened = true;
             click(about->cmdOK());
         });
-        click(main->Command2());
+        click(named<QPushButton>(*main, "Command2"));
         QVERIFY(aboutOpened);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
 
         const QString file = dir.filePath(QStringLiteral("sign.gif"));
         app.fakes.dialogs.answer(file);
-        click(main->Command6());
+        click(named<QPushButton>(*main, "Command6"));
         QVERIFY(app.fakes.messages.shown.isEmpty());
         QVERIFY(bytesOf(file).startsWith("GIF89a"));
         QImageReader reader(file);
         reader.setDecideFormatFromContent(true);
         const QImage saved = rgb(reader.read());
         QCOMPARE(saved.size(), QSize(241, 81));
-        QCOMPARE(saved, rgb(main->Picture1()->picture()));
+        QCOMPARE(saved, PlatePainter(main->document().currentFrame()).render());
     }
 };
 

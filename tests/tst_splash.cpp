@@ -14,7 +14,7 @@ class TestSplash : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { prepareTestApplication(); }
+    void initTestCase() { installFonts(); }
 
     void logonNameShowsWhole()
     {

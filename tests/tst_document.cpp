@@ -1,0 +1,130 @@
+#include "ModelSupport.h"
+#include "sign/PlateGeometry.h"
+#include "sign/SignDocument.h"
+
+#include <QRandomGenerator>
+
+class TestDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutes(); }
+
+    void toggleFollowsTheLayoutTables()
+    {
+        SignDocument doc;
+        const QFont big(kSignFace, 40);
+        doc.editMainFont(big, Qt::red);
+        doc.editEnglishBand(Qt::green);
+        doc.toggleLayout();
+        const Frame type = doc.currentFrame();
+        QCOMPARE(type.layout, SignLayout::TypeAndDestination);
+        QCOMPARE(type.mainFont.pointSizeF(), 16.0);
+        QCOMPARE(type.mainFont.family(), kSignFace);
+        QCOMPARE(type.mainColour, QColor(Qt::red));
+        QCOMPARE(type.englishBand, QColor(Qt::black));
+        QVERIFY(!doc.signNameRestored());
+
+        doc.toggleLayout();
+        QCOMPARE(doc.currentFrame().mainFont.pointSizeF(), 24.0);
+        QCOMPARE(doc.currentFrame().englishBand, QColor(Qt::green));
+        QVERIFY(doc.signNameRestored());
+        // Undoing the return takes back the caption change it brought, too.
+        doc.undo();
+        QCOMPARE(doc.currentFrame(), type);
+        QVERIFY(!doc.signNameRestored());
+    }
+    void typingMergesUntilTheLineIsLeft()
+    {
+        SignDocument doc;
+        for (const char *typed : {"快", "快速", "快速急"})
+            doc.editText(SignLine::Main, QString::fromUtf8(typed));
+        doc.editText(SignLine::English, QStringLiteral("Rapid"));
+        doc.endTyping();
+        doc.editText(SignLine::English, QStringLiteral("Rapid Service"));
+        QCOMPARE(doc.undoStack().count(), 3);
+        QCOMPARE(doc.undoStack().undoText(), QStringLiteral("文字の入力"));
+
+        doc.undo();
+        QCOMPARE(doc.currentFrame().text(SignLine::English), QStringLiteral("Rapid"));
+        doc.undo();
+        doc.undo();
+        QCOMPARE(doc.currentFrame(), Frame());
+    }
+    void editsThatChangeNothingLeaveNoStep()
+    {
+        SignDocument doc;
+        const Frame start = doc.currentFrame();
+        doc.editText(SignLine::Main, QStringLiteral("幕名x"));
+        doc.editText(SignLine::Main, QStringLiteral("幕名"));
+        doc.editMainFont(start.mainFont, start.mainColour);
+        doc.editMainColour(start.mainColour);
+        QCOMPARE(doc.undoStack().count(), 0);
+        QVERIFY(!doc.undoStack().canUndo());
+    }
+
+    // Random edits, then all undone and all redone: the document and its pictures return to
+    // the start and to the end each time.
+    void undoAndRedoRetraceAnyHistory_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (const quint32 seed : {1U, 7U, 2026U})
+            QTest::addRow("seed %u", seed) << seed;
+    }
+    void undoAndRedoRetraceAnyHistory()
+    {
+        QFETCH(quint32, seed);
+        QRandomGenerator random(seed);
+        SignDocument doc;
+        const Frame start = doc.currentFrame();
+        const QImage startPicture = PlatePainter(start).render();
+        const QStringList words{QStringLiteral("東京"), QStringLiteral("Shinjuku"), QString(),
+                                QStringLiteral("回送"), QStringLiteral("通勤特快")};
+        for (int step = 0; step < 60; ++step) {
+            const QColor colour = QColor::fromRgb(random.generate() & 0xFFFFFF);
+            const auto line = SignLine(random.bounded(4));
+            switch (random.bounded(8)) {
+            case 0:
+                doc.toggleLayout();
+                break;
+            case 1:
+                doc.editMainColour(colour);
+                break;
+            case 2:
+                doc.editEnglishColour(colour);
+                break;
+            case 3:
+                doc.editEnglishBand(colour);
+                break;
+            case 4:
+                doc.editMainFont(QFont(QStringLiteral("BIZ UDPGothic"), random.bounded(8, 40)),
+                                 colour);
+                break;
+            case 5:
+                doc.endTyping();
+                break;
+            default:
+                doc.editText(line, doc.currentFrame().text(line) +
+                                       words[random.bounded(int(words.size()))]);
+            }
+        }
+        const Frame end = doc.currentFrame();
+        const bool restoredAtEnd = doc.signNameRestored();
+        const QImage endPicture = PlatePainter(end).render();
+
+        while (doc.undoStack().canUndo())
+            doc.undo();
+        QCOMPARE(doc.currentFrame(), start);
+        QVERIFY(!doc.signNameRestored());
+        QCOMPARE(PlatePainter(doc.currentFrame()).render(), startPicture);
+        while (doc.undoStack().canRedo())
+            doc.redo();
+        QCOMPARE(doc.currentFrame(), end);
+        QCOMPARE(doc.signNameRestored(), restoredAtEnd);
+        QCOMPARE(PlatePainter(doc.currentFrame()).render(), endPicture);
+    }
+};
+
+QTEST_MAIN(TestDocument)
+#include "tst_document.moc"

@@ -1,0 +1,126 @@
+#include "ModelSupport.h"
+#include "sign/PlateGeometry.h"
+
+#include <QPainter>
+
+namespace {
+
+Frame typeLayout(Frame frame)
+{
+    frame.layout = SignLayout::TypeAndDestination;
+    frame.mainFont.setPointSizeF(16);
+    frame.englishBand = Qt::black;
+    return frame;
+}
+
+Frame rapid()
+{
+    Frame frame;
+    frame.text(SignLine::Main) = QStringLiteral("快速");
+    frame.text(SignLine::English) = QStringLiteral("Rapid");
+    frame.text(SignLine::Destination) = QStringLiteral("東京");
+    frame.text(SignLine::DestinationSmall) = QStringLiteral("Tokyo");
+    frame.mainColour = QColor(0xFF, 0x7F, 0x27);
+    frame.englishColour = QColor(0xFE, 0xD3, 0x04);
+    frame.englishBand = frame.signNameBand = QColor(0x00, 0x85, 0xCE);
+    return frame;
+}
+
+} // namespace
+
+class TestPlatePainter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutes(); }
+
+    // The goldens are the plate as the window drew it before the painter existed.
+    void drawsThePlateAsTheWindowDid_data()
+    {
+        QTest::addColumn<Frame>("frame");
+        QTest::addColumn<QRect>("area");
+        Frame empty = rapid();
+        empty.text(SignLine::Main).clear();
+        empty.text(SignLine::English).clear();
+        Frame styled = rapid();
+        styled.text(SignLine::Main) = QStringLiteral("各駅停車");
+        styled.text(SignLine::English) = QStringLiteral("Local");
+        styled.mainFont.setFamily(QStringLiteral("BIZ UDPGothic"));
+        styled.mainFont.setPointSizeF(20);
+        styled.mainFont.setItalic(true);
+        styled.mainFont.setUnderline(true);
+        const QRect plate(QPoint(), plateSize());
+        QTest::newRow("signname-default") << Frame() << plate;
+        QTest::newRow("type-default") << typeLayout(Frame()) << plate;
+        QTest::newRow("type-destination-box")
+            << typeLayout(Frame()) << lineRect(SignLayout::TypeAndDestination, SignLine::Destination);
+        QTest::newRow("signname-coloured") << rapid() << plate;
+        QTest::newRow("type-coloured") << typeLayout(rapid()) << plate;
+        QTest::newRow("signname-empty") << empty << plate;
+        QTest::newRow("signname-font") << styled << plate;
+    }
+    void drawsThePlateAsTheWindowDid()
+    {
+        QFETCH(Frame, frame);
+        QFETCH(QRect, area);
+        const QImage golden = goldenPicture(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(!golden.isNull());
+        QCOMPARE(PlatePainter(frame).render(area), golden);
+    }
+    void drawsAtAnyScale()
+    {
+        const Frame frame = typeLayout(rapid());
+        QCOMPARE(PlatePainter(frame).render(3), goldenPicture(QStringLiteral("type-coloured-3x")));
+        const QImage once = PlatePainter(frame).render();
+        for (int scale = 1; scale <= 8; ++scale) {
+            const QImage picture = PlatePainter(frame).render(scale);
+            QCOMPARE(picture.size(), plateSize() * scale);
+            // Solid areas keep their colours at every scale: the separator and the plate.
+            QCOMPARE(picture.pixel(88 * scale + scale / 2, 2 * scale), once.pixel(88, 2));
+            QCOMPARE(picture.pixel(scale / 2, scale / 2), qRgb(0, 0, 0));
+        }
+    }
+    void destinationIsBold()
+    {
+        const Frame frame = typeLayout(Frame());
+        const QRect box = lineRect(frame.layout, SignLine::Destination);
+        const int bold = inkOf(PlatePainter(frame).render(box));
+        QImage regular(box.size(), QImage::Format_RGB32);
+        regular.fill(Qt::black);
+        QPainter painter(&regular);
+        QFont font = lineFont(frame, SignLine::Destination);
+        font.setBold(false);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(regular.rect(), Qt::AlignCenter, frame.text(SignLine::Destination));
+        painter.end();
+        QVERIFY2(bold > inkOf(regular) * 6 / 5, qPrintable(QStringLiteral("%1 against %2")
+                                                               .arg(bold)
+                                                               .arg(inkOf(regular))));
+    }
+    // Text from anywhere: nothing may crash, printable text shows, control characters do not.
+    void drawsAnyText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ink");
+        QTest::newRow("emoji family") << QStringLiteral("👨‍👩‍👧 🇯🇵") << true;
+        QTest::newRow("combining stack") << QStringLiteral("Z̷̢̛a̸l̶g̵o") << true;
+        QTest::newRow("right to left in Japanese") << QStringLiteral("東京 שלום عربي") << true;
+        QTest::newRow("lone surrogates") << QString(QChar(0xD800)) + QChar(0xDC00) + u'駅' << true;
+        QTest::newRow("control characters only") << QStringLiteral("\x01\x02\x1f\n\r") << false;
+        QTest::newRow("100,000 characters") << QString(100000, QChar(u'幕')) << true;
+    }
+    void drawsAnyText()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, ink);
+        Frame frame;
+        frame.text(SignLine::English).clear();
+        frame.text(SignLine::Main) = text;
+        QCOMPARE(inkOf(PlatePainter(frame).render()) > 0, ink);
+    }
+};
+
+QTEST_MAIN(TestPlatePainter)
+#include "tst_platepainter.moc"

@@ -96,5 +96,5 @@ int main(int argc, char *argv[])
     std::printf("undo of %d typed characters: %7.2f ms, redo: %7.2f ms\n", kCharacters, undoMs,
                 redoMs);
     return doc.currentFrame().text(SignLine::Destination) == typed.right(40) ? EXIT_SUCCESS
-                                                                              : EXIT_FAILURE;
+                                                                             : EXIT_FAILURE;
 }

@@ -2,13 +2,15 @@
 
 #include "sign/SignDocument.h"
 
-FrameCommand::FrameCommand(SignDocument &document, int index, const Frame &after,
-                           const QString &text, QUndoCommand *parent)
+#include <utility>
+
+FrameCommand::FrameCommand(SignDocument &document, int index, Frame after, const QString &text,
+                           QUndoCommand *parent)
     : QUndoCommand(text, parent)
     , m_document(document)
     , m_index(index)
     , m_before(document.frame(index))
-    , m_after(after)
+    , m_after(std::move(after))
 {
     // A choice that changes nothing, such as OK in a dialog left as it was, is no step.
     setObsolete(m_before == m_after);

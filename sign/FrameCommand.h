@@ -11,7 +11,7 @@ class SignDocument;
 class FrameCommand : public QUndoCommand
 {
 public:
-    FrameCommand(SignDocument &document, int index, const Frame &after, const QString &text,
+    FrameCommand(SignDocument &document, int index, Frame after, const QString &text,
                  QUndoCommand *parent = nullptr);
 
     void redo() override;

@@ -74,11 +74,4 @@ OPENER
     exit 0
 fi
 
-need_xvfb
-for tool in xdotool xprop; do
-    command -v "$tool" >/dev/null || fail "$tool is not installed (packages xdotool, x11-utils)"
-done
-timeout -k 5 120 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$build" "$bin" --inside-xvfb
-status=$?
-[ "$status" -ne 124 ] || fail "the run under Xvfb did not finish"
-exit "$status"
+rerun_inside_xvfb 120 "$build" "$bin"

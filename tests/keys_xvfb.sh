@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Drives the real program from the keyboard on a virtual X server with no window manager: a
-# save that fails must leave the main window's keys alive; Ctrl+X, then Esc answers No and the
-# program goes on; Ctrl+X, then Enter answers Yes and it ends without a second question.
+# Runs the real program: --version, and one line on stderr without a display; then on a virtual
+# X server with no window manager, from the keyboard alone, a save that fails must leave the main
+# window's keys alive; Ctrl+X, then Esc answers No and the program goes on; Ctrl+X, then Enter
+# answers Yes and it ends without a second question.
 # Usage: keys_xvfb.sh /path/to/quintelo
 set -u
 
@@ -12,6 +13,7 @@ question_title=Quintelo
 source "$(dirname "$0")/xvfb_lib.sh"
 
 if [ "${2:-}" = "--inside-xvfb" ]; then
+    trap stop_program EXIT
     start_program
     main=$(await_window "$main_title") || fail "no main window within ${wait_seconds} s"
 
@@ -52,6 +54,8 @@ if [ "${2:-}" = "--inside-xvfb" ]; then
     exit 0
 fi
 
-need_xvfb
-command -v xdotool >/dev/null || fail "xdotool is not installed (package xdotool)"
-rerun_inside_xvfb 90
+[ "$(timeout 10 "$bin" --version)" = "Quintelo 2.02.0005" ] || fail "--version"
+errors=$(timeout 10 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin" 2>&1 >/dev/null)
+[ $? -eq 1 ] && [ "$(printf '%s\n' "$errors" | wc -l)" -eq 1 ] ||
+    fail "without a display the program did not end with one line: $errors"
+rerun_inside_xvfb 90 "$bin"

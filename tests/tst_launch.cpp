@@ -8,152 +8,96 @@
 #include <QAction>
 #include <QDir>
 #include <QTemporaryDir>
-#include <QUrl>
+
+namespace {
+
+QString touched(const QDir &folder, const QString &name)
+{
+    folder.mkpath(QFileInfo(folder.filePath(name)).path());
+    QFile file(folder.filePath(name));
+    file.open(QIODevice::WriteOnly);
+    return QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath());
+}
+
+} // namespace
 
 class TestLaunch : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_startDir = QDir::currentPath();
-        MainWindowTest::init();
-    }
-    void cleanup()
-    {
-        MainWindowTest::cleanup();
-        QDir::setCurrent(m_startDir);
-    }
-
     void shellCommandLineIsPrefixAndBareTarget()
     {
-        for (const QString &target :
-             {kTranslationPageUrl, QStringLiteral("C:\\Program Files\\Quintelo\\help\\QNT.html")})
-            QCOMPARE(shellOpenCommandLine(target),
-                     QStringLiteral("rundll32.exe url.dll,FileProtocolHandler ") + target);
-        QCOMPARE(kShellOpenWindowStyle, 2);
+        const QString target = QStringLiteral("C:\\Program Files\\Quintelo\\help\\QNT.html");
+        QCOMPARE(shellOpenCommandLine(target),
+                 QStringLiteral("rundll32.exe url.dll,FileProtocolHandler ") + target);
     }
     void translationAsksFirst_data()
     {
         QTest::addColumn<QString>("way");
-        QTest::newRow("honayku button") << QStringLiteral("button");
-        QTest::newRow("honyak menu") << QStringLiteral("menu");
-        QTest::newRow("Ctrl+H in Text2") << QStringLiteral("ctrl+h");
+        QTest::newRow("honayku button") << "button";
+        QTest::newRow("honyak menu") << "menu";
+        QTest::newRow("Ctrl+H in Text2") << "keys";
     }
     void translationAsksFirst()
     {
         QFETCH(QString, way);
-        const auto ask = [&] {
-            if (way == u"button") {
+        for (const bool yes : {false, true}) {
+            yes ? fakes().messages.answerYes() : fakes().messages.answerNo();
+            if (way == u"button")
                 click(control("honayku"));
-            } else if (way == u"menu") {
+            else if (way == u"menu")
                 named<QAction>(window(), "honyak")->trigger();
-            } else {
+            else
                 QTest::keyClick(window().lineEdit(SignLine::English), Qt::Key_H,
                                 Qt::ControlModifier);
-            }
-        };
-
-        fakes().messages.answerNo();
-        ask();
-        QCOMPARE(fakes().messages.shown.size(), 1);
-        const FakeMessageBoxService::Shown &question = fakes().messages.shown.first();
-        QCOMPARE(question.text, QStringLiteral("YAHOOJAPANの翻訳ページにリンクします。。"
-                                               "インターネットの接続環境はよろしいですか？"));
-        QCOMPARE(question.icon, MessageBoxService::Icon::Question);
-        QVERIFY(question.question);
-        QVERIFY(fakes().launcher.opened.isEmpty());
-
-        fakes().messages.answerYes();
-        ask();
-        QCOMPARE(fakes().messages.shown.size(), 2);
-        QCOMPARE(fakes().launcher.opened, QStringList{kTranslationPageUrl});
-        QCOMPARE(QUrl(kTranslationPageUrl, QUrl::StrictMode).scheme(), QStringLiteral("https"));
+            QCOMPARE(fakes().launcher.opened,
+                     yes ? QStringList{kTranslationPageUrl} : QStringList());
+        }
+        QCOMPARE(fakes().messages.shown.first().text,
+                 QStringLiteral("YAHOOJAPANの翻訳ページにリンクします。。"
+                                "インターネットの接続環境はよろしいですか？"));
+        QCOMPARE(fakes().messages.shown.first().icon, MessageBoxService::Icon::Question);
         QCOMPARE(frame(), Frame());
     }
-    void helpOpensWithoutAQuestionFromAnyFolder()
+    void helpIsFoundWhereverItLies()
     {
-        QTemporaryDir elsewhere;
+        const QString start = QDir::currentPath();
+        QTemporaryDir elsewhere, prefix;
         QVERIFY(QDir::setCurrent(elsewhere.path()));
+        // Beside the program, from any folder, with F1 or the menu.
         QTest::keyClick(window().lineEdit(SignLine::Main), Qt::Key_F1);
-        named<QAction>(window(), "hajimeni")->trigger();
-
-        QVERIFY(fakes().messages.shown.isEmpty());
         const QString beside =
             QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/help/QNT.html");
-        QCOMPARE(fakes().launcher.opened, QStringList({beside, beside}));
-        QVERIFY(QFile::exists(beside));
-
-        // A help file in the current folder comes first.
-        QVERIFY(QDir(elsewhere.path()).mkdir(QStringLiteral("help")));
-        QFile local(elsewhere.filePath(kHelpDocumentPath));
-        QVERIFY(local.open(QIODevice::WriteOnly));
-        local.close();
-        named<QAction>(window(), "hajimeni")->trigger();
-        QCOMPARE(fakes().launcher.opened.last(),
-                 QDir::toNativeSeparators(QFileInfo(local).absoluteFilePath()));
-    }
-    void installedHelpIsFoundFromTheProgramsFolder()
-    {
-        QTemporaryDir elsewhere;
-        QTemporaryDir prefix;
-        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        QCOMPARE(fakes().launcher.opened, QStringList{beside});
+        // In the installed folder relative to the program's; one beside it comes first, and one
+        // in the current folder before both.
         const QDir bin(prefix.filePath(QStringLiteral("bin")));
-        QVERIFY(bin.mkpath(QStringLiteral(".")));
-        QVERIFY(bin.mkpath(kInstalledHelpFolder));
-        QFile installed(QDir(bin.filePath(kInstalledHelpFolder)).filePath("QNT.html"));
-        QVERIFY(installed.open(QIODevice::WriteOnly));
-        installed.close();
-
+        const QString installed = QDir::toNativeSeparators(
+            QDir::cleanPath(touched(bin, kInstalledHelpFolder + QStringLiteral("/QNT.html"))));
         LaunchCommands(fakes().messages, fakes().launcher, bin.path()).openHelp();
-        const QString expected =
-            QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(installed).absoluteFilePath()));
-        QCOMPARE(fakes().launcher.opened, QStringList{expected});
-        QVERIFY(fakes().messages.shown.isEmpty());
-
-        // A help folder beside the program, as in the build tree, still comes first.
-        QVERIFY(bin.mkpath(QStringLiteral("help")));
-        QFile beside(bin.filePath(kHelpDocumentPath));
-        QVERIFY(beside.open(QIODevice::WriteOnly));
-        beside.close();
+        QCOMPARE(fakes().launcher.opened.last(), installed);
+        const QString local = touched(bin, kHelpDocumentPath);
         LaunchCommands(fakes().messages, fakes().launcher, bin.path()).openHelp();
-        QCOMPARE(fakes().launcher.opened.last(),
-                 QDir::toNativeSeparators(QFileInfo(beside).absoluteFilePath()));
-    }
-    void missingHelpIsReported()
-    {
-        QTemporaryDir elsewhere;
-        QTemporaryDir emptyProgramDir;
-        QVERIFY(QDir::setCurrent(elsewhere.path()));
-        LaunchCommands(fakes().messages, fakes().launcher, emptyProgramDir.path()).openHelp();
-
-        QVERIFY(fakes().launcher.opened.isEmpty());
-        QCOMPARE(fakes().messages.shown.size(), 1);
-        QVERIFY(!fakes().messages.shown.first().question);
-        QVERIFY(fakes().messages.shown.first().text.contains(QStringLiteral("help/QNT.html")));
-    }
-    void openerFailureIsReported()
-    {
-        fakes().launcher.succeeds = false;
+        QCOMPARE(fakes().launcher.opened.last(), local);
+        const QString current = touched(QDir(elsewhere.path()), kHelpDocumentPath);
         named<QAction>(window(), "hajimeni")->trigger();
+        QCOMPARE(fakes().launcher.opened.last(), current);
+        QVERIFY(fakes().messages.shown.isEmpty());
+        QDir::setCurrent(start);
+    }
+    void failuresAreTold()
+    {
+        QTemporaryDir empty;
+        LaunchCommands(fakes().messages, fakes().launcher, empty.path()).openHelp();
+        fakes().launcher.succeeds = false;
         fakes().messages.answerYes();
         click(control("honayku"));
-
-        QCOMPARE(fakes().launcher.opened.size(), 2);
         QCOMPARE(fakes().messages.shown.size(), 3);
-        const auto &help = fakes().messages.shown[0];
-        const auto &page = fakes().messages.shown[2];
-        for (const auto &told : {help, page}) {
-            QVERIFY(!told.question);
-            QVERIFY(told.text.contains(QStringLiteral("開けませんでした")));
-        }
-        QVERIFY(help.text.contains(QStringLiteral("ヘルプ")));
-        QVERIFY(page.text.contains(QStringLiteral("翻訳ページ")));
+        QVERIFY(fakes().messages.shown[0].text.contains(QStringLiteral("help/QNT.html")));
+        QVERIFY(fakes().messages.shown[2].text.contains(
+            QStringLiteral("翻訳ページを開けませんでした")));
     }
-
-private:
-    QString m_startDir;
 };
 
 QTEST_MAIN(TestLaunch)

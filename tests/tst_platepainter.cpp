@@ -54,7 +54,8 @@ private slots:
         QTest::newRow("signname-default") << Frame() << plate;
         QTest::newRow("type-default") << typeLayout(Frame()) << plate;
         QTest::newRow("type-destination-box")
-            << typeLayout(Frame()) << lineRect(SignLayout::TypeAndDestination, SignLine::Destination);
+            << typeLayout(Frame())
+            << lineRect(SignLayout::TypeAndDestination, SignLine::Destination);
         QTest::newRow("signname-coloured") << rapid() << plate;
         QTest::newRow("type-coloured") << typeLayout(rapid()) << plate;
         QTest::newRow("signname-empty") << empty << plate;
@@ -95,9 +96,8 @@ private slots:
         painter.setPen(Qt::white);
         painter.drawText(regular.rect(), Qt::AlignCenter, frame.text(SignLine::Destination));
         painter.end();
-        QVERIFY2(bold > inkOf(regular) * 6 / 5, qPrintable(QStringLiteral("%1 against %2")
-                                                               .arg(bold)
-                                                               .arg(inkOf(regular))));
+        QVERIFY2(bold > inkOf(regular) * 6 / 5,
+                 qPrintable(QStringLiteral("%1 against %2").arg(bold).arg(inkOf(regular))));
     }
     // Text from anywhere: nothing may crash, printable text shows, control characters do not.
     void drawsAnyText_data()

@@ -1,5 +1,5 @@
-# Shared by the tests that run the real program on a virtual X server. The sourcing script
-# sets name and bin first.
+# Shared by the tests that run the real program on a virtual X server without a window manager.
+# The sourcing script sets name and bin first.
 wait_seconds=15
 pid=
 log=
@@ -9,36 +9,27 @@ fail() {
     exit 1
 }
 
-need_xvfb() {
-    [ -x "$bin" ] || fail "$bin is not an executable"
-    command -v xvfb-run >/dev/null || fail "xvfb-run is not installed (package xvfb)"
-}
-
-# Runs the calling script again under xvfb-run with --inside-xvfb, for at most $1 seconds.
+# Runs the calling script again under xvfb-run with --inside-xvfb and its arguments, for at most
+# $1 seconds.
 rerun_inside_xvfb() {
-    timeout -k 5 "$1" xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$bin" --inside-xvfb
+    local limit=$1
+    shift
+    timeout -k 5 "$limit" xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@" --inside-xvfb
     local status=$?
     [ "$status" -ne 124 ] || fail "the run under Xvfb did not finish"
     exit "$status"
 }
 
-# Starts a program (the one under test unless named) in the background in a folder (the
-# current one unless named), its output kept in $log; it is ended by stop_program or when we
-# exit.
+# Starts a program (the one under test unless named) in the background in a folder (the current
+# one unless named); stop_program ends it, and the caller's exit trap must call it.
 start_program() {
-    local program=${1:-$bin} folder=${2:-$PWD}
     log=$(mktemp)
-    trap stop_program EXIT
-    (cd "$folder" && exec env -u QT_QPA_PLATFORM "$program") >"$log" 2>&1 &
+    (cd "${2:-$PWD}" && exec env -u QT_QPA_PLATFORM "${1:-$bin}") >"$log" 2>&1 &
     pid=$!
 }
 
 stop_program() {
-    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-        kill "$pid" 2>/dev/null
-        sleep 0.5
-        kill -9 "$pid" 2>/dev/null
-    fi
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null && sleep 0.5 && kill -9 "$pid" 2>/dev/null
     rm -f "$log"
     pid=
 }
@@ -54,7 +45,6 @@ wait_for() {
     return 1
 }
 
-# Prints the id of the visible window with exactly this name, if there is one.
 visible_window() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
 }
@@ -68,8 +58,7 @@ await_window() {
     wait_for is_visible "$1" && visible_window "$1"
 }
 
-# Gives the window the keyboard (without a window manager nobody else does), then presses the
-# keys.
+# Gives the window the keyboard (without a window manager nobody else does), then presses keys.
 press_in() {
     local window=$1
     shift

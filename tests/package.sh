@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Installs the build under a throw-away prefix and builds the Debian package into a throw-away
+# folder, then checks that a Linux desktop finds everything (validated by the desktop's own
+# tools) and that the package declares every library the program links and what it needs at
+# run time that cannot be read off the binary.
+# Usage: package.sh /path/to/build-folder
+set -u
+name=package
+build=${1:?usage: package.sh /path/to/build-folder}
+app_id=org.quintelo.Quintelo
+fail() {
+    echo "$name: FAIL: $*" >&2
+    exit 1
+}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
+files="bin/quintelo share/quintelo/help/QNT.html share/applications/$app_id.desktop
+    share/metainfo/$app_id.metainfo.xml share/icons/hicolor/32x32/apps/$app_id.png
+    share/icons/hicolor/scalable/apps/$app_id.svg share/doc/quintelo/copyright"
+for file in $files; do
+    [ -s "$prefix/$file" ] || fail "$file is not installed"
+done
+[ "$("$prefix/bin/quintelo" --version)" = "Quintelo 2.02.0005" ] || fail "installed --version"
+desktop=$prefix/share/applications/$app_id.desktop
+grep -qx "Exec=quintelo" "$desktop" && grep -qx "Icon=$app_id" "$desktop" ||
+    fail "the menu entry does not lead to the installed program and icon"
+size=$(od -An -tu1 -j16 -N8 "$prefix/share/icons/hicolor/32x32/apps/$app_id.png" | tr -s ' ')
+[ "$size" = " 0 0 0 32 0 0 0 32" ] || fail "the 32x32 icon measures$size"
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejected the entry"
+appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >"$work/as.log" ||
+    { cat "$work/as.log" >&2; fail "appstreamcli rejected the metadata"; }
+
+# gzip rather than xz: the content is what is checked, and a debug build compresses slowly.
+(cd "$build" && cpack -G DEB -B "$work/deb" -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip \
+    >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log" >&2; fail "cpack failed"; }
+deb=$work/deb/quintelo_2.02.0005_$(dpkg --print-architecture).deb
+[ -f "$deb" ] || fail "cpack made no $(basename "$deb"): $(ls "$work/deb")"
+for file in $files; do
+    dpkg-deb -c "$deb" | awk '{print $NF}' | grep -qx -- "./usr/$file" || fail "the package lacks $file"
+done
+depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/(.*//; s/[[:space:]]//g')
+dpkg-deb -x "$deb" "$work/root"
+for lib in $(readelf -d "$work/root/usr/bin/quintelo" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+    path=$(/sbin/ldconfig -p | awk -v lib="$lib" '$1 == lib { print $NF; exit }')
+    owner=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | head -n 1 | cut -d: -f1)
+    [ -n "$owner" ] || owner=$(dpkg -S "$path" 2>/dev/null | head -n 1 | cut -d: -f1)
+    printf '%s\n' "$depends" | grep -qx "$owner" || fail "$lib comes from \"$owner\", not in Depends"
+done
+for package in qt6-qpa-plugins fonts-noto-cjk fonts-morisawa-bizud-gothic; do
+    printf '%s\n' "$depends" | grep -qx "$package" || fail "Depends does not name $package"
+done
+echo "$name: the installed tree is valid and $(basename "$deb") declares what it needs"

@@ -7,29 +7,20 @@
 #include <deque>
 #include <variant>
 
-// Answers each dialog as a user would, from a script: OK with a value, or Cancel. Every request
-// is recorded so a test can check what the dialog was opened with.
+// Answers each dialog from a script, OK with a value or Cancel (std::monostate); a dialog the
+// script did not expect is cancelled. Every request is recorded with its flags.
 class FakeDialogService final : public DialogService
 {
 public:
-    struct Cancel
-    {};
-    using Answer = std::variant<Cancel, QColor, FontChoice, QString>;
-
-    struct ColorCall
+    using Answer = std::variant<std::monostate, QColor, FontChoice, QString>;
+    template <class T> struct Call
     {
-        QColor initial;
-        qint32 flags;
-    };
-    struct FontCall
-    {
-        FontChoice initial;
+        T initial;
         qint32 flags;
     };
 
     void answer(const Answer &a) { m_answers.push_back(a); }
-    void cancel() { m_answers.push_back(Cancel{}); }
-    bool scriptUsedUp() const { return m_answers.empty(); }
+    void cancel() { m_answers.emplace_back(); }
 
     std::optional<QColor> chooseColor(const QColor &initial, qint32 flags) override
     {
@@ -43,25 +34,22 @@ public:
     }
     std::optional<QString> chooseSaveFileName(const SaveRequest &request) override
     {
-        saveCalls.append(request);
+        saveCalls.append({request.fileName, request.flags});
         return next<QString>();
     }
 
-    QList<ColorCall> colorCalls;
-    QList<FontCall> fontCalls;
-    QList<SaveRequest> saveCalls;
+    QList<Call<QColor>> colorCalls;
+    QList<Call<FontChoice>> fontCalls;
+    QList<Call<QString>> saveCalls;
 
 private:
     template <class T> std::optional<T> next()
     {
-        // A dialog the test did not expect counts as cancelled, which changes nothing.
-        if (m_answers.empty())
-            return std::nullopt;
-        const Answer a = m_answers.front();
-        m_answers.pop_front();
-        if (const T *value = std::get_if<T>(&a))
-            return *value;
-        return std::nullopt;
+        const Answer a = m_answers.empty() ? Answer() : m_answers.front();
+        if (!m_answers.empty())
+            m_answers.pop_front();
+        const T *value = std::get_if<T>(&a);
+        return value ? std::optional<T>(*value) : std::nullopt;
     }
 
     std::deque<Answer> m_answers;

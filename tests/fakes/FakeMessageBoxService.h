@@ -12,10 +12,8 @@ class FakeMessageBoxService final : public MessageBoxService
 public:
     struct Shown
     {
-        QString title;
         QString text;
         Icon icon;
-        bool question;
     };
 
     void answerYes() { m_answers.push_back(true); }
@@ -23,16 +21,15 @@ public:
 
     bool askYesNo(const QString &title, const QString &text, Icon icon) override
     {
-        shown.append({title, text, icon, true});
-        if (m_answers.empty())
-            return false;
-        const bool yes = m_answers.front();
-        m_answers.pop_front();
+        tell(title, text, icon);
+        const bool yes = !m_answers.empty() && m_answers.front();
+        if (!m_answers.empty())
+            m_answers.pop_front();
         return yes;
     }
-    void tell(const QString &title, const QString &text, Icon icon) override
+    void tell(const QString &, const QString &text, Icon icon) override
     {
-        shown.append({title, text, icon, false});
+        shown.append({text, icon});
     }
 
     QList<Shown> shown;

@@ -1,5 +1,6 @@
 #include "export/ExportManager.h"
 
+#include "export/PictureFormat.h"
 #include "export/ShortTempSaveFile.h"
 #include "platform/FileNameLimits.h"
 #include "platform/ImageWriter.h"
@@ -44,10 +45,8 @@ ExportManager::ExportManager(WindowCapture &capture, ImageWriter &writer)
 
 QByteArray ExportManager::formatForFileName(const QString &fileName)
 {
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == QLatin1String("gif") || suffix == QLatin1String("png"))
-        return suffix.toLatin1();
-    return QByteArrayLiteral("bmp");
+    const std::optional<PictureFormat> format = PictureFormat::forFileName(fileName);
+    return format ? format->name : QByteArray();
 }
 
 QImage ExportManager::capture(QWidget &control)
@@ -69,6 +68,8 @@ ExportManager::Result ExportManager::save(const QImage &picture, const QString &
         return result;
     };
 
+    if (result.format.isEmpty())
+        return fail(Failure::UnknownFormat, QString());
     const QFileInfo target(fileName);
     const QString folder = target.absolutePath();
     // Asked first: a path or name the system refuses also makes its folder look missing.

@@ -16,6 +16,7 @@ class ExportManager
 public:
     enum class Failure {
         None,
+        UnknownFormat, // the name's extension asks for no kind of picture that can be written
         FolderMissing, // the folder the file should go in does not exist
         IsFolder,      // the name is that of a folder
         CannotCreate,  // the folder would not take a new file
@@ -29,7 +30,7 @@ public:
     {
         QImage picture;    // the capture, also when writing it failed
         QString path;      // the file, as the user named it
-        QByteArray format; // what was written, or would have been: "gif", "png" or "bmp"
+        QByteArray format; // what was written, or would have been; empty for an unknown kind
         Failure failure = Failure::None;
         QString reason; // the system's or the encoder's words for the failure
 
@@ -45,7 +46,8 @@ public:
     QImage capture(QWidget &control);
     Result save(const QImage &picture, const QString &fileName);
 
-    // "gif", "png" or "bmp" after the name's extension, case-insensitively; BMP for any other.
+    // "gif", "png", "bmp", "jpeg" or "webp" after the name's extension, case-insensitively
+    // (see PictureFormat); empty for any other extension and for none.
     static QByteArray formatForFileName(const QString &fileName);
 
 private:

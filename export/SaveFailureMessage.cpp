@@ -1,11 +1,18 @@
 #include "export/SaveFailureMessage.h"
 
+#include "export/PictureFormat.h"
+
 #include <QDir>
 
 QString saveFailureMessage(const ExportManager::Result &result)
 {
     QString reason;
     switch (result.failure) {
+    case ExportManager::Failure::UnknownFormat:
+        reason = QStringLiteral("ファイル名の拡張子から画像の種類がわかりません。"
+                                "名前の終わりを %1 のどれかにしてください。")
+                     .arg(PictureFormat::writableExtensions());
+        break;
     case ExportManager::Failure::FolderMissing:
         reason = QStringLiteral("保存先のフォルダがありません。");
         break;

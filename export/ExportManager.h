@@ -10,20 +10,24 @@ class WindowCapture;
 
 // Takes a picture of a control and writes it to a file in the format the file's name asks
 // for. It never shows anything: whatever goes wrong comes back in the result, for the window
-// to tell the user. An existing file is replaced only by a complete new one.
+// to tell the user. A write-protected file is never replaced; any other gives way only to a
+// complete new picture, written beside it, or, in a folder that takes no new file, over it with
+// its old bytes at hand to put back.
 class ExportManager
 {
 public:
     enum class Failure {
         None,
-        UnknownFormat, // the name's extension asks for no kind of picture that can be written
-        FolderMissing, // the folder the file should go in does not exist
-        IsFolder,      // the name is that of a folder
-        CannotCreate,  // the folder would not take a new file
-        EncodeFailed,  // the picture could not be encoded or its bytes written
-        CommitFailed,  // the finished file could not take the old one's place
-        NameTooLong,   // the file system takes no name this long
-        PathTooLong,   // the system opens no path this long
+        UnknownFormat,  // the name's extension asks for no kind of picture that can be written
+        FolderMissing,  // the folder the file should go in does not exist
+        IsFolder,       // the name is that of a folder
+        WriteProtected, // the file there is marked read-only
+        CannotCreate,   // the folder would not take a new file
+        EncodeFailed,   // the picture could not be encoded or its bytes written
+        CommitFailed,   // the finished file could not take the old one's place
+        NameTooLong,    // the file system takes no name this long
+        PathTooLong,    // the system opens no path this long
+        RestoreFailed,  // overwritten where it stood, the old file could not be put back
     };
 
     struct Result

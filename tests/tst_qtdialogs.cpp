@@ -1,10 +1,16 @@
 #include "TestSupport.h"
+#include "export/PictureFormat.h"
 #include "platform/FontColorDialog.h"
 #include "platform/QtDialogService.h"
+#include "platform/SaveFileDialog.h"
 
-#include <QFontDatabase>
+#include <QComboBox>
 #include <QFontDialog>
+#include <QImageWriter>
+#include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
+#include <QTemporaryDir>
 
 using FontChoice = DialogService::FontChoice;
 Q_DECLARE_METATYPE(FontChoice)
@@ -41,7 +47,7 @@ void pick(QFontDialog *chooser, const QString &entry)
 
 } // namespace
 
-class TestFontDialog : public QObject
+class TestQtDialogs : public QObject
 {
     Q_OBJECT
 
@@ -134,7 +140,49 @@ private slots:
                  chosen);
         QCOMPARE(shown, style);
     }
+
+    void saveDialogAsksBeforeReplacing()
+    {
+        const QTemporaryDir dir;
+        const QString existing = dir.filePath(QStringLiteral("sign.gif"));
+        QVERIFY(QFile(existing).open(QIODevice::WriteOnly));
+        QList<bool> openAfter;
+        whenOpen<SaveFileDialog>([&](SaveFileDialog *dialog) {
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(existing);
+            for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+                whenOpen<QMessageBox>(
+                    [answer](QMessageBox *question) { click(question->button(answer)); });
+                clickButton(dialog, QDialogButtonBox::Save);
+                openAfter << dialog->isVisible();
+            }
+        });
+        // As the window asks: flags that say nothing of overwriting.
+        const std::optional<QString> chosen = QtDialogService().chooseSaveFileName(
+            {QString(), PictureFormat::fileDialogFilter(), QStringLiteral("gif"), QString(), 4});
+        // No goes back to the dialog, Yes takes the name.
+        QCOMPARE(openAfter, (QList<bool>{true, false}));
+        QCOMPARE(chosen, std::optional(existing));
+    }
+
+    void fileTypeGivesANameItsExtension()
+    {
+        const bool webp = QImageWriter::supportedImageFormats().contains("webp");
+        const QString filter = PictureFormat::fileDialogFilter();
+        QCOMPARE(filter,
+                 QStringLiteral("GIFファイル(*.gif);;PNGファイル(*.png);;BMPファイル(*.bmp);;"
+                                "JPEGファイル(*.jpg *.jpeg)") +
+                     (webp ? QStringLiteral(";;WebPファイル(*.webp)") : QString()));
+        SaveFileDialog dialog({QString(), filter, QStringLiteral("gif"), QString(), 0});
+        auto *types = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        QStringList suffixes{dialog.defaultSuffix()};
+        for (int i = 1; i < types->count(); ++i) {
+            QTest::keyClick(types, Qt::Key_Down);
+            suffixes << dialog.defaultSuffix();
+        }
+        QCOMPARE(suffixes, QStringList({"gif", "png", "bmp", "jpg"}) +
+                               (webp ? QStringList{QStringLiteral("webp")} : QStringList()));
+    }
 };
 
-QTEST_MAIN(TestFontDialog)
-#include "tst_fontdialog.moc"
+QTEST_MAIN(TestQtDialogs)
+#include "tst_qtdialogs.moc"

@@ -5,6 +5,7 @@
 #include "platform/QtWindowCapture.h"
 
 #include <QBuffer>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QTemporaryDir>
 
@@ -17,37 +18,18 @@ Q_DECLARE_METATYPE(Failure)
 
 namespace {
 
-const QByteArray kEarlier("GIF89a an earlier sign the user keeps");
 constexpr uid_t kNobody = 65534;
+// Qt's permission flags take a hex digit for each octal one of a file's mode.
+constexpr QFile::Permissions kOpenFolder(0x7755), kLockedFolder(0x5555), kReadOnly(0x4444),
+    kWritable(0x6666);
+const bool kWebp = QImageWriter::supportedImageFormats().contains("webp");
 
-// 100 × 60 pixels in 200 colours: a GIF keeps it exactly, a BMP takes 18 kB.
-QImage picture()
-{
+// 100 × 60 pixels: a BMP of 18 kB.
+const QImage kPicture = [] {
     QImage image(100, 60, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const int n = (x * 31 + y * 17) % 200;
-            image.setPixel(x, y, qRgb(n, 255 - n, (n * 7) & 0xFF));
-        }
+    image.fill(Qt::blue);
     return image;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
-// The reason line of what the user is told.
-QString reasonTold(const ExportManager::Result &result)
-{
-    return saveFailureMessage(result).section(QStringLiteral("\n\n"), 2, 2);
-}
+}();
 
 } // namespace
 
@@ -61,151 +43,106 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid() && QDir(m_dir->path()).mkdir(QStringLiteral("f")));
-        // Open to the user nobody, whom the superuser becomes to meet a locked folder. Qt's
-        // permission flags take a hex digit for each octal one of the mode.
-        QVERIFY(QFile::setPermissions(m_dir->path(), QFile::Permissions(0x7755)));
+        // Open to nobody, whom the superuser becomes to meet a locked folder.
+        QVERIFY(m_dir->isValid() && QFile::setPermissions(m_dir->path(), kOpenFolder));
     }
 
-    void extensionPicksTheFormat_data()
+    void savePicture_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("magic"); // none: nothing may be written
-        const QByteArray jpeg("\xFF\xD8\xFF");
-        QTest::newRow("gif") << "a.gif" << QByteArray("GIF89a");
-        QTest::newRow("png, upper case") << "a.PNG" << QByteArray("\x89PNG");
-        QTest::newRow("bmp") << "a.bmp" << QByteArray("BM");
-        QTest::newRow("jpg") << "a.jpg" << jpeg;
-        QTest::newRow("jpeg, upper case") << "a.JPEG" << jpeg;
-        QTest::newRow("webp") << "a.webp" << (webp() ? QByteArray("RIFF") : QByteArray());
-        QTest::newRow("tif") << "a.tif" << QByteArray();
-        QTest::newRow("no extension") << "a" << QByteArray();
-        QTest::newRow("dot in the folder only") << "b.gif/a" << QByteArray();
-    }
-    void extensionPicksTheFormat()
-    {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, magic);
-        const QString path = m_dir->filePath(name);
-        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-        const ExportManager::Result result = save(path);
-        if (magic.isEmpty()) {
-            QCOMPARE(result.failure, Failure::UnknownFormat);
-            QVERIFY(!QFileInfo::exists(path));
-            const QString reason = reasonTold(result);
-            for (const char *extension : {".gif", ".png", ".bmp", ".jpg", ".jpeg"})
-                QVERIFY2(reason.contains(QLatin1String(extension)), qPrintable(reason));
-            QCOMPARE(reason.contains(QStringLiteral(".webp")), webp());
-            return;
-        }
-        QVERIFY(result.ok());
-        const QByteArray bytes = bytesOf(path);
-        QVERIFY2(bytes.startsWith(magic), bytes.left(8).toHex().constData());
-        const QImage back = rgb(QImage::fromData(bytes));
-        // JPEG at quality 95: the first step of its first table is 2 at most, 8 at the usual 75.
-        if (magic.startsWith('\xFF'))
-            QVERIFY(back.size() == picture().size() &&
-                    quint8(bytes.at(bytes.indexOf("\xFF\xDB") + 5)) <= 2);
-        else
-            QCOMPARE(back, picture());
-    }
-
-    void writeProtectedFileIsKept_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("locked");
-        QTest::newRow("short name") << "a.gif" << false;
-        // Too long a name for QSaveFile's temporary file: another one writes it.
-        QTest::newRow("name of 255 bytes") << QString(251, u'a') + ".gif" << false;
-        QTest::newRow("folder that takes no new file") << "a.gif" << true;
-    }
-    void writeProtectedFileIsKept()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, locked);
-        const QString path = m_dir->filePath(QStringLiteral("f/") + name);
-        QVERIFY(writeFile(path, kEarlier));
-        QVERIFY(QFile::setPermissions(path, QFile::Permissions(0x4444)));
-        const ExportManager::Result result = saveIn(locked, path);
-        QCOMPARE(result.failure, Failure::WriteProtected);
-        QVERIFY(saveFailureMessage(result).contains(QDir::toNativeSeparators(path)));
-        QVERIFY(reasonTold(result).startsWith(QStringLiteral("ファイルが書き込み禁止")));
-        QCOMPARE(bytesOf(path), kEarlier);
-        QCOMPARE(entriesOf(m_dir->filePath(QStringLiteral("f"))), QStringList{name});
-    }
-
-    void writeFailingPartWayHarmsNothing_data()
-    {
-        QTest::addColumn<bool>("locked");
-        QTest::addColumn<int>("oldSize"); // 0: no file there
-        QTest::addColumn<int>("sizeLimit");
+        QTest::addColumn<bool>("locked");   // the folder takes no new file
+        QTest::addColumn<int>("oldSize");   // 0: no file there
+        QTest::addColumn<int>("sizeLimit"); // what the system lets a file grow to; 0: no limit
         QTest::addColumn<Failure>("failure");
-        QTest::newRow("through a new file") << false << 40 << 4096 << Failure::EncodeFailed;
-        QTest::newRow("no new file allowed") << true << 0 << 0 << Failure::CannotCreate;
+        QTest::addColumn<QByteArray>("format");
+        using enum Failure;
+        const auto row = [](const char *tag, const QString &name, bool locked, int oldSize,
+                            int sizeLimit, Failure failure, const char *format) {
+            QTest::newRow(tag) << name << locked << oldSize << sizeLimit << failure
+                               << QByteArray(format);
+        };
+        const QString bmp = QStringLiteral("a.bmp");
+        row("jpg", "a.JPG", false, 0, 0, None, "jpeg");
+        row("webp", "a.webp", false, 0, 0, kWebp ? None : UnknownFormat, kWebp ? "webp" : "");
+        row("tif", "a.tif", false, 0, 0, UnknownFormat, "");
+        row("no extension", "a", false, 0, 0, UnknownFormat, "");
+        row("read-only", bmp, false, 40, 0, WriteProtected, "bmp");
+        // Too long a name for QSaveFile's temporary file: it is written through another.
+        row("read-only, name of 255 bytes", QString(251, u'a') + ".bmp", false, 40, 0,
+            WriteProtected, "bmp");
+        row("write fails", bmp, false, 40, 4096, EncodeFailed, "bmp");
+        row("locked folder, new file", bmp, true, 0, 0, CannotCreate, "bmp");
         // As before saving went through a new file: the old one is written over where it is.
-        QTest::newRow("old one written over") << true << 30000 << 0 << Failure::None;
-        QTest::newRow("written over, old bytes put back")
-            << true << 40 << 4096 << Failure::EncodeFailed;
-        QTest::newRow("written over, old bytes too many to put back")
-            << true << 8192 << 4096 << Failure::RestoreFailed;
+        row("locked folder", bmp, true, 30000, 0, None, "bmp");
+        row("locked folder, write fails, old bytes put back", bmp, true, 40, 4096, EncodeFailed,
+            "bmp");
+        row("locked folder, write fails, old bytes too many to put back", bmp, true, 8192, 4096,
+            RestoreFailed, "bmp");
     }
-    void writeFailingPartWayHarmsNothing()
+    void savePicture()
     {
+        QFETCH(QString, name);
         QFETCH(bool, locked);
         QFETCH(int, oldSize);
         QFETCH(int, sizeLimit);
         QFETCH(Failure, failure);
-        const QString path = m_dir->filePath(QStringLiteral("f/a.bmp"));
-        const QByteArray earlier(oldSize, 'x');
-        if (oldSize > 0) {
-            QVERIFY(writeFile(path, earlier));
-            QVERIFY(QFile::setPermissions(path, QFile::Permissions(0x6666)));
-        }
-        rlimit limit{};
-        QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
-        const rlimit before = limit;
-        limit.rlim_cur = sizeLimit > 0 ? rlim_t(sizeLimit) : limit.rlim_max;
-        QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
-        const ExportManager::Result result = saveIn(locked, path);
-        QVERIFY(::setrlimit(RLIMIT_FSIZE, &before) == 0);
+        QFETCH(QByteArray, format);
+        const QString path = m_dir->filePath(name);
+        const QByteArray old(oldSize, 'x');
+        QFile file(path);
+        if (oldSize > 0)
+            QVERIFY(
+                file.open(QIODevice::WriteOnly) && file.write(old) == oldSize &&
+                file.setPermissions(failure == Failure::WriteProtected ? kReadOnly : kWritable));
+        file.close();
+        const ExportManager::Result result = saveAs(locked, sizeLimit, path);
 
         QCOMPARE(result.failure, failure);
-        QCOMPARE(entriesOf(m_dir->filePath(QStringLiteral("f"))),
-                 oldSize > 0 ? QStringList{QStringLiteral("a.bmp")} : QStringList{});
-        if (failure == Failure::None) {
-            QBuffer bmp;
-            QVERIFY(bmp.open(QIODevice::WriteOnly) &&
-                    m_writer.write(picture(), bmp, "bmp").isEmpty());
-            QCOMPARE(bytesOf(path), bmp.data());
-        } else if (failure != Failure::RestoreFailed)
-            QCOMPARE(bytesOf(path), earlier);
+        QCOMPARE(result.format, format);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
+                 oldSize > 0 || failure == Failure::None ? QStringList{name} : QStringList{});
+        const QByteArray bytes = bytesOf(path);
+        if (QBuffer encoded; failure == Failure::None) {
+            QVERIFY(encoded.open(QIODevice::WriteOnly) &&
+                    m_writer.write(kPicture, encoded, format).isEmpty());
+            QCOMPARE(bytes, encoded.data());
+            QCOMPARE(QImageReader::imageFormat(path), format);
+        } else if (failure != Failure::RestoreFailed) {
+            QCOMPARE(bytes, old);
+        }
+        // Quality 95: the first step of JPEG's first table is 2 at most, 8 at the usual 75.
+        if (format == "jpeg")
+            QVERIFY(quint8(bytes.at(bytes.indexOf("\xFF\xDB") + 5)) <= 2);
+        // The user is told the real reason, and never that the old file is whole when it is not.
         const QString message = saveFailureMessage(result);
-        QCOMPARE(message.contains(QStringLiteral("元に戻せませんでした")),
-                 failure == Failure::RestoreFailed);
+        QCOMPARE(message.contains(QStringLiteral("\n\nファイルが書き込み禁止")),
+                 failure == Failure::WriteProtected);
+        QCOMPARE(message.contains(QStringLiteral("そのまま残っています")),
+                 failure != Failure::None && failure != Failure::RestoreFailed);
+        QCOMPARE(message.section(QStringLiteral("\n\n"), 2, 2)
+                     .contains(QStringLiteral(".gif、.png、.bmp、.jpg、.jpeg")),
+                 failure == Failure::UnknownFormat);
     }
 
 private:
-    static bool webp() { return QImageWriter::supportedImageFormats().contains("webp"); }
-
-    ExportManager::Result save(const QString &path)
+    // Saves as a user who, in a locked folder, may change its files but create none, on a system
+    // that lets a file grow to sizeLimit bytes (0: no limit). The superuser, whom no permission
+    // stops, saves as nobody for the while.
+    ExportManager::Result saveAs(bool locked, int sizeLimit, const QString &path)
     {
-        return ExportManager(m_capture, m_writer).save(picture(), path);
-    }
-
-    // Saves to path; in a locked folder, as a user who may change its files but create none.
-    // The superuser, whom no permission stops, saves as nobody for the while.
-    ExportManager::Result saveIn(bool locked, const QString &path)
-    {
-        const QString folder = QFileInfo(path).path();
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit before = limit;
+        limit.rlim_cur = sizeLimit > 0 ? rlim_t(sizeLimit) : limit.rlim_cur;
         const bool root = locked && ::geteuid() == 0;
-        if (locked)
-            QFile::setPermissions(folder, QFile::Permissions(0x5555));
-        if (root && ::setresuid(kNobody, kNobody, 0) != 0)
-            qFatal("cannot become nobody");
-        const ExportManager::Result result = save(path);
-        if (root && ::setresuid(0, 0, 0) != 0)
-            qFatal("cannot become the superuser again");
-        QFile::setPermissions(folder, QFile::Permissions(0x7755));
+        QFile::setPermissions(m_dir->path(), locked ? kLockedFolder : kOpenFolder);
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0 || (root && ::setresuid(kNobody, kNobody, 0)))
+            qFatal("cannot set the limits the test asks for");
+        const ExportManager::Result result =
+            ExportManager(m_capture, m_writer).save(kPicture, path);
+        if (::setrlimit(RLIMIT_FSIZE, &before) != 0 || (root && ::setresuid(0, 0, 0)))
+            qFatal("cannot lift the limits the test set");
+        QFile::setPermissions(m_dir->path(), kOpenFolder);
         return result;
     }
 

@@ -55,7 +55,7 @@ QString overwrite(QFile &file, const QByteArray &bytes)
 {
     if (!file.seek(0))
         return file.errorString();
-    if (const QString failure = writeAll(file, bytes); !failure.isEmpty())
+    if (QString failure = writeAll(file, bytes); !failure.isEmpty())
         return failure;
     if (!file.resize(bytes.size()))
         return file.errorString();

@@ -55,7 +55,7 @@ private slots:
         QTest::addColumn<int>("sizeLimit"); // what the system lets a file grow to; 0: no limit
         QTest::addColumn<Failure>("failure");
         QTest::addColumn<QByteArray>("format");
-        using enum Failure;
+        using enum ExportManager::Failure;
         const auto row = [](const char *tag, const QString &name, bool locked, int oldSize,
                             int sizeLimit, Failure failure, const char *format) {
             QTest::newRow(tag) << name << locked << oldSize << sizeLimit << failure
@@ -138,8 +138,7 @@ private:
         QFile::setPermissions(m_dir->path(), locked ? kLockedFolder : kOpenFolder);
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0 || (root && ::setresuid(kNobody, kNobody, 0)))
             qFatal("cannot set the limits the test asks for");
-        const ExportManager::Result result =
-            ExportManager(m_capture, m_writer).save(kPicture, path);
+        ExportManager::Result result = ExportManager(m_capture, m_writer).save(kPicture, path);
         if (::setrlimit(RLIMIT_FSIZE, &before) != 0 || (root && ::setresuid(0, 0, 0)))
             qFatal("cannot lift the limits the test set");
         QFile::setPermissions(m_dir->path(), kOpenFolder);

@@ -5,6 +5,7 @@
 #include "composer/PlateView.h"
 #include "composer/SignLineEdit.h"
 #include "export/ExportManager.h"
+#include "export/PictureFormat.h"
 #include "export/SaveFailureMessage.h"
 #include "launch/LaunchCommands.h"
 #include "platform/AppIdentity.h"
@@ -96,8 +97,7 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
 
     m_colourAndSaveDialog.DefaultExt = QStringLiteral("gif");
     m_colourAndSaveDialog.DialogTitle = QStringLiteral("方向幕画像の保存");
-    m_colourAndSaveDialog.Filter =
-        QStringLiteral("GIFファイル(*.gif);;PNGファイル(*.png);;BMPファイル(*.bmp)");
+    m_colourAndSaveDialog.Filter = PictureFormat::fileDialogFilter();
     m_colourAndSaveDialog.Flags = kSaveHidesReadOnly;
 
     createControls();

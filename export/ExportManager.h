@@ -7,26 +7,30 @@
 class ImageWriter;
 
 // Writes a picture to a file in the format the file's name asks for. It never shows anything:
-// whatever goes wrong comes back in the result, for the window to tell the user. An existing file
-// is replaced only by a complete new one.
+// whatever goes wrong comes back in the result, for the window to tell the user. A write-protected
+// file is never replaced; any other gives way only to a complete new picture, written beside it,
+// or, in a folder that takes no new file, over it with its old bytes at hand to put back.
 class ExportManager
 {
 public:
     enum class Failure {
         None,
-        FolderMissing, // the folder the file should go in does not exist
-        IsFolder,      // the name is that of a folder
-        CannotCreate,  // the folder would not take a new file
-        EncodeFailed,  // the picture could not be encoded or its bytes written
-        CommitFailed,  // the finished file could not take the old one's place
-        NameTooLong,   // the file system takes no name this long
-        PathTooLong,   // the system opens no path this long
+        UnknownFormat,  // the name's extension asks for no kind of picture that can be written
+        FolderMissing,  // the folder the file should go in does not exist
+        IsFolder,       // the name is that of a folder
+        WriteProtected, // the file there is marked read-only
+        CannotCreate,   // the folder would not take a new file
+        EncodeFailed,   // the picture could not be encoded or its bytes written
+        CommitFailed,   // the finished file could not take the old one's place
+        NameTooLong,    // the file system takes no name this long
+        PathTooLong,    // the system opens no path this long
+        RestoreFailed,  // overwritten where it stood, the old file could not be put back
     };
 
     struct Result
     {
         QString path;      // the file, as the user named it
-        QByteArray format; // what was written, or would have been: "gif", "png" or "bmp"
+        QByteArray format; // what was written, or would have been; empty for an unknown kind
         Failure failure = Failure::None;
         QString reason; // the system's or the encoder's words for the failure
 
@@ -37,7 +41,8 @@ public:
 
     Result save(const QImage &picture, const QString &fileName);
 
-    // "gif", "png" or "bmp" after the name's extension, case-insensitively; BMP for any other.
+    // "gif", "png", "bmp", "jpeg" or "webp" after the name's extension, case-insensitively
+    // (see PictureFormat); empty for any other extension and for none.
     static QByteArray formatForFileName(const QString &fileName);
 
 private:

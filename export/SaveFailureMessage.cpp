@@ -1,16 +1,28 @@
 #include "export/SaveFailureMessage.h"
 
+#include "export/PictureFormat.h"
+
 #include <QDir>
 
 QString saveFailureMessage(const ExportManager::Result &result)
 {
     QString reason;
+    QString outcome = QStringLiteral("元のファイルがあった場合は、そのまま残っています。");
     switch (result.failure) {
+    case ExportManager::Failure::UnknownFormat:
+        reason = QStringLiteral("ファイル名の拡張子から画像の種類がわかりません。"
+                                "名前の終わりを %1 のどれかにしてください。")
+                     .arg(PictureFormat::writableExtensions());
+        break;
     case ExportManager::Failure::FolderMissing:
         reason = QStringLiteral("保存先のフォルダがありません。");
         break;
     case ExportManager::Failure::IsFolder:
         reason = QStringLiteral("同じ名前のフォルダがあります。");
+        break;
+    case ExportManager::Failure::WriteProtected:
+        reason = QStringLiteral("ファイルが書き込み禁止になっています。"
+                                "書き込み禁止を解除するか、別の名前で保存してください。");
         break;
     case ExportManager::Failure::CannotCreate:
         reason = QStringLiteral("このフォルダにはファイルを作成できません。");
@@ -28,13 +40,17 @@ QString saveFailureMessage(const ExportManager::Result &result)
         reason = QStringLiteral("保存先のパス（フォルダ名とファイル名を合わせたもの）が長すぎます。"
                                 "もっと浅いフォルダか短い名前を選んでください。");
         break;
+    case ExportManager::Failure::RestoreFailed:
+        reason = QStringLiteral("画像の書き込み中にエラーが起きました。");
+        outcome = QStringLiteral(
+            "元のファイルを元に戻せませんでした。中身が壊れている可能性があります。");
+        break;
     case ExportManager::Failure::None:
         return {};
     }
     // The system's own words, for whoever has to find out what went wrong.
     if (!result.reason.isEmpty())
         reason += QStringLiteral("\n（%1）").arg(result.reason);
-    return QStringLiteral("画像を保存できませんでした。\n\n%1\n\n%2\n\n"
-                          "元のファイルがあった場合は、そのまま残っています。")
-        .arg(QDir::toNativeSeparators(result.path), reason);
+    return QStringLiteral("画像を保存できませんでした。\n\n%1\n\n%2\n\n%3")
+        .arg(QDir::toNativeSeparators(result.path), reason, outcome);
 }

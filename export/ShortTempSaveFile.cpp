@@ -52,7 +52,7 @@ bool ShortTempSaveFile::open(OpenMode mode)
         if (!exists())
             return false;
     }
-    setErrorString(QStringLiteral("No free name for a temporary file in %1")
+    setErrorString(QStringLiteral("%1 に一時ファイルの名前を付けられませんでした。")
                        .arg(QDir::toNativeSeparators(folder.path())));
     return false;
 }

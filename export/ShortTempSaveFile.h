@@ -5,7 +5,8 @@
 // Writes a file under a short temporary name beside its target and puts it in the target's
 // place only once it is complete, as QSaveFile does, for names too long to take the suffix
 // QSaveFile adds for its temporary file. Until commit() succeeds the target stays as it was;
-// a temporary file that is not committed is removed.
+// a temporary file that is not committed is removed. Unlike QSaveFile it replaces a target the
+// user may not write: ExportManager refuses a write-protected file before either is opened.
 class ShortTempSaveFile final : public QFile
 {
 public:

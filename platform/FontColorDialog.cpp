@@ -17,7 +17,7 @@ const QSize kSwatchSize(48, 20);
 FontColorDialog::FontColorDialog(const QFont &font, const QColor &color, bool offerColor,
                                  QWidget *parent)
     : QDialog(parent)
-    , m_requestedFamily(font.family())
+    , m_requested(font)
     , m_color(color)
 {
     setWindowTitle(QStringLiteral("フォント"));
@@ -25,15 +25,20 @@ FontColorDialog::FontColorDialog(const QFont &font, const QColor &color, bool of
     // The chooser's lists only hold installed families; given a name they lack, they would
     // settle on an unrelated face.
     m_shownFamily =
-        QFontDatabase::hasFamily(m_requestedFamily) ? m_requestedFamily : QFontInfo(font).family();
+        QFontDatabase::hasFamily(font.family()) ? font.family() : QFontInfo(font).family();
     QFont shown = font;
     shown.setFamily(m_shownFamily);
+    // The chooser looks for the style under the name Qt's catalogue gives it ("太字") in a list
+    // of the names the fonts give them ("Bold"), and settles on the first when it misses. The
+    // face that really draws the font names its own style.
+    shown.setStyleName(QFontInfo(shown).styleName());
 
     m_fontChooser = new QFontDialog(this);
     m_fontChooser->setWindowFlags(Qt::Widget);
     m_fontChooser->setSizeGripEnabled(false);
     m_fontChooser->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     m_fontChooser->setCurrentFont(shown);
+    m_shown = m_fontChooser->currentFont();
     // The embedded chooser still answers Enter in its lists and Escape as a dialog would.
     connect(m_fontChooser, &QDialog::accepted, this, &QDialog::accept);
     connect(m_fontChooser, &QDialog::rejected, this, &QDialog::reject);
@@ -70,9 +75,22 @@ FontColorDialog::FontColorDialog(const QFont &font, const QColor &color, bool of
 
 QFont FontColorDialog::selectedFont() const
 {
-    QFont chosen = m_fontChooser->currentFont();
-    if (chosen.family() == m_shownFamily)
-        chosen.setFamily(m_requestedFamily);
+    const QFont current = m_fontChooser->currentFont();
+    // The chooser knows whole sizes only and the styles a face has, so a fractional size or a
+    // slanted bold drawn by a face without one cannot be shown; left as shown, they come back
+    // as they were asked for.
+    const QFont &size = current.pointSize() == m_shown.pointSize() ? m_requested : current;
+    const bool styleKept =
+        current.weight() == m_shown.weight() && current.italic() == m_shown.italic();
+    const QFont &style = styleKept ? m_requested : current;
+    // Weight and slant alone define the style: a style name would outweigh any later change
+    // of either.
+    QFont chosen(current.family() == m_shownFamily ? m_requested.family() : current.family());
+    chosen.setPointSizeF(size.pointSizeF());
+    chosen.setWeight(style.weight());
+    chosen.setItalic(style.italic());
+    chosen.setUnderline(current.underline());
+    chosen.setStrikeOut(current.strikeOut());
     return chosen;
 }
 

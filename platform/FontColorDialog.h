@@ -12,7 +12,8 @@ class QWidget;
 // The font dialog the sign needs: Qt's font chooser with a text colour beside it. A face the
 // system lacks under its own name (a Windows name standing in for a substitute) is shown as
 // the font that really draws it, and comes back under its own name unless another face is
-// picked, so OK without changes returns the font unchanged.
+// picked; the chooser opens on the font's style, so OK without changes returns the font
+// unchanged. The font chosen carries its weight and slant but no style name.
 class FontColorDialog : public QDialog
 {
 public:
@@ -31,8 +32,9 @@ public:
     void chooseColor();
 
 private:
-    QString m_requestedFamily;
+    QFont m_requested;
     QString m_shownFamily;
+    QFont m_shown;
     QColor m_color;
     QFontDialog *m_fontChooser = nullptr;
     QPushButton *m_colorButton = nullptr;

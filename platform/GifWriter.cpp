@@ -152,12 +152,17 @@ int writeToDevice(GifFileType *gif, const GifByteType *data, int length)
     return written == length ? length : 0;
 }
 
+const QString kOutOfMemory = QStringLiteral("メモリが足りません。");
+
 QString reason(int gifError, const QIODevice &device)
 {
+    // The device, a file or the system behind it, knows best why it took no more bytes.
     if (gifError == E_GIF_ERR_WRITE_FAILED || gifError == E_GIF_ERR_DISK_IS_FULL)
         return device.errorString();
-    const char *text = GifErrorString(gifError);
-    return text ? QString::fromLocal8Bit(text) : QStringLiteral("GIF error %1").arg(gifError);
+    if (gifError == E_GIF_ERR_NOT_ENOUGH_MEM)
+        return kOutOfMemory;
+    // giflib words its other errors in English; its number is kept for whoever looks into it.
+    return QStringLiteral("GIF画像を作れませんでした（giflib のエラー %1）。").arg(gifError);
 }
 
 } // namespace
@@ -165,20 +170,20 @@ QString reason(int gifError, const QIODevice &device)
 QString writeGif(const QImage &image, QIODevice &device)
 {
     if (image.isNull())
-        return QStringLiteral("The picture is empty.");
+        return QStringLiteral("画像が空です。");
     if (image.width() > kMaxSide || image.height() > kMaxSide)
-        return QStringLiteral("A GIF picture is at most %1 pixels wide and high.").arg(kMaxSide);
+        return QStringLiteral("GIF画像の幅と高さは %1 ピクセルまでです。").arg(kMaxSide);
 
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     IndexedPicture indexed;
     if (!indexExactly(rgb, indexed) && !quantize(rgb, indexed))
-        return QStringLiteral("The picture's colours could not be reduced to 256.");
+        return QStringLiteral("画像の色を 256 色に減らせませんでした。");
 
     const int bits = tableBits(indexed.colors.size());
     indexed.colors.resize(std::size_t(1) << bits, GifColorType{0, 0, 0});
     const ColorMap map(GifMakeMapObject(1 << bits, indexed.colors.data()));
     if (!map)
-        return QStringLiteral("Out of memory.");
+        return kOutOfMemory;
 
     int error = 0;
     GifFileType *gif = EGifOpen(&device, writeToDevice, &error);

@@ -12,8 +12,9 @@ class ImageWriter
 public:
     virtual ~ImageWriter() = default;
 
-    // format is a lower-case file extension: "gif", "png" or "bmp". Answers an empty string
-    // on success, otherwise the reason the picture could not be written.
+    // format is "gif", "png", "bmp", "jpeg" or "webp". Answers an empty string on success,
+    // otherwise the reason the picture could not be written, in Japanese but for the device's
+    // own words.
     [[nodiscard]] virtual QString write(const QImage &image, QIODevice &device,
                                         const QByteArray &format) = 0;
 };

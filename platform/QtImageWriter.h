@@ -2,7 +2,8 @@
 
 #include "platform/ImageWriter.h"
 
-// PNG and BMP through Qt's own writers; GIF, which Qt cannot write, through giflib.
+// PNG, BMP, JPEG and, where an installed Qt image plugin writes it, WebP through Qt's own
+// writers; GIF, which Qt cannot write, through giflib.
 class QtImageWriter final : public ImageWriter
 {
 public:

@@ -11,7 +11,8 @@ SaveFileDialog::SaveFileDialog(const DialogService::SaveRequest &request, QWidge
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
     setDefaultSuffix(request.defaultExt);
-    setOption(QFileDialog::DontConfirmOverwrite, !(request.flags & kOverwritePrompt));
+    // Asked whatever the flags say: a picture saved over cannot be had back.
+    setOption(QFileDialog::DontConfirmOverwrite, false);
 
     m_readOnly = new QCheckBox(QStringLiteral("読み取り専用で開く(&R)"), this);
     m_readOnly->setObjectName(QStringLiteral("readOnly"));
@@ -23,12 +24,12 @@ SaveFileDialog::SaveFileDialog(const DialogService::SaveRequest &request, QWidge
     connect(this, &QFileDialog::filterSelected, this, &SaveFileDialog::followFilter);
 }
 
-// A name typed without extension takes the one of the file type the user picked, which at
-// first is the GIF the dialog opens with.
+// A name typed without extension takes the first one of the file type the user picked, which
+// at first is the GIF the dialog opens with.
 void SaveFileDialog::followFilter(const QString &filter)
 {
-    static const QRegularExpression singlePattern(QStringLiteral("\\(\\*\\.(\\w+)\\)\\s*$"));
-    const QRegularExpressionMatch match = singlePattern.match(filter);
+    static const QRegularExpression firstPattern(QStringLiteral("\\(\\*\\.(\\w+)[^()]*\\)\\s*$"));
+    const QRegularExpressionMatch match = firstPattern.match(filter);
     if (match.hasMatch())
         setDefaultSuffix(match.captured(1));
 }

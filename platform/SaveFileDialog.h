@@ -15,7 +15,6 @@ class SaveFileDialog : public QFileDialog
 public:
     // Flag bits of the dialog object that a save dialog reads.
     static constexpr qint32 kReadOnly = 0x1;
-    static constexpr qint32 kOverwritePrompt = 0x2;
     static constexpr qint32 kHideReadOnly = 0x4;
 
     explicit SaveFileDialog(const DialogService::SaveRequest &request, QWidget *parent = nullptr);

@@ -22,7 +22,7 @@ protected:
     std::unique_ptr<FakedMainWindow> m_ui;
 
 protected slots:
-    void initTestCase() { installFonts(); }
+    void initTestCase() { prepareTestApplication(); }
     void init()
     {
         m_ui = std::make_unique<FakedMainWindow>();

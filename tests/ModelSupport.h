@@ -3,9 +3,16 @@
 #include "render/PlatePainter.h"
 #include "sign/SignFonts.h"
 
+#include <QFile>
 #include <QImage>
 #include <QSet>
 #include <QTest>
+
+inline QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 inline QImage rgb(const QImage &image)
 {

@@ -6,6 +6,7 @@
 #include "app/SplashWindow.h"
 #include "composer/MainWindow.h"
 #include "platform/FontSubstitutes.h"
+#include "platform/QtTranslations.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -23,15 +24,17 @@ inline QImage grabbed(QWidget *widget)
     return rgb(widget->grab().toImage());
 }
 
-inline QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 inline void click(QAbstractButton *button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The same fonts and the same Qt catalogue as the program gets at start-up, so pixel checks see
+// what a user sees and Qt's dialogs speak Japanese as they do for the user.
+inline void prepareTestApplication()
+{
+    installQtTranslations(*QCoreApplication::instance());
+    installFonts();
 }
 
 template <class T = QWidget> T *named(const QObject &parent, const char *name)

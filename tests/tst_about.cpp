@@ -11,7 +11,7 @@ class TestAbout : public QObject
 private slots:
     void initTestCase()
     {
-        installFonts();
+        prepareTestApplication();
         m_app = std::make_unique<FakedStart>();
         m_app->start()->Timer1()->start(0);
         QVERIFY(QTest::qWaitFor([this] { return m_app->controller.mainWindow(); }));

@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QDir>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -97,6 +99,36 @@ private slots:
         QVERIFY(fakes().messages.shown[0].text.contains(QStringLiteral("help/QNT.html")));
         QVERIFY(fakes().messages.shown[2].text.contains(
             QStringLiteral("翻訳ページを開けませんでした")));
+    }
+
+    void helpGivesNoKeyThatAMenuTakes()
+    {
+        // Each caption either layout shows, without its access key, and that key.
+        QHash<QString, QString> buttonKeys, menuKeys;
+        const auto add = [](QHash<QString, QString> &keys, QString caption) {
+            const qsizetype key = caption.indexOf(u'&');
+            caption.remove(key, 1);
+            keys.insert(caption.section(u'(', 0, 0), caption.mid(key, 1));
+        };
+        for (int layout = 0; layout < 3; ++layout, click(control("Command8")))
+            for (const QPushButton *button : window().findChildren<QPushButton *>())
+                add(buttonKeys, button->text());
+        for (const QAction *menu : window().menuBar()->actions())
+            add(menuKeys, menu->text());
+
+        const QString help = QString::fromUtf8(
+            bytesOf(QCoreApplication::applicationDirPath() + QStringLiteral("/help/QNT.html")));
+        static const QRegularExpression promise(QStringLiteral("([^\\s>]+) \\(Alt\\+(\\w)\\)"));
+        int promises = 0;
+        for (const QRegularExpressionMatch &match : promise.globalMatch(help)) {
+            const QString name = match.captured(1), key = match.captured(2);
+            // A menu's access key is taken before a button's.
+            QVERIFY2(menuKeys.value(name) == key ||
+                         (buttonKeys.value(name) == key && menuKeys.key(key).isEmpty()),
+                     qPrintable(match.captured()));
+            ++promises;
+        }
+        QVERIFY(promises > 10);
     }
 };
 

@@ -8,7 +8,7 @@ class TestLogonName : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installFonts(); }
+    void initTestCase() { prepareTestApplication(); }
 
     void systemNameIsTheLoggedOnUser()
     {

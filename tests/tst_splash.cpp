@@ -7,7 +7,7 @@ class TestSplash : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installFonts(); }
+    void initTestCase() { prepareTestApplication(); }
 
     void handsOverWithTheNameShownWhole_data()
     {

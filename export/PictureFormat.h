@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// A kind of picture file saving can write: its name for the image writer, what the save dialog
+// calls it and the extensions that ask for it.
+struct PictureFormat
+{
+    QByteArray name;        // "gif", "png", "bmp", "jpeg" or "webp"
+    QString typeName;       // "GIFファイル"
+    QStringList extensions; // without the dot; a name typed without one gets the first
+
+    // Every kind that can be written, GIF first; WebP only where an installed Qt image plugin
+    // writes it.
+    static QList<PictureFormat> writable();
+
+    // The kind fileName's extension asks for, in any case; none for an extension no kind takes
+    // or for a name without one.
+    static std::optional<PictureFormat> forFileName(const QString &fileName);
+
+    // The save dialog's file types, one for each kind that can be written, GIF first:
+    // "GIFファイル(*.gif);;PNGファイル(*.png);;…;;JPEGファイル(*.jpg *.jpeg)".
+    static QString fileDialogFilter();
+
+    // The extensions that work, for telling the user: ".gif、.png、….jpeg".
+    static QString writableExtensions();
+};

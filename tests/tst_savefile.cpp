@@ -1,0 +1,152 @@
+#include "ModelSupport.h"
+#include "export/ExportManager.h"
+#include "export/SaveFailureMessage.h"
+#include "platform/QtImageWriter.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using Failure = ExportManager::Failure;
+Q_DECLARE_METATYPE(Failure)
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+// Qt's permission flags take a hex digit for each octal one of a file's mode.
+constexpr QFile::Permissions kOpenFolder(0x7755), kLockedFolder(0x5555), kReadOnly(0x4444),
+    kWritable(0x6666);
+const bool kWebp = QImageWriter::supportedImageFormats().contains("webp");
+
+// 100 × 60 pixels: a BMP of 18 kB.
+const QImage kPicture = [] {
+    QImage image(100, 60, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    return image;
+}();
+
+} // namespace
+
+class TestSaveFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Past the size limit a test sets, the system refuses the write instead of ending the test.
+    void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        // Open to nobody, whom the superuser becomes to meet a locked folder.
+        QVERIFY(m_dir->isValid() && QFile::setPermissions(m_dir->path(), kOpenFolder));
+    }
+
+    void savePicture_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("locked");   // the folder takes no new file
+        QTest::addColumn<int>("oldSize");   // 0: no file there
+        QTest::addColumn<int>("sizeLimit"); // what the system lets a file grow to; 0: no limit
+        QTest::addColumn<Failure>("failure");
+        QTest::addColumn<QByteArray>("format");
+        using enum ExportManager::Failure;
+        const auto row = [](const char *tag, const QString &name, bool locked, int oldSize,
+                            int sizeLimit, Failure failure, const char *format) {
+            QTest::newRow(tag) << name << locked << oldSize << sizeLimit << failure
+                               << QByteArray(format);
+        };
+        const QString bmp = QStringLiteral("a.bmp");
+        row("jpg", "a.JPG", false, 0, 0, None, "jpeg");
+        row("webp", "a.webp", false, 0, 0, kWebp ? None : UnknownFormat, kWebp ? "webp" : "");
+        row("tif", "a.tif", false, 0, 0, UnknownFormat, "");
+        row("no extension", "a", false, 0, 0, UnknownFormat, "");
+        row("read-only", bmp, false, 40, 0, WriteProtected, "bmp");
+        // Too long a name for QSaveFile's temporary file: it is written through another.
+        row("read-only, name of 255 bytes", QString(251, u'a') + ".bmp", false, 40, 0,
+            WriteProtected, "bmp");
+        row("write fails", bmp, false, 40, 4096, EncodeFailed, "bmp");
+        row("locked folder, new file", bmp, true, 0, 0, CannotCreate, "bmp");
+        // As before saving went through a new file: the old one is written over where it is.
+        row("locked folder", bmp, true, 30000, 0, None, "bmp");
+        row("locked folder, write fails, old bytes put back", bmp, true, 40, 4096, EncodeFailed,
+            "bmp");
+        row("locked folder, write fails, old bytes too many to put back", bmp, true, 8192, 4096,
+            RestoreFailed, "bmp");
+    }
+    void savePicture()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, locked);
+        QFETCH(int, oldSize);
+        QFETCH(int, sizeLimit);
+        QFETCH(Failure, failure);
+        QFETCH(QByteArray, format);
+        const QString path = m_dir->filePath(name);
+        const QByteArray old(oldSize, 'x');
+        QFile file(path);
+        if (oldSize > 0)
+            QVERIFY(
+                file.open(QIODevice::WriteOnly) && file.write(old) == oldSize &&
+                file.setPermissions(failure == Failure::WriteProtected ? kReadOnly : kWritable));
+        file.close();
+        const ExportManager::Result result = saveAs(locked, sizeLimit, path);
+
+        QCOMPARE(result.failure, failure);
+        QCOMPARE(result.format, format);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
+                 oldSize > 0 || failure == Failure::None ? QStringList{name} : QStringList{});
+        const QByteArray bytes = bytesOf(path);
+        if (QBuffer encoded; failure == Failure::None) {
+            QVERIFY(encoded.open(QIODevice::WriteOnly) &&
+                    m_writer.write(kPicture, encoded, format).isEmpty());
+            QCOMPARE(bytes, encoded.data());
+            QCOMPARE(QImageReader::imageFormat(path), format);
+        } else if (failure != Failure::RestoreFailed) {
+            QCOMPARE(bytes, old);
+        }
+        // Quality 95: the first step of JPEG's first table is 2 at most, 8 at the usual 75.
+        if (format == "jpeg")
+            QVERIFY(quint8(bytes.at(bytes.indexOf("\xFF\xDB") + 5)) <= 2);
+        // The user is told the real reason, and never that the old file is whole when it is not.
+        const QString message = saveFailureMessage(result);
+        QCOMPARE(message.contains(QStringLiteral("\n\nファイルが書き込み禁止")),
+                 failure == Failure::WriteProtected);
+        QCOMPARE(message.contains(QStringLiteral("そのまま残っています")),
+                 failure != Failure::None && failure != Failure::RestoreFailed);
+        QCOMPARE(message.section(QStringLiteral("\n\n"), 2, 2)
+                     .contains(QStringLiteral(".gif、.png、.bmp、.jpg、.jpeg")),
+                 failure == Failure::UnknownFormat);
+    }
+
+private:
+    // Saves as a user who, in a locked folder, may change its files but create none, on a system
+    // that lets a file grow to sizeLimit bytes (0: no limit). The superuser, whom no permission
+    // stops, saves as nobody for the while.
+    ExportManager::Result saveAs(bool locked, int sizeLimit, const QString &path)
+    {
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit before = limit;
+        limit.rlim_cur = sizeLimit > 0 ? rlim_t(sizeLimit) : limit.rlim_cur;
+        const bool root = locked && ::geteuid() == 0;
+        QFile::setPermissions(m_dir->path(), locked ? kLockedFolder : kOpenFolder);
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0 || (root && ::setresuid(kNobody, kNobody, 0)))
+            qFatal("cannot set the limits the test asks for");
+        ExportManager::Result result = ExportManager(m_writer).save(kPicture, path);
+        if (::setrlimit(RLIMIT_FSIZE, &before) != 0 || (root && ::setresuid(0, 0, 0)))
+            qFatal("cannot lift the limits the test set");
+        QFile::setPermissions(m_dir->path(), kOpenFolder);
+        return result;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QtImageWriter m_writer;
+};
+
+QTEST_GUILESS_MAIN(TestSaveFile)
+#include "tst_savefile.moc"

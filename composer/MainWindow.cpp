@@ -247,12 +247,14 @@ void MainWindow::createMenus()
     for (QMenu *menu : {file, edit, translation, help})
         keepCaptionsWhole(menu);
 
-    auto *guard =
-        new MenuShortcutGuard({m_saveDestinationAction, m_exitAction, m_undoAction, m_redoAction,
-                               m_translateAction, m_aboutAction, m_helpAction},
-                              this);
-    for (SignLineEdit *edit : m_lineEdits)
-        edit->installEventFilter(guard);
+    auto *guard = new MenuShortcutGuard(menuBar(),
+                                        {m_saveDestinationAction, m_exitAction, m_undoAction,
+                                         m_redoAction, m_translateAction, m_aboutAction,
+                                         m_helpAction},
+                                        this);
+    for (QWidget *control : centralWidget()->findChildren<QWidget *>())
+        if (control->focusPolicy() != Qt::NoFocus)
+            control->installEventFilter(guard);
 }
 
 void MainWindow::arrangeStackingAndTabs()

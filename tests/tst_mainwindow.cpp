@@ -114,6 +114,18 @@ private slots:
         QCOMPARE(buttons(), first);
         QVERIFY(control<QWidget>("Text3")->isHidden());
     }
+    void menusTakeTheirAccessKeysFirst()
+    {
+        // Alt+F and Alt+H also mark a button; the menu opens all the same, wherever the focus.
+        for (const char *focus : {"Text1", "Command7", "honayku"})
+            for (const auto &[key, menu] : {std::pair{Qt::Key_F, "fairu"}, {Qt::Key_H, "herupu"}}) {
+                control<QWidget>(focus)->setFocus();
+                QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+                QTRY_COMPARE(QApplication::activePopupWidget(), named<QMenu>(window(), menu));
+                QApplication::activePopupWidget()->close();
+                QCOMPARE(QApplication::focusWidget(), control<QWidget>(focus));
+            }
+    }
     void enterPressesTheFocusedButton()
     {
         control("Command8")->setFocus();

@@ -5,6 +5,7 @@
 #include "platform/QtDialogService.h"
 #include "platform/SaveFileDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDialog>
 #include <QImageWriter>
@@ -134,6 +135,15 @@ private slots:
         QCOMPARE(chosen, std::optional(existing));
     }
 
+    void readOnlyBoxFollowsTheFlags()
+    {
+        // 4 hides it; 1, which a colour command leaves, ticks it and no longer hides it.
+        for (const qint32 flags : {4, 1}) {
+            SaveFileDialog dialog({QString(), QString(), QStringLiteral("gif"), QString(), flags});
+            QCOMPARE(dialog.readOnlyBox()->isHidden(), flags == 4);
+            QCOMPARE(dialog.readOnlyBox()->isChecked(), flags == 1);
+        }
+    }
     void fileTypeGivesANameItsExtension()
     {
         SaveFileDialog dialog(

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "FakeDialogService.h"
-#include "FakeImageWriter.h"
 #include "FakeLauncher.h"
 #include "FakeLogonName.h"
 #include "FakeMessageBoxService.h"
 #include "platform/DialogOwner.h"
+#include "platform/QtImageWriter.h"
 #include "platform/Services.h"
 
 // All fakes together, and the Services bundle that hands them to the program.
@@ -16,6 +16,7 @@ struct FakeServices
     FakeMessageBoxService messages;
     FakeLauncher launcher;
     FakeLogonName logonName;
-    FakeImageWriter imageWriter;
+    // Pictures are encoded for real: tests read back what a user would get.
+    QtImageWriter imageWriter;
     Services services{dialogOwner, dialogs, messages, launcher, logonName, imageWriter};
 };

@@ -247,11 +247,11 @@ void MainWindow::createMenus()
     for (QMenu *menu : {file, edit, translation, help})
         keepCaptionsWhole(menu);
 
-    auto *guard = new MenuShortcutGuard(menuBar(),
-                                        {m_saveDestinationAction, m_exitAction, m_undoAction,
-                                         m_redoAction, m_translateAction, m_aboutAction,
-                                         m_helpAction},
-                                        this);
+    auto *guard =
+        new MenuShortcutGuard(menuBar(),
+                              {m_saveDestinationAction, m_exitAction, m_undoAction, m_redoAction,
+                               m_translateAction, m_aboutAction, m_helpAction},
+                              this);
     for (QWidget *control : centralWidget()->findChildren<QWidget *>())
         if (control->focusPolicy() != Qt::NoFocus)
             control->installEventFilter(guard);

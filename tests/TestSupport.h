@@ -11,13 +11,18 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFile>
-#include <QPointer>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 #include <functional>
+
+// The same fonts and Qt catalogue as the program gets at start-up, so pixels are what a user sees
+// and Qt's dialogs speak Japanese as they do for the user.
+inline void prepareTestApplication()
+{
+    installQtTranslations(*QCoreApplication::instance());
+    installFonts();
+}
 
 inline QImage grabbed(QWidget *widget)
 {
@@ -27,14 +32,6 @@ inline QImage grabbed(QWidget *widget)
 inline void click(QAbstractButton *button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
-}
-
-// The same fonts and the same Qt catalogue as the program gets at start-up, so pixel checks see
-// what a user sees and Qt's dialogs speak Japanese as they do for the user.
-inline void prepareTestApplication()
-{
-    installQtTranslations(*QCoreApplication::instance());
-    installFonts();
 }
 
 template <class T = QWidget> T *named(const QObject &parent, const char *name)
@@ -53,34 +50,16 @@ template <class Dialog> void whenOpen(std::function<void(Dialog *)> act, int att
     });
 }
 
-// A dialog without the button is closed all the same, so a failing test cannot hang; the
-// missing answer then shows in the result.
+// Clicks a dialog's own button (not one of a chooser inside it); without it the dialog is closed
+// all the same, so a failing test cannot hang.
 inline void clickButton(QDialog *dialog, QDialogButtonBox::StandardButton which)
 {
-    // Its own buttons, not those of a chooser embedded in it.
     auto *box = dialog->findChild<QDialogButtonBox *>(QString(), Qt::FindDirectChildrenOnly);
-    if (!box)
-        box = dialog->findChild<QDialogButtonBox *>();
     if (QPushButton *button = box ? box->button(which) : nullptr)
         click(button);
     else
         dialog->reject();
 }
-
-// The main window on scripted services, shown and active as a user meets it.
-struct FakedMainWindow
-{
-    FakeServices fakes;
-    MainWindow window{fakes.services};
-
-    FakedMainWindow()
-    {
-        fakes.dialogOwner.setWindow(&window);
-        window.show();
-        window.activateWindow();
-    }
-    bool ready() { return QTest::qWaitForWindowActive(&window); }
-};
 
 // The program from its start on scripted services: the splash first, the main window later.
 struct FakedStart
@@ -93,4 +72,38 @@ struct FakedStart
         controller.start();
         return controller.splash();
     }
+};
+
+// Each test function gets a fresh main window on scripted services, shown and active.
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    FakeServices &fakes() { return m_ui->fakes; }
+    MainWindow &window() { return m_ui->window; }
+    const Frame &frame() { return m_ui->window.document().currentFrame(); }
+    template <class T = QPushButton> T *control(const char *name)
+    {
+        return named<T>(m_ui->window, name);
+    }
+
+protected slots:
+    void initTestCase() { prepareTestApplication(); }
+    void init()
+    {
+        m_ui = std::make_unique<Ui>();
+        m_ui->fakes.dialogOwner.setWindow(&m_ui->window);
+        m_ui->window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&m_ui->window));
+    }
+    void cleanup() { m_ui.reset(); }
+
+private:
+    struct Ui
+    {
+        FakeServices fakes;
+        MainWindow window{fakes.services};
+    };
+    std::unique_ptr<Ui> m_ui;
 };

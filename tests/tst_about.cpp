@@ -80,21 +80,6 @@ private slots:
         QVERIFY(focus);
         QTRY_COMPARE(QApplication::focusWidget(), focus.data());
     }
-    void pictureIsCutAtTheInside()
-    {
-        QImage picture;
-        QRect inside;
-        whenOpen<AboutBox>([&](AboutBox *box) {
-            picture = rgb(box->Picture1()->grab().toImage());
-            inside = box->Picture1()->contentsRect();
-            click(box->cmdOK());
-        });
-        click(named<QPushButton>(main(), "Command2"));
-        const QImage bmp = rgb(QImage(QStringLiteral(":/about.bmp")));
-        QVERIFY(inside.width() < bmp.width() && inside.height() < bmp.height());
-        for (const QPoint p : {QPoint(0, 0), QPoint(inside.width() - 1, inside.height() - 1)})
-            QCOMPARE(picture.pixel(inside.topLeft() + p), bmp.pixel(p));
-    }
 
 private:
     MainWindow &main() { return *m_app->controller.mainWindow(); }

@@ -27,8 +27,9 @@ QImage picture(int colours)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const int n = ((y / 4) * 16 + x / 4) % colours;
-            image.setPixel(x, y, colours > 256 ? qRgb(x, y * 4, 255 - x / 2)
-                                               : qRgb(n * 37 & 0xFF, (n * 101 + 7) & 0xFF, n));
+            image.setPixel(x, y,
+                           colours > 256 ? qRgb(x, y * 4, 255 - x / 2)
+                                         : qRgb(n * 37 & 0xFF, (n * 101 + 7) & 0xFF, n));
         }
     return image;
 }
@@ -75,7 +76,8 @@ private slots:
         for (int y = 0; y < original.height(); ++y)
             for (int x = 0; x < original.width(); ++x) {
                 const QRgb a = original.pixel(x, y), b = back.pixel(x, y);
-                for (const int d : {qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b)}) {
+                for (const int d :
+                     {qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b)}) {
                     total += std::abs(d);
                     worst = std::max(worst, std::abs(d));
                 }
@@ -96,7 +98,8 @@ private slots:
         QTest::addColumn<QByteArray>("format");
         QTest::newRow("empty") << QImage() << QByteArray("png");
         QTest::newRow("unknown format") << picture(4) << QByteArray("tiff");
-        QTest::newRow("gif, too wide") << QImage(70000, 1, QImage::Format_RGB32) << QByteArray("gif");
+        QTest::newRow("gif, too wide")
+            << QImage(70000, 1, QImage::Format_RGB32) << QByteArray("gif");
     }
     void nothingIsWrittenForWhatCannotBeEncoded()
     {

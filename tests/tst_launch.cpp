@@ -1,9 +1,8 @@
-#include "MainWindowTest.h"
+#include "TestSupport.h"
 #include "composer/SignLineEdit.h"
 #include "launch/HelpDocument.h"
 #include "launch/LaunchCommands.h"
 #include "launch/TranslationPage.h"
-#include "platform/ShellOpenCommand.h"
 
 #include <QAction>
 #include <QDir>
@@ -28,12 +27,6 @@ class TestLaunch : public MainWindowTest
     Q_OBJECT
 
 private slots:
-    void shellCommandLineIsPrefixAndBareTarget()
-    {
-        const QString target = QStringLiteral("C:\\Program Files\\Quintelo\\help\\QNT.html");
-        QCOMPARE(shellOpenCommandLine(target),
-                 QStringLiteral("rundll32.exe url.dll,FileProtocolHandler ") + target);
-    }
     void translationAsksFirst_data()
     {
         QTest::addColumn<QString>("way");

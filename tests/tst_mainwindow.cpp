@@ -1,4 +1,4 @@
-#include "MainWindowTest.h"
+#include "TestSupport.h"
 #include "composer/SignLineEdit.h"
 #include "render/PlatePainter.h"
 

@@ -1,4 +1,4 @@
-#include "MainWindowTest.h"
+#include "TestSupport.h"
 #include "composer/SignLineEdit.h"
 #include "render/PlatePainter.h"
 #include "sign/PlateGeometry.h"
@@ -54,8 +54,8 @@ private slots:
             QTest::keyClick(&window(), Qt::Key_S, Qt::ControlModifier);
             const QImage saved = rgb(QImage(path(QStringLiteral("destination.png"))));
             QCOMPARE(saved.size(), QSize(137, 41));
-            QCOMPARE(saved, PlatePainter(frame()).render(
-                                lineRect(frame().layout, SignLine::Destination)));
+            QCOMPARE(saved,
+                     PlatePainter(frame()).render(lineRect(frame().layout, SignLine::Destination)));
         }
     }
     void cancelSavesNothingAndAFailureIsTold()

@@ -1,9 +1,12 @@
 #include "bench/SaveTiming.h"
+#include "sign/SignFonts.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPixmap>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <cstdlib>
@@ -14,6 +17,8 @@
 // empty window. Two options make it do, bare, what the program is timed doing:
 //   --hand-over   a single-shot timer of the splash's interval replaces the window with a
 //                 second empty one;
+//   --fonts       the window shows one label in each of the program's fonts, the fair
+//                 yardstick for start-up and memory, since loading the fonts is most of both;
 //   --save FORMAT COUNT FOLDER WIDTH HEIGHT
 //                 the window, at the given size, is grabbed and saved through Qt's own image
 //                 writer COUNT times.
@@ -32,6 +37,15 @@ int main(int argc, char *argv[])
                          [&] { return first->grab().save(fileName, format); });
     }
 
+    if (argc > 2 && std::strcmp(argv[2], "--fonts") == 0) {
+        installFontSubstitutes();
+        auto *layout = new QVBoxLayout(first.get());
+        for (const auto &[face, points] : {std::pair{kSignFace, 24}, {kUiGothicFace, 9}}) {
+            auto *label = new QLabel(QStringLiteral("幕名 English"), first.get());
+            label->setFont(QFont(face, points, QFont::Bold));
+            layout->addWidget(label);
+        }
+    }
     first->show();
     std::unique_ptr<QWidget> second;
     QTimer timer;

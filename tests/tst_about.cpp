@@ -23,21 +23,16 @@ private slots:
     // every way of closing gives the keys back to the control that had them.
     void opensFreshAndClosesEveryWay_data()
     {
-        QTest::addColumn<QString>("opening");
-        QTest::addColumn<QString>("closing");
-        QTest::newRow("Command2, OK") << "Command2"
-                                      << "ok";
-        QTest::newRow("bajyon, Esc") << "bajyon"
-                                     << "esc";
-        QTest::newRow("Ctrl+V in Text1, Enter") << "ctrl+v"
-                                                << "enter";
-        QTest::newRow("Command2, close button") << "Command2"
-                                                << "close";
+        QTest::addColumn<QStringList>("way"); // how the box is opened, and how it is closed
+        QTest::newRow("Command2, OK") << QStringList{"Command2", "ok"};
+        QTest::newRow("bajyon, Esc") << QStringList{"bajyon", "esc"};
+        QTest::newRow("Ctrl+V in Text1, Enter") << QStringList{"ctrl+v", "enter"};
+        QTest::newRow("Command2, close button") << QStringList{"Command2", "close"};
     }
     void opensFreshAndClosesEveryWay()
     {
-        QFETCH(QString, opening);
-        QFETCH(QString, closing);
+        QFETCH(QStringList, way);
+        const QString &opening = way[0], &closing = way[1];
         const QString user = QString::fromLatin1(QTest::currentDataTag());
         m_app->fakes.logonName.name = user;
         QPointer<AboutBox> seen;

@@ -82,7 +82,7 @@ private slots:
                     worst = std::max(worst, std::abs(d));
                 }
             }
-        QVERIFY2(total < 5 * 3 * original.width() * original.height() && worst < 40,
+        QVERIFY2(total < 15L * original.width() * original.height() && worst < 40,
                  qPrintable(QStringLiteral("total %1, worst %2").arg(total).arg(worst)));
     }
     void deviceThatStopsTakingBytesIsReported()

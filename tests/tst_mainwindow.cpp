@@ -177,7 +177,7 @@ private slots:
         // A caption cut short shows an ellipsis where its middle was: the left half of the menu
         // then differs from the same menu given room to spare.
         for (QMenu *menu : window().menuBar()->findChildren<QMenu *>()) {
-            QImage shown[2];
+            std::array<QImage, 2> shown;
             for (QImage &picture : shown) {
                 menu->popup(window().mapToGlobal(QPoint()));
                 QVERIFY(QTest::qWaitForWindowExposed(menu));

@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QPainter>
 
 #include <sys/resource.h>
 
@@ -69,6 +70,15 @@ int main(int argc, char *argv[])
         });
         std::printf("frame drawn and encoded as PNG at %dx: %7.2f ms\n", scale, ms);
     }
+
+    Frame longLine;
+    longLine.text(SignLine::Main) = QString(100, QChar(u'駅'));
+    QImage canvas(241, 81, QImage::Format_RGB32);
+    const double fitMs = medianMs([&] {
+        QPainter painter(&canvas);
+        PlatePainter(longLine).paintLine(painter, SignLine::Main);
+    });
+    std::printf("a 100-character line squeezed to fit and drawn: %7.3f ms\n", fitMs);
 
     // One step a character: each keystroke in a line of its own session, the most the history
     // can hold for this much typing.

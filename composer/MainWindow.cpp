@@ -14,11 +14,15 @@
 #include "platform/SystemColor.h"
 #include "render/PlatePainter.h"
 #include "sign/PlateGeometry.h"
+#include "sign/SignPresets.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPixmap>
+#include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 
@@ -209,6 +213,17 @@ void MainWindow::createMenus()
         edit, "redo", kRedoCaption,
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
+    QMenu *format = menuBar()->addMenu(QStringLiteral("書式(&O)"));
+    format->setObjectName(QStringLiteral("syosiki"));
+    m_justifyAction = menuItem(format, "kintou", QStringLiteral("均等割り付け(&J)"));
+    m_justifyAction->setCheckable(true);
+    connect(m_justifyAction, &QAction::triggered, &m_document, &SignDocument::editJustify);
+    m_typePresetMenu = format->addMenu(QStringLiteral("種別プリセット(&T)"));
+    m_typePresetMenu->setObjectName(QStringLiteral("syubetu"));
+    m_lineColourMenu = format->addMenu(QStringLiteral("路線色(&L)"));
+    m_lineColourMenu->setObjectName(QStringLiteral("rosensyoku"));
+    fillPresetMenus();
+
     QMenu *translation = menuBar()->addMenu(QStringLiteral("翻訳(&C)"));
     translation->setObjectName(QStringLiteral("iro"));
     m_translateAction = menuItem(translation, "honyak", QStringLiteral("YAHOO翻訳(&H)"),
@@ -244,7 +259,7 @@ void MainWindow::createMenus()
     connect(&history, &QUndoStack::indexChanged, this, describeHistory);
     describeHistory();
 
-    for (QMenu *menu : {file, edit, translation, help})
+    for (QMenu *menu : {file, edit, format, m_typePresetMenu, m_lineColourMenu, translation, help})
         keepCaptionsWhole(menu);
 
     auto *guard =
@@ -255,6 +270,30 @@ void MainWindow::createMenus()
     for (QWidget *control : centralWidget()->findChildren<QWidget *>())
         if (control->focusPolicy() != Qt::NoFocus)
             control->installEventFilter(guard);
+}
+
+void MainWindow::fillPresetMenus()
+{
+    const SignPresets presets =
+        SignPresets::load(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                          QStringLiteral("/presets.json"));
+    const auto swatch = [](const QColor &colour) {
+        QPixmap square(16, 16);
+        square.fill(colour);
+        return QIcon(square);
+    };
+    for (const SignPresets::ServiceType &type : presets.serviceTypes)
+        connect(m_typePresetMenu->addAction(swatch(type.background), type.name),
+                &QAction::triggered, this,
+                [this, type] { m_document.editTypePlate(type.background, type.text); });
+    for (const SignPresets::LineColour &line : presets.lineColours)
+        connect(m_lineColourMenu->addAction(swatch(line.colour), line.name), &QAction::triggered,
+                this, [this, line] { m_document.editEnglishBand(line.colour); });
+    // Told once the window is up, over it.
+    if (!presets.problem.isEmpty())
+        QTimer::singleShot(0, this, [this, problem = presets.problem] {
+            m_services.messages.tell(kAppTitle, problem, MessageBoxService::Icon::Exclamation);
+        });
 }
 
 void MainWindow::arrangeStackingAndTabs()
@@ -321,6 +360,9 @@ void MainWindow::showCurrentFrame()
     m_mainColourButton->setText(captions.mainColour);
     // The type layout's English line is always black; the band chosen for the sign name waits.
     m_englishBandButton->setEnabled(signName);
+    m_lineColourMenu->menuAction()->setEnabled(signName);
+    m_typePresetMenu->menuAction()->setEnabled(!signName);
+    m_justifyAction->setChecked(frame.justify);
 }
 
 std::optional<QColor> MainWindow::chooseColour()

@@ -49,6 +49,8 @@ private:
     void createMenus();
     void arrangeStackingAndTabs();
     void showCurrentFrame();
+    // The shipped service-type and line-colour presets, and the user's own.
+    void fillPresetMenus();
 
     void onMainColour();
     void onEnglishColour();
@@ -91,6 +93,9 @@ private:
     QAction *m_exitAction = nullptr;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
+    QAction *m_justifyAction = nullptr;
+    QMenu *m_typePresetMenu = nullptr;
+    QMenu *m_lineColourMenu = nullptr;
     QAction *m_translateAction = nullptr;
     QAction *m_aboutAction = nullptr;
     QAction *m_helpAction = nullptr;

@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 
 #include <cmath>
@@ -16,6 +17,9 @@ constexpr int kDotsPerMeter = 3780;
 
 // A text box keeps two pixels clear at each side and one above and below its line.
 constexpr int kHorizontalMargin = 2;
+
+// Phototypesetting squeezed type down to half its width, and so do the signs' makers.
+constexpr qreal kNarrowest = 0.5;
 
 // Stacked as the boxes are created: the ones made earlier lie on top, so they are drawn last.
 constexpr std::array kBottomToTop{SignLine::Destination, SignLine::DestinationSmall, SignLine::Main,
@@ -33,10 +37,38 @@ QString displayed(QString text)
     return text;
 }
 
-// One line set as a borderless, centred text box sets it: vertically centred on the font's
-// height, horizontally centred while it fits, and otherwise showing its end, where typing
-// leaves the caret.
-void paintText(QPainter &painter, const QRect &box, const QFont &font, const QString &text)
+// A name of two to four characters set 均等割り付け: its characters spread evenly across the
+// line, the first at its left and the last at its right, as on 前　橋.
+bool spreadAcross(QPainter &painter, const QRect &lineRect, const QFontMetricsF &metrics,
+                  const QString &text)
+{
+    QStringList characters;
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype from = 0, to = graphemes.toNextBoundary(); to > 0;
+         from = to, to = graphemes.toNextBoundary())
+        characters << text.mid(from, to - from);
+    if (characters.size() < 2 || characters.size() > 4)
+        return false;
+    qreal inked = 0;
+    for (const QString &character : std::as_const(characters))
+        inked += metrics.horizontalAdvance(character);
+    const qreal gap = (lineRect.width() - inked) / qreal(characters.size() - 1);
+    if (gap < 0)
+        return false;
+    qreal x = lineRect.left();
+    for (const QString &character : std::as_const(characters)) {
+        painter.drawText(QPointF(x, lineRect.top() + metrics.ascent()), character);
+        x += metrics.horizontalAdvance(character) + gap;
+    }
+    return true;
+}
+
+// One line set as a borderless, centred text box sets it, vertically centred on the font's
+// height and horizontally centred. A line too wide for its box is never cut: it is squeezed
+// sideways (長体) to fill the box, its glyphs as tall as ever; below half its width it shrinks
+// evenly as well, so the whole text always shows.
+void paintText(QPainter &painter, const QRect &box, const QFont &font, const QString &text,
+               bool spread)
 {
     QTextLayout layout(displayed(text), font, painter.device());
     QTextOption option;
@@ -53,15 +85,25 @@ void paintText(QPainter &painter, const QRect &box, const QFont &font, const QSt
     const QRect lineRect(box.x() + kHorizontalMargin, box.y() + (box.height() - height + 1) / 2,
                          box.width() - 2 * kHorizontalMargin, height);
     const int widthUsed = int(std::lround(line.naturalTextWidth())) + 1;
-    const int scroll = widthUsed <= lineRect.width()
-                           ? (widthUsed - lineRect.width()) / 2
-                           : int(std::lround(line.naturalTextWidth())) - lineRect.width() + 1;
-    const QPoint topLeft =
-        lineRect.topLeft() - QPoint(scroll, int(std::lround(line.ascent())) - metrics.ascent());
+    const int top = lineRect.top() - (int(std::lround(line.ascent())) - metrics.ascent());
 
     painter.save();
     painter.setClipRect(box, Qt::IntersectClip);
-    layout.draw(&painter, topLeft);
+    painter.setFont(font);
+    if (spread && spreadAcross(painter, lineRect, QFontMetricsF(font, painter.device()), text)) {
+        painter.restore();
+        return;
+    }
+    if (widthUsed <= lineRect.width()) {
+        layout.draw(&painter, QPoint(lineRect.left() - (widthUsed - lineRect.width()) / 2, top));
+    } else {
+        const qreal across = lineRect.width() / line.naturalTextWidth();
+        const qreal up = std::min(1.0, across / kNarrowest);
+        const qreal middle = lineRect.top() + height / 2.0;
+        painter.translate(lineRect.left(), middle);
+        painter.scale(across, up);
+        layout.draw(&painter, QPointF(0, top - middle));
+    }
     painter.restore();
 }
 
@@ -74,6 +116,10 @@ PlatePainter::PlatePainter(const Frame &frame)
 void PlatePainter::paint(QPainter &painter) const
 {
     painter.fillRect(QRect(QPoint(), plateSize()), Qt::black);
+    // The service type's plate: everything left of the separator.
+    if (m_frame.layout == SignLayout::TypeAndDestination)
+        painter.fillRect(QRect(0, 0, separatorRect().left(), plateSize().height()),
+                         m_frame.typePlate);
     // The separator merges onto the black plate: white shows, black leaves no trace.
     const QColor separator = layoutTable(m_frame.layout).separator;
     if (separator != Qt::black)
@@ -88,7 +134,9 @@ void PlatePainter::paintLine(QPainter &painter, SignLine line) const
     const QRect box = lineRect(m_frame.layout, line);
     painter.fillRect(box, lineBackground(m_frame, line));
     painter.setPen(lineForeground(m_frame, line));
-    paintText(painter, box, lineFont(m_frame, line), m_frame.text(line));
+    const bool spread =
+        m_frame.justify && (line == SignLine::Main || line == SignLine::Destination);
+    paintText(painter, box, lineFont(m_frame, line), m_frame.text(line), spread);
 }
 
 QImage PlatePainter::render(int scale) const

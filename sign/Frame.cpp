@@ -10,6 +10,7 @@ Frame::Frame()
     , englishBand(Qt::blue)
     , signNameBand(Qt::blue)
     , mainFont(kSignFace)
+    , typePlate(Qt::black)
 {
     mainFont.setPointSizeF(24);
     mainFont.setBold(true);

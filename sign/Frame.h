@@ -34,6 +34,10 @@ struct Frame
     QColor englishBand;
     QColor signNameBand;
     QFont mainFont;
+    // The service type's plate, left of the separator, in the type layout.
+    QColor typePlate;
+    // 均等割り付け: a name of two to four characters spread across its line.
+    bool justify = false;
 
     const QString &text(SignLine line) const { return texts[std::size_t(line)]; }
     QString &text(SignLine line) { return texts[std::size_t(line)]; }

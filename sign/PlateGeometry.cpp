@@ -79,6 +79,9 @@ QFont lineFont(const Frame &frame, SignLine line)
 
 QColor lineBackground(const Frame &frame, SignLine line)
 {
+    const bool onTypePlate = line == SignLine::Main || line == SignLine::English;
+    if (frame.layout == SignLayout::TypeAndDestination && onTypePlate)
+        return frame.typePlate;
     const QColor fixed = layoutTable(frame.layout).box(line).background;
     return fixed.isValid() ? fixed : frame.englishBand;
 }

@@ -1,5 +1,6 @@
 #include "sign/SignDocument.h"
 
+#include "sign/FrameCommand.h"
 #include "sign/SetColourCommand.h"
 #include "sign/SetFontCommand.h"
 #include "sign/SetTextCommand.h"
@@ -49,6 +50,24 @@ void SignDocument::toggleLayout()
 {
     endTyping();
     m_undoStack.push(new ToggleLayoutCommand(*this));
+}
+
+void SignDocument::editJustify(bool on)
+{
+    endTyping();
+    Frame after = currentFrame();
+    after.justify = on;
+    m_undoStack.push(new FrameCommand(*this, m_current, after, QStringLiteral("均等割り付け")));
+}
+
+void SignDocument::editTypePlate(const QColor &background, const QColor &text)
+{
+    endTyping();
+    Frame after = currentFrame();
+    after.typePlate = background;
+    after.mainColour = text;
+    after.englishColour = text;
+    m_undoStack.push(new FrameCommand(*this, m_current, after, QStringLiteral("種別プリセット")));
 }
 
 void SignDocument::undo()

@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <functional>
@@ -20,6 +21,7 @@
 // and Qt's dialogs speak Japanese as they do for the user.
 inline void prepareTestApplication()
 {
+    QStandardPaths::setTestModeEnabled(true);
     installQtTranslations(*QCoreApplication::instance());
     installFonts();
 }

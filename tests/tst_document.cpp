@@ -1,6 +1,10 @@
 #include "ModelSupport.h"
 #include "sign/PlateGeometry.h"
 #include "sign/SignDocument.h"
+#include "sign/SignPresets.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <QRandomGenerator>
 
@@ -63,6 +67,41 @@ private slots:
         QVERIFY(!doc.undoStack().canUndo());
     }
 
+    void presetsComeShippedAndFromTheUser_data()
+    {
+        QTest::addColumn<QByteArray>("userFile");
+        QTest::addColumn<int>("added");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("none") << QByteArray() << 0 << false;
+        QTest::newRow("own plate")
+            << QByteArray("{\"serviceTypes\": [{\"name\": \"区間快速\", "
+                          "\"background\": \"#123456\", \"text\": \"#FFFFFF\"}]}")
+            << 1 << false;
+        QTest::newRow("not JSON") << QByteArray("{\"serviceTypes\": [") << 0 << true;
+        QTest::newRow("bad colour")
+            << QByteArray("{\"lineColours\": [{\"name\": \"灰\", \"colour\": \"#GGG\"}]}") << 0
+            << true;
+    }
+    void presetsComeShippedAndFromTheUser()
+    {
+        QFETCH(QByteArray, userFile);
+        QFETCH(int, added);
+        QFETCH(bool, told);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("presets.json"));
+        QFile file(path);
+        QVERIFY(userFile.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(userFile)));
+        file.close();
+        const SignPresets presets = SignPresets::load(path);
+        QVERIFY(presets.serviceTypes.size() >= 9 && presets.lineColours.size() >= 5);
+        QCOMPARE(presets.serviceTypes[2].name, QStringLiteral("快速（橙）"));
+        QCOMPARE(presets.serviceTypes[2].background, QColor(0xFF, 0x7F, 0x27));
+        QCOMPARE(presets.serviceTypes.size() + presets.lineColours.size(),
+                 SignPresets::load(QString()).serviceTypes.size() +
+                     SignPresets::load(QString()).lineColours.size() + added);
+        QCOMPARE(presets.problem.contains(QDir::toNativeSeparators(path)), told);
+    }
+
     // Random edits, then all undone and all redone: the document and its pictures return to
     // the start and to the end each time.
     void undoAndRedoRetraceAnyHistory_data()
@@ -83,9 +122,15 @@ private slots:
         for (int step = 0; step < 60; ++step) {
             const QColor colour = QColor::fromRgb(random.generate() & 0xFFFFFF);
             const auto line = SignLine(random.bounded(4));
-            switch (random.bounded(8)) {
+            switch (random.bounded(10)) {
             case 0:
                 doc.toggleLayout();
+                break;
+            case 8:
+                doc.editJustify(random.bounded(2) == 1);
+                break;
+            case 9:
+                doc.editTypePlate(colour, colour.darker());
                 break;
             case 1:
                 doc.editMainColour(colour);

@@ -126,6 +126,26 @@ private slots:
                 QCOMPARE(QApplication::focusWidget(), control<QWidget>(focus));
             }
     }
+    void presetsAndJustifyAreUndoableSteps()
+    {
+        auto *types = named<QMenu>(window(), "syubetu");
+        auto *lines = named<QMenu>(window(), "rosensyoku");
+        auto *justify = named<QAction>(window(), "kintou");
+        // Line colours go where the band button's colour goes, and only where it may.
+        QVERIFY(!types->menuAction()->isEnabled() && lines->menuAction()->isEnabled());
+        lines->actions().first()->trigger();
+        QCOMPARE(frame().signNameBand, QColor(0x7B, 0xAB, 0x4F));
+        click(control("Command8"));
+        QVERIFY(types->menuAction()->isEnabled() && !lines->menuAction()->isEnabled());
+        types->actions().at(2)->trigger();
+        QCOMPARE(frame().typePlate, QColor(0xFF, 0x7F, 0x27));
+        justify->trigger();
+        QVERIFY(frame().justify && justify->isChecked());
+        for (int step = 0; step < 4; ++step)
+            window().document().undo();
+        QCOMPARE(frame(), Frame());
+        QVERIFY(!justify->isChecked());
+    }
     void enterPressesTheFocusedButton()
     {
         control("Command8")->setFocus();
@@ -174,19 +194,21 @@ private slots:
     }
     void menuCaptionsShowWhole()
     {
-        // A caption cut short shows an ellipsis where its middle was: the left half of the menu
-        // then differs from the same menu given room to spare.
-        for (QMenu *menu : window().menuBar()->findChildren<QMenu *>()) {
+        // A caption cut short shows an ellipsis where its middle was: the left half of each menu
+        // then differs from a copy of it given room to spare.
+        for (QAction *title : window().menuBar()->actions()) {
+            QMenu roomy;
+            roomy.addActions(title->menu()->actions());
             std::array<QImage, 2> shown;
-            for (QImage &picture : shown) {
+            for (QMenu *menu : {title->menu(), &roomy}) {
+                menu->setMinimumWidth(menu == &roomy ? shown[0].width() + 200 : 0);
                 menu->popup(window().mapToGlobal(QPoint()));
                 QVERIFY(QTest::qWaitForWindowExposed(menu));
-                picture = grabbed(menu);
+                shown[menu == &roomy] = grabbed(menu);
                 menu->hide();
-                menu->setMinimumWidth(picture.width() + 200);
             }
             const QRect caption(0, 0, shown[0].width() / 2, shown[0].height());
-            QVERIFY2(shown[0].copy(caption) == shown[1].copy(caption), qPrintable(menu->title()));
+            QVERIFY2(shown[0].copy(caption) == shown[1].copy(caption), qPrintable(title->text()));
         }
     }
     void everyWayOutAsksOnce_data()

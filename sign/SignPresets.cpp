@@ -10,7 +10,7 @@
 namespace {
 
 // A user's file is a few lines of colours; anything far larger is not one.
-constexpr qint64 kLargestUserFile = 1024 * 1024;
+constexpr qint64 kLargestUserFile = qint64(1) << 20;
 
 QColor colourAt(const QJsonObject &entry, const char *key)
 {
@@ -31,7 +31,7 @@ QString read(const QByteArray &bytes, SignPresets &into)
     if (!document.isObject())
         return QStringLiteral("全体が { } のオブジェクトになっていません。");
     SignPresets read;
-    for (const QJsonValue &value : document.object().value(u"serviceTypes").toArray()) {
+    for (const QJsonValue value : document.object().value(u"serviceTypes").toArray()) {
         const QJsonObject entry = value.toObject();
         const SignPresets::ServiceType type{entry.value(u"name").toString(),
                                             colourAt(entry, "background"), colourAt(entry, "text")};
@@ -40,7 +40,7 @@ QString read(const QByteArray &bytes, SignPresets &into)
                 .arg(read.serviceTypes.size() + 1);
         read.serviceTypes << type;
     }
-    for (const QJsonValue &value : document.object().value(u"lineColours").toArray()) {
+    for (const QJsonValue value : document.object().value(u"lineColours").toArray()) {
         const QJsonObject entry = value.toObject();
         const SignPresets::LineColour line{entry.value(u"name").toString(),
                                            colourAt(entry, "colour")};

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 // More copies than anyone runs at once; the bound keeps a folder of stuck locks from looping.
@@ -19,8 +21,8 @@ QString slotName(int slot)
 
 } // namespace
 
-AutosaveStore::AutosaveStore(const QString &folder)
-    : m_folder(folder)
+AutosaveStore::AutosaveStore(QString folder)
+    : m_folder(std::move(folder))
 {}
 
 AutosaveStore::~AutosaveStore() = default;

@@ -15,7 +15,7 @@
 class AutosaveStore
 {
 public:
-    explicit AutosaveStore(const QString &folder);
+    explicit AutosaveStore(QString folder);
     ~AutosaveStore();
 
     AutosaveStore(const AutosaveStore &) = delete;

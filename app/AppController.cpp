@@ -54,26 +54,28 @@ void AppController::showMainWindow()
     // Claimed only now: a program ended at the splash must not take another copy's leftover.
     if (m_autosaves.claim())
         m_autosaver = std::make_unique<Autosaver>(m_mainWindow->document(), m_autosaves);
-    offerRecovery();
-    if (!m_fileToOpen.isEmpty())
+    // Work taken back is not saved anywhere yet, so the named file does not replace it.
+    if (!offerRecovery() && !m_fileToOpen.isEmpty())
         m_mainWindow->rollFiles().openDropped(m_fileToOpen);
 }
 
-void AppController::offerRecovery()
+bool AppController::offerRecovery()
 {
     if (!m_autosaves.hasLeftover())
-        return;
+        return false;
     if (!m_services.messages.askYesNo(kAppTitle, QStringLiteral("前回の作業を復元しますか？"),
                                       MessageBoxService::Icon::Question)) {
         m_autosaves.setLeftoverAside();
-        return;
+        return false;
     }
     QString error;
     const QList<Frame> frames = m_autosaves.leftover(&error);
-    if (frames.isEmpty())
+    if (frames.isEmpty()) {
         m_services.messages.tell(kAppTitle, error, MessageBoxService::Icon::Critical);
-    else
-        m_mainWindow->document().replaceFrames(frames, QString());
+        return false;
+    }
+    m_mainWindow->document().replaceFrames(frames, QString());
+    return true;
 }
 
 void AppController::openAbout()

@@ -41,7 +41,8 @@ private:
     void showMainWindow();
     void openAbout();
     void commitSession(QSessionManager &manager);
-    void offerRecovery();
+    // Answers whether the user took the leftover back.
+    bool offerRecovery();
 
     Services &m_services;
     QPointer<SplashWindow> m_splash;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -170,6 +171,11 @@ const QList<Field> &frameFields()
     return fields;
 }
 
+QString tooLarge()
+{
+    return QStringLiteral("ファイルが大きすぎます（%1 MB まで）。").arg(RollFile::kMaxBytes >> 20);
+}
+
 QString failedMessage(const QString &fileName, const QString &problem)
 {
     return QStringLiteral("幕データ「%1」を開けませんでした。\n\n%2")
@@ -200,7 +206,7 @@ RollFile::Loaded RollFile::fromJson(const QByteArray &json, const QString &fileN
         return Loaded{{}, failedMessage(fileName, problem)};
     };
     if (json.size() > kMaxBytes)
-        return fail(QStringLiteral("ファイルが大きすぎます（%1 MB まで）。").arg(kMaxBytes >> 20));
+        return fail(tooLarge());
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
@@ -251,12 +257,16 @@ RollFile::Loaded RollFile::fromJson(const QByteArray &json, const QString &fileN
 
 RollFile::Loaded RollFile::load(const QString &fileName)
 {
+    // A folder or a pipe is refused before it is opened: reading a pipe could wait for ever.
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile())
+        return {{}, failedMessage(fileName, QStringLiteral("普通のファイルではありません。"))};
+    // Asked before reading, so that a huge file is never read into memory.
+    if (info.size() > kMaxBytes)
+        return {{}, failedMessage(fileName, tooLarge())};
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, failedMessage(fileName, file.errorString())};
-    // Asked before reading, so that a huge file is never read into memory.
-    if (file.size() > kMaxBytes)
-        return fromJson(QByteArray(kMaxBytes + 1, ' '), fileName);
     const QByteArray bytes = file.read(kMaxBytes + 1);
     if (file.error() != QFile::NoError)
         return {{}, failedMessage(fileName, file.errorString())};

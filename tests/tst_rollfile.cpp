@@ -39,6 +39,15 @@ private slots:
             0);
     }
 
+    void filesAreSizedBeforeTheyAreRead()
+    {
+        QTemporaryDir dir;
+        QFile huge(dir.filePath(QStringLiteral("huge.quintelo")));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(RollFile::kMaxBytes + 1));
+        QVERIFY(RollFile::load(huge.fileName()).error.contains(QStringLiteral("16 MB")));
+        QVERIFY(RollFile::load(dir.path()).error.contains(QStringLiteral("普通のファイル")));
+    }
+
     void missingKeysTakeDefaults()
     {
         const RollFile::Loaded loaded = RollFile::fromJson(

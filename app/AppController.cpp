@@ -56,7 +56,7 @@ void AppController::showMainWindow()
         m_autosaver = std::make_unique<Autosaver>(m_mainWindow->document(), m_autosaves);
     // Work taken back is not saved anywhere yet, so the named file does not replace it.
     if (!offerRecovery() && !m_fileToOpen.isEmpty())
-        m_mainWindow->rollFiles().openDropped(m_fileToOpen);
+        m_mainWindow->rollFiles().openAfterAsking(m_fileToOpen);
 }
 
 bool AppController::offerRecovery()

@@ -510,5 +510,5 @@ void MainWindow::dropEvent(QDropEvent *event)
     event->acceptProposedAction();
     // Asked after the drop has ended, so that the source is not kept waiting on a question.
     QMetaObject::invokeMethod(
-        this, [this, fileName] { m_rollFiles->openDropped(fileName); }, Qt::QueuedConnection);
+        this, [this, fileName] { m_rollFiles->openAfterAsking(fileName); }, Qt::QueuedConnection);
 }

@@ -63,7 +63,7 @@ bool RollFileCommands::openFile(const QString &fileName)
     return true;
 }
 
-bool RollFileCommands::openDropped(const QString &fileName)
+bool RollFileCommands::openAfterAsking(const QString &fileName)
 {
     return confirmDiscard() && openFile(fileName);
 }
@@ -116,7 +116,7 @@ void RollFileCommands::fillRecentMenu(QMenu *menu)
         const QString &fileName = recent[i];
         QAction *action = menu->addAction(
             QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(fileName)));
-        connect(action, &QAction::triggered, this, [this, fileName] { openDropped(fileName); });
+        connect(action, &QAction::triggered, this, [this, fileName] { openAfterAsking(fileName); });
     }
     if (recent.isEmpty())
         menu->addAction(QStringLiteral("（なし）"))->setEnabled(false);

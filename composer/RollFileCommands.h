@@ -24,8 +24,9 @@ public:
     bool newRoll();
     bool open();
     bool openFile(const QString &fileName);
-    // A file dropped on the window or named on the command line: asks first like open().
-    bool openDropped(const QString &fileName);
+    // A file dropped on the window, named on the command line or picked from the recent files:
+    // asks first, like open().
+    bool openAfterAsking(const QString &fileName);
     bool save();
     bool saveAs();
 

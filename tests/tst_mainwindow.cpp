@@ -107,7 +107,7 @@ private slots:
         QCOMPARE(window().windowTitle(), QStringLiteral("QuinteloVersion2"));
         QCOMPARE(window().lineEdit(SignLine::Main)->text(), Frame().text(SignLine::Main));
         QCOMPARE(window().rollFiles().recentFiles(), QStringList{saved});
-        QVERIFY(window().rollFiles().openDropped(saved)); // unmodified: nothing to ask
+        QVERIFY(window().rollFiles().openAfterAsking(saved)); // unmodified: nothing to ask
         QCOMPARE(window().lineEdit(SignLine::Main)->text(), QStringLiteral("東京"));
     }
     void typingIsUndoneAsOneStepPerLine()

@@ -4,6 +4,7 @@
 #include "platform/AppIdentity.h"
 #include "platform/DialogService.h"
 #include "platform/MessageBoxService.h"
+#include "platform/SaveFileDialog.h"
 #include "platform/Services.h"
 #include "sign/SignDocument.h"
 
@@ -80,6 +81,7 @@ bool RollFileCommands::saveAs()
     request.filter = kFilter;
     request.defaultExt = QStringLiteral("quintelo");
     request.fileName = m_document.fileName();
+    request.flags = SaveFileDialog::kHideReadOnly;
     const std::optional<QString> fileName = m_services.dialogs.chooseSaveFileName(request);
     return fileName && saveTo(*fileName);
 }

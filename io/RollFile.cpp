@@ -64,9 +64,9 @@ Field colourField(const QString &key, QColor Frame::*member)
             [member](Frame &f, const QJsonValue &v) {
                 const QString text = v.toString();
                 // QColor also takes names and other lengths; the file holds "#RRGGBB" only.
-                static const auto isHex = [](QChar c) {
-                    return c.isDigit() ||
-                           (c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f'));
+                // ASCII only: QChar::isDigit() would also pass other scripts' digits.
+                const auto isHex = [](QChar c) {
+                    return QLatin1String("0123456789abcdefABCDEF").contains(c);
                 };
                 if (!v.isString() || text.size() != 7 || text[0] != QLatin1Char('#') ||
                     !std::all_of(text.begin() + 1, text.end(), isHex))

@@ -92,6 +92,8 @@ private slots:
                              << "NUL";
         QTest::newRow("bad colour") << head + R"([{"mainColour":"#GGG"}]})"
                                     << "#RRGGBB";
+        QTest::newRow("other digits") << head + R"([{"englishBand":"#١٢٣٤٥٦"}]})"
+                                      << "#RRGGBB";
         QTest::newRow("named colour") << head + R"([{"mainColour":"red"}]})"
                                       << "#RRGGBB";
         QTest::newRow("huge size") << head + R"([{"mainFont":{"pointSize":1e308}}]})"

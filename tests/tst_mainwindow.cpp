@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -107,7 +108,15 @@ private slots:
         QCOMPARE(window().windowTitle(), QStringLiteral("QuinteloVersion2"));
         QCOMPARE(window().lineEdit(SignLine::Main)->text(), Frame().text(SignLine::Main));
         QCOMPARE(window().rollFiles().recentFiles(), QStringList{saved});
-        QVERIFY(window().rollFiles().openAfterAsking(saved)); // unmodified: nothing to ask
+        QMimeData dragged; // dropped on the window; unmodified, so nothing to ask
+        dragged.setUrls({QUrl::fromLocalFile(saved)});
+        const QPoint at = window().rect().bottomRight() - QPoint(3, 3);
+        QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window(), &drop);
+        QCoreApplication::processEvents();
         QCOMPARE(window().lineEdit(SignLine::Main)->text(), QStringLiteral("東京"));
     }
     void typingIsUndoneAsOneStepPerLine()

@@ -5,6 +5,8 @@
 #include "platform/QtTranslations.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
@@ -52,9 +54,19 @@ int main(int argc, char *argv[])
     installQtTranslations(app);
     installFonts();
 
+    // `quintelo FILE`, as the desktop opens a roll file; anything else Qt has not taken is
+    // ignored, as before.
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("開く幕データ (.quintelo)"));
+    parser.parse(QCoreApplication::arguments());
+
     QtServices platform;
 
-    AppController controller(platform.services());
+    AppController controller(platform.services(),
+                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (!parser.positionalArguments().isEmpty())
+        controller.openOnStart(parser.positionalArguments().constFirst());
     QObject::connect(&controller, &AppController::finishedWithoutMainWindow, &app,
                      &QCoreApplication::quit, Qt::QueuedConnection);
     controller.start();

@@ -2,24 +2,32 @@
 
 #include "app/AboutBox.h"
 #include "app/SplashWindow.h"
+#include "composer/Autosaver.h"
 #include "composer/MainWindow.h"
+#include "composer/RollFileCommands.h"
+#include "platform/AppIdentity.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/DialogOwner.h"
 #include "platform/LogonNameService.h"
+#include "platform/MessageBoxService.h"
 #include "platform/RunModal.h"
 #include "platform/Services.h"
 
 #include <QGuiApplication>
 #include <QSessionManager>
 
-AppController::AppController(Services &services, QObject *parent)
+AppController::AppController(Services &services, const QString &autosaveFolder, QObject *parent)
     : QObject(parent)
     , m_services(services)
+    , m_autosaves(autosaveFolder)
 {}
 
 AppController::~AppController()
 {
     delete m_splash;
+    // Reached on a normal end only: a crash or a kill leaves the autosave for the next start.
+    if (m_mainWindow)
+        m_autosaves.discard();
 }
 
 void AppController::start()
@@ -42,6 +50,32 @@ void AppController::showMainWindow()
     centreOnScreen(m_mainWindow.get());
     m_mainWindow->show();
     m_mainWindow->activateWindow();
+
+    // Claimed only now: a program ended at the splash must not take another copy's leftover.
+    if (m_autosaves.claim())
+        m_autosaver = std::make_unique<Autosaver>(m_mainWindow->document(), m_autosaves);
+    // Work taken back is not saved anywhere yet, so the named file does not replace it.
+    if (!offerRecovery() && !m_fileToOpen.isEmpty())
+        m_mainWindow->rollFiles().openAfterAsking(m_fileToOpen);
+}
+
+bool AppController::offerRecovery()
+{
+    if (!m_autosaves.hasLeftover())
+        return false;
+    if (!m_services.messages.askYesNo(kAppTitle, QStringLiteral("前回の作業を復元しますか？"),
+                                      MessageBoxService::Icon::Question)) {
+        m_autosaves.setLeftoverAside();
+        return false;
+    }
+    QString error;
+    const QList<Frame> frames = m_autosaves.leftover(&error);
+    if (frames.isEmpty()) {
+        m_services.messages.tell(kAppTitle, error, MessageBoxService::Icon::Critical);
+        return false;
+    }
+    m_mainWindow->document().replaceFrames(frames, QString());
+    return true;
 }
 
 void AppController::openAbout()

@@ -4,9 +4,11 @@
 #include <QPointer>
 
 #include "app/SplashWindow.h"
+#include "io/AutosaveStore.h"
 
 #include <memory>
 
+class Autosaver;
 class MainWindow;
 class QSessionManager;
 
@@ -19,10 +21,14 @@ class AppController : public QObject
     Q_OBJECT
 
 public:
-    explicit AppController(Services &services, QObject *parent = nullptr);
+    // Autosave files go in autosaveFolder; a file to open once the main window is up may be
+    // named.
+    explicit AppController(Services &services, const QString &autosaveFolder,
+                           QObject *parent = nullptr);
     ~AppController() override;
 
     void start();
+    void openOnStart(const QString &fileName) { m_fileToOpen = fileName; }
 
     SplashWindow *splash() const { return m_splash; }
     MainWindow *mainWindow() const { return m_mainWindow.get(); }
@@ -35,8 +41,13 @@ private:
     void showMainWindow();
     void openAbout();
     void commitSession(QSessionManager &manager);
+    // Answers whether the user took the leftover back.
+    bool offerRecovery();
 
     Services &m_services;
     QPointer<SplashWindow> m_splash;
     std::unique_ptr<MainWindow> m_mainWindow;
+    AutosaveStore m_autosaves;
+    std::unique_ptr<Autosaver> m_autosaver;
+    QString m_fileToOpen;
 };

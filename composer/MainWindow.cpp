@@ -3,6 +3,7 @@
 #include "composer/CommandButton.h"
 #include "composer/MenuShortcutGuard.h"
 #include "composer/PlateView.h"
+#include "composer/RollFileCommands.h"
 #include "composer/SignLineEdit.h"
 #include "export/ExportManager.h"
 #include "export/PictureFormat.h"
@@ -18,8 +19,10 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPixmap>
 #include <QStandardPaths>
 #include <QTimer>
@@ -51,6 +54,8 @@ const LayoutCaptions kTypeCaptions{
 // Until the sign-name layout is first returned to, the English colour button keeps the caption
 // the window opens with.
 const QString kFirstEnglishColourCaption = QStringLiteral("英表示文字色変更(&L)");
+
+const QString kWindowTitle = QStringLiteral("QuinteloVersion2");
 
 const QString kUndoCaption = QStringLiteral("元に戻す(&U)");
 const QString kRedoCaption = QStringLiteral("やり直し(&R)");
@@ -93,7 +98,7 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
     , m_colourAndSaveDialog(services.dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("QuinteloVersion2"));
+    setWindowTitle(kWindowTitle);
     setWindowIcon(QIcon(QStringLiteral(":/quintelo.png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -104,6 +109,8 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
     m_colourAndSaveDialog.Filter = PictureFormat::fileDialogFilter();
     m_colourAndSaveDialog.Flags = kSaveHidesReadOnly;
 
+    m_rollFiles = new RollFileCommands(m_document, services, this);
+    setAcceptDrops(true);
     createControls();
     createMenus();
     arrangeStackingAndTabs();
@@ -111,6 +118,10 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
         if (index == m_document.currentIndex())
             showCurrentFrame();
     });
+    connect(&m_document, &SignDocument::framesReplaced, this, &MainWindow::showCurrentFrame);
+    connect(&m_document, &SignDocument::fileNameChanged, this, &MainWindow::showFileName);
+    // Only a title naming a file carries the modified mark.
+    connect(&m_document, &SignDocument::modifiedChanged, this, &MainWindow::showFileName);
     showCurrentFrame();
 
     // The client area has a fixed design size; the window is as large as it and the menu bar.
@@ -200,6 +211,20 @@ void MainWindow::createMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     file->setObjectName(QStringLiteral("fairu"));
+    m_newAction =
+        menuItem(file, "sinki", QStringLiteral("新規(&N)"), {QKeySequence(Qt::CTRL | Qt::Key_N)});
+    m_openAction = menuItem(file, "hiraku", QStringLiteral("開く(&O)..."),
+                            {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    m_saveRollAction = menuItem(file, "makuhozon", QStringLiteral("幕データを保存(&D)"),
+                                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+    m_saveRollAsAction =
+        menuItem(file, "namaewotukete", QStringLiteral("名前を付けて幕データを保存(&A)..."));
+    QMenu *recent = file->addMenu(QStringLiteral("最近使ったファイル"));
+    recent->setObjectName(QStringLiteral("saikin"));
+    connect(file, &QMenu::aboutToShow, this,
+            [this, recent] { m_rollFiles->fillRecentMenu(recent); });
+    m_rollFiles->fillRecentMenu(recent);
+    file->addSeparator();
     m_saveDestinationAction =
         menuItem(file, "hozon", QStringLiteral("保存(&S)"), {QKeySequence(Qt::CTRL | Qt::Key_S)});
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
@@ -236,6 +261,10 @@ void MainWindow::createMenus()
     m_helpAction =
         menuItem(help, "hajimeni", QStringLiteral("ヘルプ(&S)"), {QKeySequence(Qt::Key_F1)});
 
+    connect(m_newAction, &QAction::triggered, m_rollFiles, &RollFileCommands::newRoll);
+    connect(m_openAction, &QAction::triggered, m_rollFiles, &RollFileCommands::open);
+    connect(m_saveRollAction, &QAction::triggered, m_rollFiles, &RollFileCommands::save);
+    connect(m_saveRollAsAction, &QAction::triggered, m_rollFiles, &RollFileCommands::saveAs);
     connect(m_saveDestinationAction, &QAction::triggered, this, &MainWindow::onSaveDestination);
     connect(m_exitAction, &QAction::triggered, this, &MainWindow::onExit);
     connect(m_undoAction, &QAction::triggered, &m_document, &SignDocument::undo);
@@ -259,14 +288,15 @@ void MainWindow::createMenus()
     connect(&history, &QUndoStack::indexChanged, this, describeHistory);
     describeHistory();
 
-    for (QMenu *menu : {file, edit, format, m_typePresetMenu, m_lineColourMenu, translation, help})
+    for (QMenu *menu :
+         {file, recent, edit, format, m_typePresetMenu, m_lineColourMenu, translation, help})
         keepCaptionsWhole(menu);
 
-    auto *guard =
-        new MenuShortcutGuard(menuBar(),
-                              {m_saveDestinationAction, m_exitAction, m_undoAction, m_redoAction,
-                               m_translateAction, m_aboutAction, m_helpAction},
-                              this);
+    auto *guard = new MenuShortcutGuard(
+        menuBar(),
+        {m_newAction, m_openAction, m_saveRollAction, m_saveDestinationAction, m_exitAction,
+         m_undoAction, m_redoAction, m_translateAction, m_aboutAction, m_helpAction},
+        this);
     for (QWidget *control : centralWidget()->findChildren<QWidget *>())
         if (control->focusPolicy() != Qt::NoFocus)
             control->installEventFilter(guard);
@@ -483,4 +513,45 @@ void MainWindow::closeEvent(QCloseEvent *event)
         QMainWindow::closeEvent(event);
     else
         event->ignore();
+}
+
+void MainWindow::showFileName()
+{
+    const QString &fileName = m_document.fileName();
+    setWindowTitle(
+        fileName.isEmpty()
+            ? kWindowTitle
+            : QStringLiteral("%1[*] - %2").arg(QFileInfo(fileName).fileName(), kWindowTitle));
+    setWindowModified(!fileName.isEmpty() && m_document.isModified());
+}
+
+namespace {
+
+// The one roll file a drag carries, or nothing.
+QString droppedRollFile(const QMimeData *data)
+{
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile())
+        return {};
+    const QString path = urls.constFirst().toLocalFile();
+    return path.endsWith(QStringLiteral(".quintelo"), Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedRollFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString fileName = droppedRollFile(event->mimeData());
+    if (fileName.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Asked after the drop has ended, so that the source is not kept waiting on a question.
+    QMetaObject::invokeMethod(
+        this, [this, fileName] { m_rollFiles->openAfterAsking(fileName); }, Qt::QueuedConnection);
 }

@@ -13,6 +13,7 @@
 
 class CommandButton;
 class PlateView;
+class RollFileCommands;
 class SignLineEdit;
 struct Services;
 
@@ -31,6 +32,7 @@ public:
     ~MainWindow() override;
 
     SignDocument &document() { return m_document; }
+    RollFileCommands &rollFiles() { return *m_rollFiles; }
     SignLineEdit *lineEdit(SignLine line) const { return m_lineEdits[std::size_t(line)]; }
 
     // Asks before the window closes; answers false to keep it open. Once leaving has been
@@ -43,6 +45,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControls();
@@ -51,6 +55,7 @@ private:
     void showCurrentFrame();
     // The shipped service-type and line-colour presets, and the user's own.
     void fillPresetMenus();
+    void showFileName();
 
     void onMainColour();
     void onEnglishColour();
@@ -72,6 +77,7 @@ private:
     CommonDialog m_fontDialog;
     CommonDialog m_colourAndSaveDialog;
     bool m_exitConfirmed = false;
+    RollFileCommands *m_rollFiles = nullptr;
 
     PlateView *m_plate = nullptr;
     std::array<SignLineEdit *, 4> m_lineEdits{};
@@ -89,6 +95,10 @@ private:
     FrameBox *m_plateFrame = nullptr;
     NoticeLabel *m_noticeLabel = nullptr;
 
+    QAction *m_newAction = nullptr;
+    QAction *m_openAction = nullptr;
+    QAction *m_saveRollAction = nullptr;
+    QAction *m_saveRollAsAction = nullptr;
     QAction *m_saveDestinationAction = nullptr;
     QAction *m_exitAction = nullptr;
     QAction *m_undoAction = nullptr;

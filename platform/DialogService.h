@@ -37,4 +37,7 @@ public:
     virtual std::optional<QColor> chooseColor(const QColor &initial, qint32 flags) = 0;
     virtual std::optional<FontChoice> chooseFont(const FontChoice &initial, qint32 flags) = 0;
     virtual std::optional<QString> chooseSaveFileName(const SaveRequest &request) = 0;
+    // An existing file to open.
+    virtual std::optional<QString> chooseOpenFileName(const QString &title,
+                                                      const QString &filter) = 0;
 };

@@ -52,3 +52,14 @@ std::optional<QString> QtDialogService::chooseSaveFileName(const SaveRequest &re
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
+
+std::optional<QString> QtDialogService::chooseOpenFileName(const QString &title,
+                                                           const QString &filter)
+{
+    QFileDialog dialog(m_owner.window(), title, QString(), filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}

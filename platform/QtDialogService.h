@@ -13,6 +13,7 @@ public:
     std::optional<QColor> chooseColor(const QColor &initial, qint32 flags) override;
     std::optional<FontChoice> chooseFont(const FontChoice &initial, qint32 flags) override;
     std::optional<QString> chooseSaveFileName(const SaveRequest &request) override;
+    std::optional<QString> chooseOpenFileName(const QString &title, const QString &filter) override;
 
 private:
     const DialogOwner &m_owner;

@@ -8,6 +8,8 @@
 #include "platform/Services.h"
 #include "platform/SystemLogonName.h"
 
+#include <QSettings>
+
 // The real platform services, owned together, for the program and the benchmarks.
 class QtServices
 {
@@ -25,5 +27,7 @@ private:
     DesktopLauncher m_launcher;
     SystemLogonName m_logonName;
     QtImageWriter m_imageWriter;
-    Services m_services{m_owner, m_dialogs, m_messages, m_launcher, m_logonName, m_imageWriter};
+    QSettings m_settings;
+    Services m_services{m_owner,     m_dialogs,     m_messages, m_launcher,
+                        m_logonName, m_imageWriter, m_settings};
 };

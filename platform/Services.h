@@ -6,6 +6,7 @@ class ImageWriter;
 class LogonNameService;
 class MessageBoxService;
 class ProcessLauncher;
+class QSettings;
 
 // The platform services the program's logic works through. The application hands in the
 // real ones; tests hand in scripted fakes.
@@ -17,4 +18,6 @@ struct Services
     ProcessLauncher &launcher;
     LogonNameService &logonName;
     ImageWriter &imageWriter;
+    // What is remembered between runs: the recently used roll files.
+    QSettings &settings;
 };

@@ -9,7 +9,10 @@
 SignDocument::SignDocument(QObject *parent)
     : QObject(parent)
     , m_frames{Frame()}
-{}
+{
+    connect(&m_undoStack, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit modifiedChanged(!clean); });
+}
 
 void SignDocument::editText(SignLine line, const QString &text)
 {
@@ -91,4 +94,26 @@ void SignDocument::setFrame(int index, const Frame &frame)
 void SignDocument::setSignNameRestored(bool restored)
 {
     m_signNameRestored = restored;
+}
+
+void SignDocument::replaceFrames(const QList<Frame> &frames, const QString &fileName)
+{
+    Q_ASSERT(!frames.isEmpty());
+    endTyping();
+    m_undoStack.clear();
+    m_frames = frames;
+    m_current = 0;
+    m_signNameRestored = false;
+    emit framesReplaced();
+    markSaved(fileName);
+}
+
+void SignDocument::markSaved(const QString &fileName)
+{
+    endTyping();
+    m_undoStack.setClean();
+    if (fileName != m_fileName) {
+        m_fileName = fileName;
+        emit fileNameChanged(fileName);
+    }
 }

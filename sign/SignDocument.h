@@ -16,6 +16,7 @@ public:
     explicit SignDocument(QObject *parent = nullptr);
 
     int frameCount() const { return int(m_frames.size()); }
+    const QList<Frame> &frames() const { return m_frames; }
     const Frame &frame(int index) const { return m_frames.at(index); }
     int currentIndex() const { return m_current; }
     const Frame &currentFrame() const { return m_frames.at(m_current); }
@@ -25,6 +26,16 @@ public:
     bool signNameRestored() const { return m_signNameRestored; }
 
     QUndoStack &undoStack() { return m_undoStack; }
+
+    // A new or opened roll: the frames replace every frame at once, with no history to undo
+    // into the roll that was there, and the document counts as saved. frames must not be empty.
+    void replaceFrames(const QList<Frame> &frames, const QString &fileName);
+    // The roll file the document was opened from or last saved to; empty for a new roll.
+    const QString &fileName() const { return m_fileName; }
+    // Changed since it was opened or saved: the undo history knows, so undoing back to the
+    // saved state makes it unmodified again.
+    bool isModified() const { return !m_undoStack.isClean(); }
+    void markSaved(const QString &fileName);
 
     // Each edit is one undoable step on the current frame; typing into one line merges into one
     // step until endTyping().
@@ -49,11 +60,15 @@ public:
 
 signals:
     void frameChanged(int index);
+    void framesReplaced();
+    void fileNameChanged(const QString &fileName);
+    void modifiedChanged(bool modified);
 
 private:
     QList<Frame> m_frames;
     int m_current = 0;
     bool m_signNameRestored = false;
     int m_typingSession = 0;
+    QString m_fileName;
     QUndoStack m_undoStack;
 };

@@ -67,7 +67,8 @@ inline void clickButton(QDialog *dialog, QDialogButtonBox::StandardButton which)
 struct FakedStart
 {
     FakeServices fakes;
-    AppController controller{fakes.services};
+    QTemporaryDir autosaves;
+    AppController controller{fakes.services, autosaves.path()};
 
     QPointer<SplashWindow> start()
     {

@@ -25,9 +25,13 @@ await() {
 }
 
 if [ "${2:-}" = --inside-xvfb ]; then
-    env -u QT_QPA_PLATFORM "$bin" >/dev/null 2>&1 &
+    # Its autosave and settings in a throw-away home: a run killed part-way must not leave the
+    # next run a question about recovering its work.
+    home=$(mktemp -d)
+    env -u QT_QPA_PLATFORM XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" "$bin" \
+        >/dev/null 2>&1 &
     pid=$!
-    trap 'kill -9 $pid 2>/dev/null' EXIT
+    trap 'kill -9 $pid 2>/dev/null; rm -rf "$home"' EXIT
     await QuinteloVersion2 || fail "no main window"
     # The one time a window is given the keyboard by hand: at start nobody else does.
     xdotool windowfocus --sync "$found" && sleep 0.3 && xdotool key alt+s

@@ -19,17 +19,23 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 files="bin/quintelo share/quintelo/help/QNT.html share/applications/$app_id.desktop
     share/metainfo/$app_id.metainfo.xml share/icons/hicolor/32x32/apps/$app_id.png
-    share/icons/hicolor/scalable/apps/$app_id.svg share/doc/quintelo/copyright"
+    share/icons/hicolor/scalable/apps/$app_id.svg share/doc/quintelo/copyright
+    share/mime/packages/$app_id.xml"
 for file in $files; do
     [ -s "$prefix/$file" ] || fail "$file is not installed"
 done
 [ "$("$prefix/bin/quintelo" --version)" = "Quintelo 2.02.0005" ] || fail "installed --version"
 desktop=$prefix/share/applications/$app_id.desktop
-grep -qx "Exec=quintelo" "$desktop" && grep -qx "Icon=$app_id" "$desktop" ||
+grep -qx "Exec=quintelo %f" "$desktop" && grep -qx "Icon=$app_id" "$desktop" ||
     fail "the menu entry does not lead to the installed program and icon"
 size=$(od -An -tu1 -j16 -N8 "$prefix/share/icons/hicolor/32x32/apps/$app_id.png" | tr -s ' ')
 [ "$size" = " 0 0 0 32 0 0 0 32" ] || fail "the 32x32 icon measures$size"
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejected the entry"
+# The desktop's own tools (xdg-mime asks shared-mime-info through `mimetype`) agree that a roll file is of the type the menu entry opens.
+update-mime-database "$prefix/share/mime" 2>/dev/null || fail "update-mime-database failed"
+printf '{"format": "quintelo-roll", "version": 1, "frames": [{}]}\n' >"$work/roll.quintelo"
+type=$(XDG_DATA_DIRS=$prefix/share:/usr/share xdg-mime query filetype "$work/roll.quintelo")
+grep -qx "MimeType=$type;" "$desktop" || fail "a roll file is $type, which the entry does not open"
 appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >"$work/as.log" ||
     { cat "$work/as.log" >&2; fail "appstreamcli rejected the metadata"; }
 

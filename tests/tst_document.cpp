@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <QRandomGenerator>
+#include <QSignalSpy>
 
 class TestDocument : public QObject
 {
@@ -14,6 +15,28 @@ class TestDocument : public QObject
 
 private slots:
     void initTestCase() { installFontSubstitutes(); }
+
+    void replacingAndSavingTrackTheModifiedState()
+    {
+        SignDocument doc;
+        QSignalSpy modified(&doc, &SignDocument::modifiedChanged);
+        doc.editText(SignLine::Main, QStringLiteral("東京"));
+        Frame second;
+        second.layout = SignLayout::TypeAndDestination;
+        doc.replaceFrames({Frame(), second}, QStringLiteral("a.quintelo"));
+        QCOMPARE(doc.frames(), (QList<Frame>{Frame(), second}));
+        QCOMPARE(doc.fileName(), QStringLiteral("a.quintelo"));
+        QVERIFY(!doc.undoStack().canUndo());
+        doc.toggleLayout();
+        doc.undo();
+        doc.editMainColour(Qt::red);
+        doc.markSaved(QStringLiteral("b.quintelo"));
+        QCOMPARE(doc.fileName(), QStringLiteral("b.quintelo"));
+        doc.undo();
+        QVERIFY(doc.isModified());
+        QCOMPARE(modified,
+                 (QList<QVariantList>{{true}, {false}, {true}, {false}, {true}, {false}, {true}}));
+    }
 
     void toggleFollowsTheLayoutTables()
     {

@@ -1,11 +1,14 @@
 #include "TestSupport.h"
+#include "composer/RollFileCommands.h"
 #include "composer/SignLineEdit.h"
 #include "render/PlatePainter.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 using FontChoice = DialogService::FontChoice;
 
@@ -45,6 +48,10 @@ private slots:
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("action");
         QTest::newRow("Ctrl+S") << QKeySequence(Qt::CTRL | Qt::Key_S) << "hozon";
+        QTest::newRow("Ctrl+N") << QKeySequence(Qt::CTRL | Qt::Key_N) << "sinki";
+        QTest::newRow("Ctrl+O") << QKeySequence(Qt::CTRL | Qt::Key_O) << "hiraku";
+        QTest::newRow("Ctrl+Shift+S")
+            << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << "makuhozon";
         QTest::newRow("Ctrl+X") << QKeySequence(Qt::CTRL | Qt::Key_X) << "end";
         QTest::newRow("Ctrl+H") << QKeySequence(Qt::CTRL | Qt::Key_H) << "honyak";
         QTest::newRow("Ctrl+V") << QKeySequence(Qt::CTRL | Qt::Key_V) << "bajyon";
@@ -69,6 +76,48 @@ private slots:
         QCOMPARE(triggered.count(), 1);
         // Neither cut nor paste reached the text.
         QCOMPARE(edit->text(), QStringLiteral("幕名"));
+    }
+    void rollFilesKeepTheTitleAndAskBeforeLosingChanges()
+    {
+        const auto trigger = [this](const char *name) {
+            named<QAction>(window(), name)->trigger();
+        };
+        QTemporaryDir dir;
+        const QString saved = dir.filePath(QStringLiteral("東京.quintelo"));
+        const QString broken = dir.filePath(QStringLiteral("broken.quintelo"));
+        QFile(broken).open(QIODevice::WriteOnly);
+        window().document().editText(SignLine::Main, QStringLiteral("東京"));
+        fakes().dialogs.answer(saved);
+        trigger("makuhozon");
+        QCOMPARE(window().windowTitle(), QStringLiteral("東京.quintelo[*] - QuinteloVersion2"));
+        QVERIFY(!window().isWindowModified());
+        trigger("makuhozon"); // the name is known now: no dialog, nothing to ask
+        QCOMPARE(fakes().dialogs.saveCalls.size(), 1);
+        window().document().editText(SignLine::Main, QStringLiteral("大阪"));
+        QVERIFY(window().isWindowModified());
+        fakes().messages.answerNo();
+        trigger("sinki");
+        QCOMPARE(frame().text(SignLine::Main), QStringLiteral("大阪"));
+        fakes().messages.answerYes();
+        fakes().dialogs.answer(broken);
+        trigger("hiraku");
+        QVERIFY(fakes().messages.shown.last().text.contains(QStringLiteral("broken.quintelo")));
+        QCOMPARE(frame().text(SignLine::Main), QStringLiteral("大阪"));
+        fakes().messages.answerYes();
+        trigger("sinki");
+        QCOMPARE(window().windowTitle(), QStringLiteral("QuinteloVersion2"));
+        QCOMPARE(window().lineEdit(SignLine::Main)->text(), Frame().text(SignLine::Main));
+        QCOMPARE(window().rollFiles().recentFiles(), QStringList{saved});
+        QMimeData dragged; // dropped on the window; unmodified, so nothing to ask
+        dragged.setUrls({QUrl::fromLocalFile(saved)});
+        const QPoint at = window().rect().bottomRight() - QPoint(3, 3);
+        QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window(), &drop);
+        QCoreApplication::processEvents();
+        QCOMPARE(window().lineEdit(SignLine::Main)->text(), QStringLiteral("東京"));
     }
     void typingIsUndoneAsOneStepPerLine()
     {

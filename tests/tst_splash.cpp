@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "io/RollFile.h"
 
 #include <QSignalSpy>
 
@@ -38,6 +39,38 @@ private slots:
         QVERIFY(mainShownBeforeSplashWent);
         QCOMPARE(finished.count(), 0);
     }
+    void leftoverAndNamedFileWaitForTheMainWindow_data()
+    {
+        QTest::addColumn<bool>("restore");
+        QTest::newRow("restored") << true;
+        QTest::newRow("declined") << false;
+    }
+    void leftoverAndNamedFileWaitForTheMainWindow()
+    {
+        QFETCH(bool, restore);
+        FakedStart app;
+        QTemporaryDir dir;
+        const QString named = dir.filePath(QStringLiteral("named.quintelo"));
+        const auto rollOf = [](const QString &text) {
+            Frame frame;
+            frame.text(SignLine::Main) = text;
+            return QList<Frame>{frame};
+        };
+        const QDir autosaves(app.autosaves.path());
+        QVERIFY(RollFile::save(rollOf(QStringLiteral("東京")),
+                               autosaves.filePath(QStringLiteral("autosave-1.quintelo")))
+                    .isEmpty());
+        QVERIFY(RollFile::save(rollOf(QStringLiteral("大阪")), named).isEmpty());
+        restore ? app.fakes.messages.answerYes() : app.fakes.messages.answerNo();
+        app.controller.openOnStart(named);
+        emit app.start()->handOver();
+        QCOMPARE(app.fakes.messages.shown.first().text,
+                 QStringLiteral("前回の作業を復元しますか？"));
+        QCOMPARE(app.controller.mainWindow()->document().frames(),
+                 rollOf(restore ? QStringLiteral("東京") : QStringLiteral("大阪")));
+        QCOMPARE(autosaves.entryList({QStringLiteral("autosave-1-*")}).size(), restore ? 0 : 1);
+    }
+
     void onlyACharacterKeyEndsWithoutMainWindow_data()
     {
         QTest::addColumn<int>("key");

@@ -32,13 +32,22 @@ ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0:detect_stack_use_after_retur
     ctest --test-dir build-asan --output-on-failure
 sanitize_seconds=$((SECONDS - stage))
 
+# The roll file reader under libFuzzer with ASan and UBSan, from the seed corpus of real roll
+# files, for a fixed number of inputs (about a minute); a crash or a failed round trip stops it.
+stage=$SECONDS
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Debug -DQUINTELO_FUZZ=ON
+cmake --build build-fuzz -j"$jobs" --target fuzz_rollfile
+rm -rf build-fuzz/corpus && mkdir build-fuzz/corpus
+build-fuzz/fuzz/fuzz_rollfile -runs=600000 -seed=1 -max_len=4096 build-fuzz/corpus fuzz/corpus
+fuzz_seconds=$((SECONDS - stage))
+
 # clang-tidy over the project's own sources (not the moc and rcc output in the build tree),
 # with the checks .clang-tidy names; it counts every warning as an error.
 stage=$SECONDS
-sources="^$(printf '%s' "$here" | sed 's/[][\.*^$+?(){}|]/\\&/g')/(main\.cpp|(app|bench|composer|export|launch|platform|tests)/.*\.cpp)$"
+sources="^$(printf '%s' "$here" | sed 's/[][\.*^$+?(){}|]/\\&/g')/(main\.cpp|(app|bench|composer|export|fuzz|io|launch|platform|tests)/.*\.cpp)$"
 run-clang-tidy-14 -p build-test -j"$jobs" -quiet "$sources"
 tidy_seconds=$((SECONDS - stage))
 echo "clang-tidy: clean"
 
 echo "Stage times: build and tests ${suite_seconds} s, clang-format ${format_seconds} s," \
-    "sanitizers ${sanitize_seconds} s, clang-tidy ${tidy_seconds} s"
+    "sanitizers ${sanitize_seconds} s, fuzzing ${fuzz_seconds} s, clang-tidy ${tidy_seconds} s"

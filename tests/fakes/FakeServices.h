@@ -8,6 +8,9 @@
 #include "platform/QtImageWriter.h"
 #include "platform/Services.h"
 
+#include <QSettings>
+#include <QTemporaryDir>
+
 // All fakes together, and the Services bundle that hands them to the program.
 struct FakeServices
 {
@@ -18,5 +21,7 @@ struct FakeServices
     FakeLogonName logonName;
     // Pictures are encoded for real: tests read back what a user would get.
     QtImageWriter imageWriter;
-    Services services{dialogOwner, dialogs, messages, launcher, logonName, imageWriter};
+    QTemporaryDir settingsDir;
+    QSettings settings{settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
+    Services services{dialogOwner, dialogs, messages, launcher, logonName, imageWriter, settings};
 };

@@ -1,4 +1,4 @@
-#include "export/ShortTempSaveFile.h"
+#include "io/ShortTempSaveFile.h"
 
 #include "platform/ReplaceFile.h"
 

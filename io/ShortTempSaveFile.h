@@ -6,7 +6,7 @@
 // place only once it is complete, as QSaveFile does, for names too long to take the suffix
 // QSaveFile adds for its temporary file. Until commit() succeeds the target stays as it was;
 // a temporary file that is not committed is removed. Unlike QSaveFile it replaces a target the
-// user may not write: ExportManager refuses a write-protected file before either is opened.
+// user may not write: SafeFileWriter refuses a write-protected file before either is opened.
 class ShortTempSaveFile final : public QFile
 {
 public:

@@ -1,0 +1,319 @@
+#include "io/RollFile.h"
+
+#include "io/SafeFileWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
+
+namespace {
+
+const QString kFormat = QStringLiteral("quintelo-roll");
+constexpr double kMaxPointSize = 1000;
+
+// A reader answers an empty string when it took the value, otherwise what is wrong with it.
+struct Field
+{
+    QString key;
+    std::function<QJsonValue(const Frame &)> write;
+    std::function<QString(Frame &, const QJsonValue &)> read;
+};
+
+QString wrongType(const QString &kind)
+{
+    return QStringLiteral("%1ではありません").arg(kind);
+}
+
+QString readString(const QJsonValue &value, QString &into)
+{
+    if (!value.isString())
+        return wrongType(QStringLiteral("文字列"));
+    const QString text = value.toString();
+    // A NUL would end the text early wherever it is handed to the system.
+    if (text.contains(QChar(0)))
+        return QStringLiteral("NUL 文字が含まれています");
+    into = text;
+    return {};
+}
+
+QString readBool(const QJsonValue &value, bool &into)
+{
+    if (!value.isBool())
+        return wrongType(QStringLiteral("true / false"));
+    into = value.toBool();
+    return {};
+}
+
+Field textField(const QString &key, SignLine line)
+{
+    return {key, [line](const Frame &f) { return QJsonValue(f.text(line)); },
+            [line](Frame &f, const QJsonValue &v) { return readString(v, f.text(line)); }};
+}
+
+Field colourField(const QString &key, QColor Frame::*member)
+{
+    return {key, [member](const Frame &f) { return QJsonValue((f.*member).name(QColor::HexRgb)); },
+            [member](Frame &f, const QJsonValue &v) {
+                const QString text = v.toString();
+                // QColor also takes names and other lengths; the file holds "#RRGGBB" only.
+                // ASCII only: QChar::isDigit() would also pass other scripts' digits.
+                const auto isHex = [](QChar c) {
+                    return QLatin1String("0123456789abcdefABCDEF").contains(c);
+                };
+                if (!v.isString() || text.size() != 7 || text[0] != QLatin1Char('#') ||
+                    !std::all_of(text.begin() + 1, text.end(), isHex))
+                    return QStringLiteral("\"#RRGGBB\" の形の色ではありません");
+                f.*member = QColor(text);
+                return QString();
+            }};
+}
+
+QJsonObject writeFont(const QFont &font)
+{
+    return {{QStringLiteral("family"), font.family()},
+            {QStringLiteral("style"), font.styleName()},
+            {QStringLiteral("pointSize"), font.pointSizeF()},
+            {QStringLiteral("bold"), font.bold()},
+            {QStringLiteral("italic"), font.italic()},
+            {QStringLiteral("underline"), font.underline()},
+            {QStringLiteral("strikeOut"), font.strikeOut()}};
+}
+
+QString readFont(const QJsonValue &value, QFont &font)
+{
+    if (!value.isObject())
+        return wrongType(QStringLiteral("オブジェクト"));
+    const QJsonObject object = value.toObject();
+    // A family missing here is kept by name: Qt draws with its substitute.
+    using TextSetter = void (QFont::*)(const QString &);
+    const std::array<std::pair<const char *, TextSetter>, 2> names{
+        {{"family", &QFont::setFamily}, {"style", &QFont::setStyleName}}};
+    for (const auto &[key, set] : names) {
+        QString text;
+        if (!object.contains(QLatin1String(key)))
+            continue;
+        if (QString e = readString(object.value(QLatin1String(key)), text); !e.isEmpty())
+            return QStringLiteral("%1: %2").arg(QLatin1String(key), e);
+        (font.*set)(text);
+    }
+    using FlagSetter = void (QFont::*)(bool);
+    const std::array<std::pair<const char *, FlagSetter>, 4> flags{
+        {{"bold", &QFont::setBold},
+         {"italic", &QFont::setItalic},
+         {"underline", &QFont::setUnderline},
+         {"strikeOut", &QFont::setStrikeOut}}};
+    for (const auto &[key, set] : flags) {
+        bool flag = false;
+        if (!object.contains(QLatin1String(key)))
+            continue;
+        if (QString e = readBool(object.value(QLatin1String(key)), flag); !e.isEmpty())
+            return QStringLiteral("%1: %2").arg(QLatin1String(key), e);
+        (font.*set)(flag);
+    }
+    if (const QJsonValue size = object.value(QStringLiteral("pointSize")); !size.isUndefined()) {
+        const double points = size.toDouble(-1);
+        if (!(points >= 1 && points <= kMaxPointSize))
+            return QStringLiteral("pointSize: 1 から %1 までの数ではありません").arg(kMaxPointSize);
+        font.setPointSizeF(points);
+    }
+    return {};
+}
+
+Field boolField(const QString &key, bool Frame::*member)
+{
+    return {key, [member](const Frame &f) { return QJsonValue(f.*member); },
+            [member](Frame &f, const QJsonValue &v) { return readBool(v, f.*member); }};
+}
+
+Field fontField(const QString &key, QFont Frame::*member)
+{
+    return {key, [member](const Frame &f) { return QJsonValue(writeFont(f.*member)); },
+            [member](Frame &f, const QJsonValue &v) { return readFont(v, f.*member); }};
+}
+
+QString layoutName(SignLayout layout)
+{
+    return layout == SignLayout::SignName ? QStringLiteral("signName")
+                                          : QStringLiteral("typeAndDestination");
+}
+
+Field layoutField()
+{
+    return {
+        QStringLiteral("layout"), [](const Frame &f) { return QJsonValue(layoutName(f.layout)); },
+        [](Frame &f, const QJsonValue &v) {
+            for (const SignLayout layout : {SignLayout::SignName, SignLayout::TypeAndDestination})
+                if (v.toString() == layoutName(layout)) {
+                    f.layout = layout;
+                    return QString();
+                }
+            return QStringLiteral("\"signName\" か \"typeAndDestination\" ではありません");
+        }};
+}
+
+// Every field of a frame, in the order written: one more field of Frame is one more row.
+const QList<Field> &frameFields()
+{
+    static const QList<Field> fields{
+        layoutField(),
+        textField(QStringLiteral("main"), SignLine::Main),
+        textField(QStringLiteral("english"), SignLine::English),
+        textField(QStringLiteral("destination"), SignLine::Destination),
+        textField(QStringLiteral("destinationSmall"), SignLine::DestinationSmall),
+        colourField(QStringLiteral("mainColour"), &Frame::mainColour),
+        colourField(QStringLiteral("englishColour"), &Frame::englishColour),
+        colourField(QStringLiteral("englishBand"), &Frame::englishBand),
+        colourField(QStringLiteral("signNameBand"), &Frame::signNameBand),
+        fontField(QStringLiteral("mainFont"), &Frame::mainFont),
+        colourField(QStringLiteral("typePlate"), &Frame::typePlate),
+        boolField(QStringLiteral("justify"), &Frame::justify),
+    };
+    return fields;
+}
+
+QString tooLarge()
+{
+    return QStringLiteral("ファイルが大きすぎます（%1 MB まで）。").arg(RollFile::kMaxBytes >> 20);
+}
+
+QString failedMessage(const QString &fileName, const QString &problem)
+{
+    return QStringLiteral("幕データ「%1」を開けませんでした。\n\n%2")
+        .arg(QDir::toNativeSeparators(fileName), problem);
+}
+
+} // namespace
+
+QByteArray RollFile::toJson(const QList<Frame> &frames)
+{
+    QJsonArray array;
+    for (const Frame &frame : frames) {
+        QJsonObject object;
+        for (const Field &field : frameFields())
+            object.insert(field.key, field.write(frame));
+        array.append(object);
+    }
+    // Written by hand around the frames, since QJsonObject sorts its keys and a reader should
+    // meet the format and version first.
+    return R"({"format": ")" + kFormat.toUtf8() + R"(", "version": )" +
+           QByteArray::number(kVersion) + ",\n" + R"("frames": )" +
+           QJsonDocument(array).toJson(QJsonDocument::Indented) + "}\n";
+}
+
+RollFile::Loaded RollFile::fromJson(const QByteArray &json, const QString &fileName)
+{
+    const auto fail = [&fileName](const QString &problem) {
+        return Loaded{{}, failedMessage(fileName, problem)};
+    };
+    if (json.size() > kMaxBytes)
+        return fail(tooLarge());
+    QJsonParseError parseError{};
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return fail(QStringLiteral("幕データの形（JSON）が %1 バイト目で壊れています（%2）。")
+                        .arg(parseError.offset)
+                        .arg(parseError.errorString()));
+    const QJsonObject top = document.object();
+    if (!document.isObject() || top.value(QStringLiteral("format")).toString() != kFormat)
+        return fail(QStringLiteral("Quintelo の幕データではありません。"));
+    const QJsonValue version = top.value(QStringLiteral("version"));
+    const double number = version.toDouble(0);
+    if (!version.isDouble() || number < 1 || number != std::floor(number))
+        return fail(QStringLiteral("幕データの版（version）が正しくありません。"));
+    if (number > kVersion)
+        return fail(QStringLiteral("このファイルは新しい版（%1）の Quintelo で作られました。"
+                                   "この Quintelo が読めるのは版 %2 までです。")
+                        .arg(number, 0, 'f', 0)
+                        .arg(kVersion));
+    const QJsonValue framesValue = top.value(QStringLiteral("frames"));
+    if (!framesValue.isArray())
+        return fail(QStringLiteral("コマの並び（frames）がありません。"));
+    const QJsonArray array = framesValue.toArray();
+    if (array.isEmpty())
+        return fail(QStringLiteral("コマが一つもありません。"));
+    if (array.size() > kMaxFrames)
+        return fail(QStringLiteral("コマが多すぎます（%1 コマまで）。").arg(kMaxFrames));
+
+    Loaded loaded;
+    loaded.frames.reserve(array.size());
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        if (!array[i].isObject())
+            return fail(QStringLiteral("%1 コマ目がオブジェクトではありません。").arg(i + 1));
+        const QJsonObject object = array[i].toObject();
+        Frame frame;
+        for (const Field &field : frameFields()) {
+            if (!object.contains(field.key))
+                continue;
+            if (const QString problem = field.read(frame, object.value(field.key));
+                !problem.isEmpty())
+                return fail(QStringLiteral("%1 コマ目の「%2」が正しくありません（%3）。")
+                                .arg(i + 1)
+                                .arg(field.key, problem));
+        }
+        loaded.frames.append(frame);
+    }
+    return loaded;
+}
+
+RollFile::Loaded RollFile::load(const QString &fileName)
+{
+    // A folder or a pipe is refused before it is opened: reading a pipe could wait for ever.
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile())
+        return {{}, failedMessage(fileName, QStringLiteral("普通のファイルではありません。"))};
+    // Asked before reading, so that a huge file is never read into memory.
+    if (info.size() > kMaxBytes)
+        return {{}, failedMessage(fileName, tooLarge())};
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, failedMessage(fileName, file.errorString())};
+    const QByteArray bytes = file.read(kMaxBytes + 1);
+    if (file.error() != QFile::NoError)
+        return {{}, failedMessage(fileName, file.errorString())};
+    return fromJson(bytes, fileName);
+}
+
+QString RollFile::save(const QList<Frame> &frames, const QString &fileName)
+{
+    using enum SafeFileWriter::Failure;
+    const SafeFileWriter::Outcome outcome = SafeFileWriter::write(toJson(frames), fileName);
+    QString reason;
+    switch (outcome.failure) {
+    case None:
+        return {};
+    case FolderMissing:
+        reason = QStringLiteral("保存先のフォルダがありません。");
+        break;
+    case IsFolder:
+        reason = QStringLiteral("同じ名前のフォルダがあります。");
+        break;
+    case WriteProtected:
+        reason = QStringLiteral("ファイルが書き込み禁止になっています。");
+        break;
+    case NameTooLong:
+    case PathTooLong:
+        reason = QStringLiteral("ファイル名かパスが長すぎます。");
+        break;
+    case CannotCreate:
+    case WriteFailed:
+    case CommitFailed:
+    case RestoreFailed:
+        reason = QStringLiteral("ファイルを書き込めませんでした。");
+        break;
+    }
+    if (!outcome.reason.isEmpty())
+        reason += QStringLiteral("（%1）").arg(outcome.reason);
+    const QString kept = outcome.failure == RestoreFailed
+                             ? QStringLiteral("元のファイルが壊れている可能性があります。")
+                             : QStringLiteral("元のファイルがあった場合は、そのまま残っています。");
+    return QStringLiteral("幕データ「%1」を保存できませんでした。\n\n%2\n\n%3")
+        .arg(QDir::toNativeSeparators(fileName), reason, kept);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "sign/Frame.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// The roll file (.quintelo): a document's frames as versioned UTF-8 JSON, described in
+// docs/roll-format.md. Reading checks everything before it answers, so a file that cannot be
+// read whole gives no frames at all; errors come back as Japanese sentences naming the file.
+class RollFile
+{
+public:
+    static constexpr int kVersion = 1;
+    static constexpr qsizetype kMaxFrames = 10000;
+    static constexpr qint64 kMaxBytes = qint64(16) * 1024 * 1024;
+
+    struct Loaded
+    {
+        QList<Frame> frames;
+        QString error; // empty when frames holds the whole roll
+
+        bool ok() const { return error.isEmpty(); }
+    };
+
+    static QByteArray toJson(const QList<Frame> &frames);
+    // fileName only names the file in the error.
+    static Loaded fromJson(const QByteArray &json, const QString &fileName);
+
+    static Loaded load(const QString &fileName);
+    // Written through SafeFileWriter; answers an empty string, or what to tell the user.
+    static QString save(const QList<Frame> &frames, const QString &fileName);
+};

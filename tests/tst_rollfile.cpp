@@ -1,0 +1,125 @@
+#include "io/RollFile.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class RollFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTripKeepsEveryField()
+    {
+        Frame changed;
+        changed.layout = SignLayout::TypeAndDestination;
+        changed.text(SignLine::DestinationSmall) = QStringLiteral("\"快速\"\n\\ 東京");
+        changed.englishBand = QColor(0x12, 0x34, 0x56);
+        changed.mainFont = QFont(QStringLiteral("存在しない書体"), 13);
+        changed.mainFont.setStyleName(QStringLiteral("Oblique"));
+        changed.mainFont.setPointSizeF(13.5);
+        changed.mainFont.setUnderline(true);
+        changed.mainFont.setStrikeOut(true);
+        const QList<Frame> frames{Frame(), changed};
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("roll.quintelo"));
+        QCOMPARE(RollFile::save(frames, path), QString());
+        const RollFile::Loaded loaded = RollFile::load(path);
+        QCOMPARE(loaded.error, QString());
+        QCOMPARE(loaded.frames, frames);
+        QVERIFY(bytesStart(path).startsWith(R"({"format": "quintelo-roll", "version": 1,)"));
+        // The written file against the published schema, by a checker that is not ours.
+        QCOMPARE(
+            QProcess::execute(QStringLiteral("/usr/bin/python3"),
+                              {QStringLiteral("-c"),
+                               QStringLiteral("import json,sys,jsonschema;"
+                                              "jsonschema.validate(json.load(open(sys.argv[1])),"
+                                              "json.load(open(sys.argv[2])))"),
+                               path, QStringLiteral(QUINTELO_SCHEMA)}),
+            0);
+    }
+
+    void filesAreSizedBeforeTheyAreRead()
+    {
+        QTemporaryDir dir;
+        QFile huge(dir.filePath(QStringLiteral("huge.quintelo")));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(RollFile::kMaxBytes + 1));
+        QVERIFY(RollFile::load(huge.fileName()).error.contains(QStringLiteral("16 MB")));
+        QVERIFY(RollFile::load(dir.path()).error.contains(QStringLiteral("普通のファイル")));
+    }
+
+    void missingKeysTakeDefaults()
+    {
+        const RollFile::Loaded loaded = RollFile::fromJson(
+            R"({"format":"quintelo-roll","version":1,"frames":[{"main":"x","extra":[1]},
+               {"mainFont":{"bold":false}}]})",
+            {});
+        QCOMPARE(loaded.error, QString());
+        Frame expected;
+        expected.text(SignLine::Main) = QStringLiteral("x");
+        Frame notBold;
+        notBold.mainFont.setBold(false);
+        QCOMPARE(loaded.frames, (QList<Frame>{expected, notBold}));
+    }
+
+    void hostileInputIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("problem");
+        const QByteArray head = R"({"format":"quintelo-roll","version":1,"frames":)";
+        QTest::newRow("truncated") << head << "バイト目で壊れています";
+        QTest::newRow("not json") << QByteArray("\x89PNG\0\0", 6) << "1 バイト目";
+        QTest::newRow("invalid utf-8") << head + "[{\"main\":\"\xff\"}]}"
+                                       << "壊れています";
+        QTest::newRow("deep") << QByteArray(100000, '[') << "壊れています";
+        QTest::newRow("other json") << QByteArray("[1]") << "幕データではありません";
+        QTest::newRow("newer") << QByteArray(
+                                      R"({"format":"quintelo-roll","version":2,"frames":[{}]})")
+                               << "新しい版（2）";
+        QTest::newRow("huge version")
+            << QByteArray(R"({"format":"quintelo-roll","version":1e300,"frames":[]})")
+            << "新しい版";
+        QTest::newRow("negative version")
+            << QByteArray(R"({"format":"quintelo-roll","version":-1,"frames":[{}]})")
+            << "版（version）";
+        QTest::newRow("no frames") << head + "[]}"
+                                   << "一つもありません";
+        QTest::newRow("too many") << head + "[" + QByteArray("{},").repeated(10000) + "{}]}"
+                                  << "10000 コマまで";
+        QTest::newRow("wrong type") << head + R"([{}, {"main":5}]})"
+                                    << "2 コマ目の「main」";
+        QTest::newRow("nul") << head + R"([{"english":"a\u0000b"}]})"
+                             << "NUL";
+        QTest::newRow("bad colour") << head + R"([{"mainColour":"#GGG"}]})"
+                                    << "#RRGGBB";
+        QTest::newRow("other digits") << head + R"([{"englishBand":"#١٢٣٤٥٦"}]})"
+                                      << "#RRGGBB";
+        QTest::newRow("named colour") << head + R"([{"mainColour":"red"}]})"
+                                      << "#RRGGBB";
+        QTest::newRow("huge size") << head + R"([{"mainFont":{"pointSize":1e308}}]})"
+                                   << "pointSize";
+        QTest::newRow("layout") << head + R"([{"layout":"sideways"}]})"
+                                << "layout";
+        QTest::newRow("over 16 MB") << QByteArray(RollFile::kMaxBytes + 1, ' ') << "16 MB";
+    }
+
+    void hostileInputIsRefused()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, problem);
+        const RollFile::Loaded loaded = RollFile::fromJson(json, QStringLiteral("/a/b.quintelo"));
+        QVERIFY(loaded.frames.isEmpty());
+        QVERIFY2(loaded.error.contains(problem), qPrintable(loaded.error));
+        QVERIFY(loaded.error.contains(QStringLiteral("b.quintelo")));
+    }
+
+private:
+    static QByteArray bytesStart(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.read(64) : QByteArray();
+    }
+};
+
+QTEST_GUILESS_MAIN(RollFileTest)
+#include "tst_rollfile.moc"

@@ -15,6 +15,8 @@ private slots:
         changed.layout = SignLayout::TypeAndDestination;
         changed.text(SignLine::DestinationSmall) = QStringLiteral("\"快速\"\n\\ 東京");
         changed.englishBand = QColor(0x12, 0x34, 0x56);
+        changed.typePlate = QColor(0xFF, 0x7F, 0x27);
+        changed.justify = true;
         changed.mainFont = QFont(QStringLiteral("存在しない書体"), 13);
         changed.mainFont.setStyleName(QStringLiteral("Oblique"));
         changed.mainFont.setPointSizeF(13.5);

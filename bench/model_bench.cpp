@@ -1,3 +1,4 @@
+#include "bench/MedianTime.h"
 #include "render/PlatePainter.h"
 #include "sign/SignDocument.h"
 #include "sign/SignFonts.h"
@@ -16,21 +17,7 @@
 
 namespace {
 
-constexpr int kRuns = 20;
 constexpr int kCharacters = 10000;
-
-template <typename Work> double medianMs(Work work)
-{
-    std::vector<qint64> ns;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        ns.push_back(timer.nsecsElapsed());
-    }
-    std::sort(ns.begin(), ns.end());
-    return double(ns[ns.size() / 2]) / 1e6;
-}
 
 long peakResidentKiB()
 {

@@ -1,3 +1,4 @@
+#include "bench/MedianTime.h"
 #include "composer/Autosaver.h"
 #include "io/AutosaveStore.h"
 #include "io/RollFile.h"
@@ -12,21 +13,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kRuns = 20;
-
-template <typename Work> double medianMs(Work work)
-{
-    std::vector<qint64> ns;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        ns.push_back(timer.nsecsElapsed());
-    }
-    std::sort(ns.begin(), ns.end());
-    return double(ns[ns.size() / 2]) / 1e6;
-}
 
 QList<Frame> rollOf(int count)
 {

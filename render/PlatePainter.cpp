@@ -139,9 +139,14 @@ void PlatePainter::paintLine(QPainter &painter, SignLine line) const
     paintText(painter, box, lineFont(m_frame, line), m_frame.text(line), spread);
 }
 
+QSize PlatePainter::size() const
+{
+    return plateSize();
+}
+
 QImage PlatePainter::render(int scale) const
 {
-    return render(QRect(QPoint(), plateSize()), scale);
+    return render(QRect(QPoint(), size()), scale);
 }
 
 QImage PlatePainter::render(const QRect &area, int scale) const

@@ -15,6 +15,10 @@ class PlatePainter
 public:
     explicit PlatePainter(const Frame &frame);
 
+    // The size of what paint() draws, in pixels at 1×. Every output takes its picture's size
+    // from here rather than from the plate, so a look with another size fits it.
+    QSize size() const;
+
     void paint(QPainter &painter) const;
     // One line's box, background and text, as it lies on the plate.
     void paintLine(QPainter &painter, SignLine line) const;

@@ -58,6 +58,12 @@ Field textField(const QString &key, SignLine line)
             [line](Frame &f, const QJsonValue &v) { return readString(v, f.text(line)); }};
 }
 
+Field stringField(const QString &key, QString Frame::*member)
+{
+    return {key, [member](const Frame &f) { return QJsonValue(f.*member); },
+            [member](Frame &f, const QJsonValue &v) { return readString(v, f.*member); }};
+}
+
 Field colourField(const QString &key, QColor Frame::*member)
 {
     return {key, [member](const Frame &f) { return QJsonValue((f.*member).name(QColor::HexRgb)); },
@@ -175,6 +181,7 @@ const QList<Field> &frameFields()
         fontField(QStringLiteral("mainFont"), &Frame::mainFont),
         colourField(QStringLiteral("typePlate"), &Frame::typePlate),
         boolField(QStringLiteral("justify"), &Frame::justify),
+        stringField(QStringLiteral("name"), &Frame::name),
     };
     return fields;
 }

@@ -38,9 +38,13 @@ struct Frame
     QColor typePlate;
     // 均等割り付け: a name of two to four characters spread across its line.
     bool justify = false;
+    // The frame's name in the roll; empty while it goes by its main line (see displayName).
+    QString name;
 
     const QString &text(SignLine line) const { return texts[std::size_t(line)]; }
     QString &text(SignLine line) { return texts[std::size_t(line)]; }
+
+    QString displayName() const { return name.isEmpty() ? text(SignLine::Main) : name; }
 
     bool operator==(const Frame &) const = default;
 };

@@ -17,6 +17,7 @@ private slots:
         changed.englishBand = QColor(0x12, 0x34, 0x56);
         changed.typePlate = QColor(0xFF, 0x7F, 0x27);
         changed.justify = true;
+        changed.name = QStringLiteral("快速 東京");
         changed.mainFont = QFont(QStringLiteral("存在しない書体"), 13);
         changed.mainFont.setStyleName(QStringLiteral("Oblique"));
         changed.mainFont.setPointSizeF(13.5);

@@ -68,13 +68,12 @@ bool AppController::offerRecovery()
         m_autosaves.setLeftoverAside();
         return false;
     }
-    QString error;
-    const QList<Frame> frames = m_autosaves.leftover(&error);
-    if (frames.isEmpty()) {
-        m_services.messages.tell(kAppTitle, error, MessageBoxService::Icon::Critical);
+    const RollFile::Loaded leftover = m_autosaves.leftover();
+    if (!leftover.ok()) {
+        m_services.messages.tell(kAppTitle, leftover.error, MessageBoxService::Icon::Critical);
         return false;
     }
-    m_mainWindow->document().replaceFrames(frames, QString());
+    m_mainWindow->document().replaceFrames(leftover.frames, QString(), leftover.look);
     return true;
 }
 

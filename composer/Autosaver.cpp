@@ -14,11 +14,12 @@ Autosaver::Autosaver(SignDocument &document, AutosaveStore &store, QObject *pare
     const auto restart = [this] { m_timer.start(); };
     connect(&m_document, &SignDocument::frameChanged, this, restart);
     connect(&m_document, &SignDocument::framesReplaced, this, restart);
+    connect(&m_document, &SignDocument::lookChanged, this, restart);
 }
 
 void Autosaver::saveNow()
 {
     m_timer.stop();
     // A failed autosave must not interrupt the user; the next change tries again.
-    m_store.write(m_document.frames());
+    m_store.write(m_document.frames(), m_document.look());
 }

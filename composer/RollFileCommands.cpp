@@ -59,7 +59,7 @@ bool RollFileCommands::openFile(const QString &fileName)
         m_services.messages.tell(kAppTitle, loaded.error, MessageBoxService::Icon::Critical);
         return false;
     }
-    m_document.replaceFrames(loaded.frames, QFileInfo(fileName).absoluteFilePath());
+    m_document.replaceFrames(loaded.frames, QFileInfo(fileName).absoluteFilePath(), loaded.look);
     remember(m_document.fileName());
     return true;
 }
@@ -88,7 +88,8 @@ bool RollFileCommands::saveAs()
 
 bool RollFileCommands::saveTo(const QString &fileName)
 {
-    if (const QString failure = RollFile::save(m_document.frames(), fileName); !failure.isEmpty()) {
+    if (const QString failure = RollFile::save(m_document.frames(), fileName, m_document.look());
+        !failure.isEmpty()) {
         m_services.messages.tell(kAppTitle, failure, MessageBoxService::Icon::Critical);
         return false;
     }

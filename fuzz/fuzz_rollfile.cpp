@@ -19,8 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const RollFile::Loaded loaded = RollFile::fromJson(bytes, QStringLiteral("fuzz.quintelo"));
     // A roll read whole must come back the same after a save: what is written is readable.
     if (loaded.ok()) {
-        const RollFile::Loaded again = RollFile::fromJson(RollFile::toJson(loaded.frames), {});
-        if (!again.ok() || again.frames != loaded.frames)
+        const RollFile::Loaded again =
+            RollFile::fromJson(RollFile::toJson(loaded.frames, loaded.look), {});
+        if (!again.ok() || again.frames != loaded.frames || !(again.look == loaded.look))
             std::abort();
     }
     return 0;

@@ -56,12 +56,9 @@ bool AutosaveStore::hasLeftover() const
     return !m_fileName.isEmpty() && QFile::exists(m_fileName);
 }
 
-QList<Frame> AutosaveStore::leftover(QString *error) const
+RollFile::Loaded AutosaveStore::leftover() const
 {
-    RollFile::Loaded loaded = RollFile::load(m_fileName);
-    if (error)
-        *error = loaded.error;
-    return loaded.frames;
+    return RollFile::load(m_fileName);
 }
 
 void AutosaveStore::setLeftoverAside()
@@ -73,9 +70,9 @@ void AutosaveStore::setLeftoverAside()
         file.dir().filePath(QStringLiteral("%1-%2.quintelo").arg(file.completeBaseName(), stamp)));
 }
 
-QString AutosaveStore::write(const QList<Frame> &frames)
+QString AutosaveStore::write(const QList<Frame> &frames, const SignLook &look)
 {
-    return m_fileName.isEmpty() ? QString() : RollFile::save(frames, m_fileName);
+    return m_fileName.isEmpty() ? QString() : RollFile::save(frames, m_fileName, look);
 }
 
 void AutosaveStore::discard()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/RollFile.h"
 #include "sign/Frame.h"
 
 #include <QList>
@@ -27,12 +28,12 @@ public:
 
     // What a copy that did not end normally left in the claimed file, or an error.
     bool hasLeftover() const;
-    QList<Frame> leftover(QString *error) const;
+    RollFile::Loaded leftover() const;
     // Keeps a declined leftover under a dated name until the next start.
     void setLeftoverAside();
 
     // Answers an empty string, or what went wrong.
-    QString write(const QList<Frame> &frames);
+    QString write(const QList<Frame> &frames, const SignLook &look);
     // A normal end: nothing is left to recover.
     void discard();
 

@@ -186,6 +186,81 @@ const QList<Field> &frameFields()
     return fields;
 }
 
+// Names as the file spells them, in the enums' order.
+const std::array kLookNames{QStringLiteral("plate"), QStringLiteral("led")};
+const std::array kGridNames{QStringLiteral("side"), QStringLiteral("front"),
+                            QStringLiteral("custom")};
+const std::array kColourNames{QStringLiteral("amber"), QStringLiteral("threeColour"),
+                              QStringLiteral("fullColour")};
+
+template <typename Enum, std::size_t N>
+QString readName(const QJsonValue &value, const std::array<QString, N> &names, Enum &into)
+{
+    const auto at = std::find(names.begin(), names.end(), value.toString());
+    if (!value.isString() || at == names.end())
+        return QStringLiteral("\"%1\" のどれかではありません")
+            .arg(QStringList(names.begin(), names.end()).join(QStringLiteral("\", \"")));
+    into = Enum(at - names.begin());
+    return {};
+}
+
+struct LedNumber
+{
+    const char *key;
+    int LedSettings::*member;
+    int least;
+    int most;
+};
+
+constexpr std::array kLedNumbers{
+    LedNumber{"columns", &LedSettings::columns, LedSettings::kMinColumns, LedSettings::kMaxColumns},
+    LedNumber{"rows", &LedSettings::rows, LedSettings::kMinRows, LedSettings::kMaxRows},
+    LedNumber{"dotSize", &LedSettings::dotSize, 1, LedSettings::kMaxDotSize},
+    LedNumber{"gap", &LedSettings::gap, 0, LedSettings::kMaxGap},
+    LedNumber{"glow", &LedSettings::glow, 0, 100},
+};
+
+QJsonObject writeLed(const LedSettings &led)
+{
+    QJsonObject object{{QStringLiteral("grid"), kGridNames.at(std::size_t(led.grid))},
+                       {QStringLiteral("colours"), kColourNames.at(std::size_t(led.colours))}};
+    for (const LedNumber &number : kLedNumbers)
+        object.insert(QLatin1String(number.key), led.*number.member);
+    return object;
+}
+
+QString readLed(const QJsonValue &value, LedSettings &led)
+{
+    if (!value.isObject())
+        return wrongType(QStringLiteral("オブジェクト"));
+    const QJsonObject object = value.toObject();
+    const auto problem = [](const QString &key, const QString &what) {
+        return QStringLiteral("%1: %2").arg(key, what);
+    };
+    if (object.contains(QStringLiteral("grid")))
+        if (QString e = readName(object.value(QStringLiteral("grid")), kGridNames, led.grid);
+            !e.isEmpty())
+            return problem(QStringLiteral("grid"), e);
+    if (object.contains(QStringLiteral("colours")))
+        if (QString e =
+                readName(object.value(QStringLiteral("colours")), kColourNames, led.colours);
+            !e.isEmpty())
+            return problem(QStringLiteral("colours"), e);
+    for (const LedNumber &number : kLedNumbers) {
+        const QJsonValue v = object.value(QLatin1String(number.key));
+        if (v.isUndefined())
+            continue;
+        const double n = v.toDouble(-1);
+        if (!v.isDouble() || n != std::floor(n) || n < number.least || n > number.most)
+            return problem(QLatin1String(number.key),
+                           QStringLiteral("%1 から %2 までの整数ではありません")
+                               .arg(number.least)
+                               .arg(number.most));
+        led.*number.member = int(n);
+    }
+    return {};
+}
+
 QString tooLarge()
 {
     return QStringLiteral("ファイルが大きすぎます（%1 MB まで）。").arg(RollFile::kMaxBytes >> 20);
@@ -199,7 +274,7 @@ QString failedMessage(const QString &fileName, const QString &problem)
 
 } // namespace
 
-QByteArray RollFile::toJson(const QList<Frame> &frames)
+QByteArray RollFile::toJson(const QList<Frame> &frames, const SignLook &look)
 {
     QJsonArray array;
     for (const Frame &frame : frames) {
@@ -210,15 +285,18 @@ QByteArray RollFile::toJson(const QList<Frame> &frames)
     }
     // Written by hand around the frames, since QJsonObject sorts its keys and a reader should
     // meet the format and version first.
+    const QByteArray lookKeys = R"("look": ")" + kLookNames.at(std::size_t(look.kind)).toUtf8() +
+                                R"(", "led": )" +
+                                QJsonDocument(writeLed(look.led)).toJson(QJsonDocument::Compact);
     return R"({"format": ")" + kFormat.toUtf8() + R"(", "version": )" +
-           QByteArray::number(kVersion) + ",\n" + R"("frames": )" +
+           QByteArray::number(kVersion) + ",\n" + lookKeys + ",\n" + R"("frames": )" +
            QJsonDocument(array).toJson(QJsonDocument::Indented) + "}\n";
 }
 
 RollFile::Loaded RollFile::fromJson(const QByteArray &json, const QString &fileName)
 {
     const auto fail = [&fileName](const QString &problem) {
-        return Loaded{{}, failedMessage(fileName, problem)};
+        return Loaded{{}, failedMessage(fileName, problem), {}};
     };
     if (json.size() > kMaxBytes)
         return fail(tooLarge());
@@ -250,6 +328,16 @@ RollFile::Loaded RollFile::fromJson(const QByteArray &json, const QString &fileN
         return fail(QStringLiteral("コマが多すぎます（%1 コマまで）。").arg(kMaxFrames));
 
     Loaded loaded;
+    // A file from before the LED look has neither key and shows the plate.
+    if (top.contains(QStringLiteral("look")))
+        if (const QString e =
+                readName(top.value(QStringLiteral("look")), kLookNames, loaded.look.kind);
+            !e.isEmpty())
+            return fail(QStringLiteral("表示（look）が正しくありません（%1）。").arg(e));
+    if (top.contains(QStringLiteral("led")))
+        if (const QString e = readLed(top.value(QStringLiteral("led")), loaded.look.led);
+            !e.isEmpty())
+            return fail(QStringLiteral("LED の設定（led）が正しくありません（%1）。").arg(e));
     loaded.frames.reserve(array.size());
     for (qsizetype i = 0; i < array.size(); ++i) {
         if (!array[i].isObject())
@@ -275,23 +363,23 @@ RollFile::Loaded RollFile::load(const QString &fileName)
     // A folder or a pipe is refused before it is opened: reading a pipe could wait for ever.
     const QFileInfo info(fileName);
     if (info.exists() && !info.isFile())
-        return {{}, failedMessage(fileName, QStringLiteral("普通のファイルではありません。"))};
+        return {{}, failedMessage(fileName, QStringLiteral("普通のファイルではありません。")), {}};
     // Asked before reading, so that a huge file is never read into memory.
     if (info.size() > kMaxBytes)
-        return {{}, failedMessage(fileName, tooLarge())};
+        return {{}, failedMessage(fileName, tooLarge()), {}};
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, failedMessage(fileName, file.errorString())};
+        return {{}, failedMessage(fileName, file.errorString()), {}};
     const QByteArray bytes = file.read(kMaxBytes + 1);
     if (file.error() != QFile::NoError)
-        return {{}, failedMessage(fileName, file.errorString())};
+        return {{}, failedMessage(fileName, file.errorString()), {}};
     return fromJson(bytes, fileName);
 }
 
-QString RollFile::save(const QList<Frame> &frames, const QString &fileName)
+QString RollFile::save(const QList<Frame> &frames, const QString &fileName, const SignLook &look)
 {
     using enum SafeFileWriter::Failure;
-    const SafeFileWriter::Outcome outcome = SafeFileWriter::write(toJson(frames), fileName);
+    const SafeFileWriter::Outcome outcome = SafeFileWriter::write(toJson(frames, look), fileName);
     QString reason;
     switch (outcome.failure) {
     case None:

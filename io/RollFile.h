@@ -1,12 +1,13 @@
 #pragma once
 
 #include "sign/Frame.h"
+#include "sign/SignLook.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
-// The roll file (.quintelo): a document's frames as versioned UTF-8 JSON, described in
+// The roll file (.quintelo): a document's frames and look as versioned UTF-8 JSON, described in
 // docs/roll-format.md. Reading checks everything before it answers, so a file that cannot be
 // read whole gives no frames at all; errors come back as Japanese sentences naming the file.
 class RollFile
@@ -20,15 +21,17 @@ public:
     {
         QList<Frame> frames;
         QString error; // empty when frames holds the whole roll
+        SignLook look;
 
         bool ok() const { return error.isEmpty(); }
     };
 
-    static QByteArray toJson(const QList<Frame> &frames);
+    static QByteArray toJson(const QList<Frame> &frames, const SignLook &look = SignLook());
     // fileName only names the file in the error.
     static Loaded fromJson(const QByteArray &json, const QString &fileName);
 
     static Loaded load(const QString &fileName);
     // Written through SafeFileWriter; answers an empty string, or what to tell the user.
-    static QString save(const QList<Frame> &frames, const QString &fileName);
+    static QString save(const QList<Frame> &frames, const QString &fileName,
+                        const SignLook &look = SignLook());
 };

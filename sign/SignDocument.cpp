@@ -3,6 +3,7 @@
 #include "sign/FrameCommand.h"
 #include "sign/SetColourCommand.h"
 #include "sign/SetFontCommand.h"
+#include "sign/SetLookCommand.h"
 #include "sign/SetTextCommand.h"
 #include "sign/ToggleLayoutCommand.h"
 
@@ -73,6 +74,12 @@ void SignDocument::editTypePlate(const QColor &background, const QColor &text)
     m_undoStack.push(new FrameCommand(*this, m_current, after, QStringLiteral("種別プリセット")));
 }
 
+void SignDocument::editLook(const SignLook &look)
+{
+    endTyping();
+    m_undoStack.push(new SetLookCommand(*this, look));
+}
+
 void SignDocument::undo()
 {
     endTyping();
@@ -96,7 +103,14 @@ void SignDocument::setSignNameRestored(bool restored)
     m_signNameRestored = restored;
 }
 
-void SignDocument::replaceFrames(const QList<Frame> &frames, const QString &fileName)
+void SignDocument::setLook(const SignLook &look)
+{
+    m_look = look;
+    emit lookChanged();
+}
+
+void SignDocument::replaceFrames(const QList<Frame> &frames, const QString &fileName,
+                                 const SignLook &look)
 {
     Q_ASSERT(!frames.isEmpty());
     endTyping();
@@ -104,7 +118,11 @@ void SignDocument::replaceFrames(const QList<Frame> &frames, const QString &file
     m_frames = frames;
     m_current = 0;
     m_signNameRestored = false;
+    const bool lookChanges = look != m_look;
+    m_look = look;
     emit framesReplaced();
+    if (lookChanges)
+        emit lookChanged();
     markSaved(fileName);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sign/Frame.h"
+#include "sign/SignLook.h"
 
 #include <QList>
 #include <QObject>
@@ -27,9 +28,14 @@ public:
 
     QUndoStack &undoStack() { return m_undoStack; }
 
-    // A new or opened roll: the frames replace every frame at once, with no history to undo
-    // into the roll that was there, and the document counts as saved. frames must not be empty.
-    void replaceFrames(const QList<Frame> &frames, const QString &fileName);
+    // How the whole roll is drawn: the plate (幕) or the LED display.
+    const SignLook &look() const { return m_look; }
+
+    // A new or opened roll: the frames and the look replace what was there at once, with no
+    // history to undo into the roll that was there, and the document counts as saved. frames
+    // must not be empty.
+    void replaceFrames(const QList<Frame> &frames, const QString &fileName,
+                       const SignLook &look = SignLook());
     // The roll file the document was opened from or last saved to; empty for a new roll.
     const QString &fileName() const { return m_fileName; }
     // Changed since it was opened or saved: the undo history knows, so undoing back to the
@@ -49,6 +55,8 @@ public:
     void editJustify(bool on);
     // A service-type preset: the type plate's colour and its two lines' text colour.
     void editTypePlate(const QColor &background, const QColor &text);
+    // The roll's look, undoable like any edit.
+    void editLook(const SignLook &look);
 
     void undo();
     void redo();
@@ -56,6 +64,7 @@ public:
     // For the edit commands.
     void setFrame(int index, const Frame &frame);
     void setSignNameRestored(bool restored);
+    void setLook(const SignLook &look);
     int typingSession() const { return m_typingSession; }
 
 signals:
@@ -63,6 +72,7 @@ signals:
     void framesReplaced();
     void fileNameChanged(const QString &fileName);
     void modifiedChanged(bool modified);
+    void lookChanged();
 
 private:
     QList<Frame> m_frames;
@@ -70,5 +80,6 @@ private:
     bool m_signNameRestored = false;
     int m_typingSession = 0;
     QString m_fileName;
+    SignLook m_look;
     QUndoStack m_undoStack;
 };

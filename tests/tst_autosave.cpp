@@ -27,6 +27,7 @@ private slots:
         Autosaver autosaver(document, *crashed);
         QVERIFY(!autosaver.isPending());
         document.editText(SignLine::Main, QStringLiteral("東京"));
+        document.editLook({LookKind::Led, {}});
         QVERIFY(autosaver.isPending());
         autosaver.saveNow();
         QVERIFY(!autosaver.isPending());
@@ -34,12 +35,12 @@ private slots:
 
         auto next = std::make_unique<AutosaveStore>(dir.path());
         QVERIFY(next->claim() && next->hasLeftover());
-        QString error;
-        QCOMPARE(next->leftover(&error), document.frames());
+        QCOMPARE(next->leftover().frames, document.frames());
+        QCOMPARE(next->leftover().look, document.look());
         next->setLeftoverAside();
         QVERIFY(!next->hasLeftover());
         QCOMPARE(folder.entryList({QStringLiteral("autosave-1-*.quintelo")}).size(), 1);
-        QVERIFY(next->write(document.frames()).isEmpty());
+        QVERIFY(next->write(document.frames(), document.look()).isEmpty());
         next->discard();
         QVERIFY(!next->hasLeftover());
         next.reset();

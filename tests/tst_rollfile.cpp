@@ -24,12 +24,15 @@ private slots:
         changed.mainFont.setUnderline(true);
         changed.mainFont.setStrikeOut(true);
         const QList<Frame> frames{Frame(), changed};
+        const SignLook look{LookKind::Led,
+                            {LedGrid::Front, 200, 24, LedColours::FullColour, 1, 0, 0}};
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("roll.quintelo"));
-        QCOMPARE(RollFile::save(frames, path), QString());
+        QCOMPARE(RollFile::save(frames, path, look), QString());
         const RollFile::Loaded loaded = RollFile::load(path);
         QCOMPARE(loaded.error, QString());
         QCOMPARE(loaded.frames, frames);
+        QVERIFY(loaded.look == look);
         QVERIFY(bytesStart(path).startsWith(R"({"format": "quintelo-roll", "version": 1,)"));
         // The written file against the published schema, by a checker that is not ours.
         QCOMPARE(
@@ -63,6 +66,7 @@ private slots:
         Frame notBold;
         notBold.mainFont.setBold(false);
         QCOMPARE(loaded.frames, (QList<Frame>{expected, notBold}));
+        QVERIFY(loaded.look == SignLook()); // written before the LED look: the plate
     }
 
     void hostileInputIsRefused_data()
@@ -103,6 +107,11 @@ private slots:
                                    << "pointSize";
         QTest::newRow("layout") << head + R"([{"layout":"sideways"}]})"
                                 << "layout";
+        QTest::newRow("look") << QByteArray(R"({"format":"quintelo-roll","version":1,"look":"neon",
+            "frames":[{}]})") << "look";
+        QTest::newRow("dot size") << QByteArray(R"({"format":"quintelo-roll","version":1,
+            "led":{"dotSize":0.5},"frames":[{}]})")
+                                  << "dotSize";
         QTest::newRow("over 16 MB") << QByteArray(RollFile::kMaxBytes + 1, ' ') << "16 MB";
     }
 

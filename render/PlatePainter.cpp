@@ -109,12 +109,18 @@ void paintText(QPainter &painter, const QRect &box, const QFont &font, const QSt
 
 } // namespace
 
-PlatePainter::PlatePainter(const Frame &frame)
+PlatePainter::PlatePainter(const Frame &frame, const SignLook &look, LedPhase phase)
     : m_frame(frame)
+    , m_look(look)
+    , m_phase(phase)
 {}
 
 void PlatePainter::paint(QPainter &painter) const
 {
+    if (m_look.isLed()) {
+        LedPainter(m_frame, m_look.led, m_phase).paint(painter);
+        return;
+    }
     painter.fillRect(QRect(QPoint(), plateSize()), Qt::black);
     // The service type's plate: everything left of the separator.
     if (m_frame.layout == SignLayout::TypeAndDestination)
@@ -141,7 +147,13 @@ void PlatePainter::paintLine(QPainter &painter, SignLine line) const
 
 QSize PlatePainter::size() const
 {
-    return plateSize();
+    return m_look.isLed() ? LedPainter(m_frame, m_look.led).size() : plateSize();
+}
+
+QRect PlatePainter::destinationArea() const
+{
+    return m_look.isLed() ? LedPainter(m_frame, m_look.led).destinationArea()
+                          : lineRect(m_frame.layout, SignLine::Destination);
 }
 
 QImage PlatePainter::render(int scale) const

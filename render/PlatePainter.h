@@ -1,26 +1,33 @@
 #pragma once
 
+#include "render/LedPainter.h"
 #include "sign/Frame.h"
+#include "sign/SignLook.h"
 
 #include <QImage>
 
 class QPainter;
 
-// Draws one frame's plate: the black plate, the separator and the four lines with their boxes.
-// Everything is laid out in the plate's pixels at 1× (241 × 81) from the painter's origin;
-// the painter's transform gives any other scale. Each line is set the way the text box on
-// screen sets it, so a picture at 1× has the pixels of the plate on screen.
+// Draws one frame in the roll's look. The plate look: the black plate, the separator and the
+// four lines with their boxes, laid out in the plate's pixels at 1× (241 × 81) from the
+// painter's origin; each line is set the way the text box on screen sets it, so a picture at 1×
+// has the pixels of the plate on screen. The LED look: the same lines as an LED panel's dots
+// (see LedPainter), in the phase given. The painter's transform gives any other scale.
 class PlatePainter
 {
 public:
-    explicit PlatePainter(const Frame &frame);
+    explicit PlatePainter(const Frame &frame, const SignLook &look = SignLook(),
+                          LedPhase phase = LedPhase::Japanese);
 
     // The size of what paint() draws, in pixels at 1×. Every output takes its picture's size
     // from here rather than from the plate, so a look with another size fits it.
     QSize size() const;
 
     void paint(QPainter &painter) const;
-    // One line's box, background and text, as it lies on the plate.
+    // The destination's box on the plate, or its columns on the panel, in 1× pixels.
+    QRect destinationArea() const;
+    // One line's box, background and text, as it lies on the plate (in either look: the line
+    // edits on screen are the plate's).
     void paintLine(QPainter &painter, SignLine line) const;
 
     // The plate at scale times its size, or one area of it given in 1× pixels.
@@ -29,4 +36,6 @@ public:
 
 private:
     const Frame &m_frame;
+    SignLook m_look;
+    LedPhase m_phase;
 };

@@ -1,6 +1,7 @@
 #include "composer/MainWindow.h"
 
 #include "composer/CommandButton.h"
+#include "composer/LedSettingsDialog.h"
 #include "composer/MenuShortcutGuard.h"
 #include "composer/PlateView.h"
 #include "composer/RollFileCommands.h"
@@ -11,12 +12,14 @@
 #include "launch/LaunchCommands.h"
 #include "platform/AppIdentity.h"
 #include "platform/MessageBoxService.h"
+#include "platform/RunModal.h"
 #include "platform/Services.h"
 #include "platform/SystemColor.h"
 #include "render/PlatePainter.h"
 #include "sign/PlateGeometry.h"
 #include "sign/SignPresets.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -122,7 +125,9 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
     connect(&m_document, &SignDocument::fileNameChanged, this, &MainWindow::showFileName);
     // Only a title naming a file carries the modified mark.
     connect(&m_document, &SignDocument::modifiedChanged, this, &MainWindow::showFileName);
+    connect(&m_document, &SignDocument::lookChanged, this, &MainWindow::showLook);
     showCurrentFrame();
+    showLook();
 
     // The client area has a fixed design size; the window is as large as it and the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -249,6 +254,25 @@ void MainWindow::createMenus()
     m_lineColourMenu->setObjectName(QStringLiteral("rosensyoku"));
     fillPresetMenus();
 
+    QMenu *view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    view->setObjectName(QStringLiteral("hyouji"));
+    m_plateLookAction = menuItem(view, "maku", QStringLiteral("幕(&M)"));
+    m_ledLookAction = menuItem(view, "led", QStringLiteral("LED(&L)"));
+    auto *looks = new QActionGroup(view);
+    for (QAction *look : {m_plateLookAction, m_ledLookAction}) {
+        look->setCheckable(true);
+        looks->addAction(look);
+    }
+    view->addSeparator();
+    QAction *ledSettings = menuItem(view, "ledsettei", QStringLiteral("LED の設定(&S)..."));
+    connect(m_plateLookAction, &QAction::triggered, this, [this] {
+        m_document.editLook({LookKind::Plate, m_document.look().led});
+    });
+    connect(m_ledLookAction, &QAction::triggered, this, [this] {
+        m_document.editLook({LookKind::Led, m_document.look().led});
+    });
+    connect(ledSettings, &QAction::triggered, this, &MainWindow::onLedSettings);
+
     QMenu *translation = menuBar()->addMenu(QStringLiteral("翻訳(&C)"));
     translation->setObjectName(QStringLiteral("iro"));
     m_translateAction = menuItem(translation, "honyak", QStringLiteral("YAHOO翻訳(&H)"),
@@ -289,7 +313,7 @@ void MainWindow::createMenus()
     describeHistory();
 
     for (QMenu *menu :
-         {file, recent, edit, format, m_typePresetMenu, m_lineColourMenu, translation, help})
+         {file, recent, edit, format, m_typePresetMenu, m_lineColourMenu, view, translation, help})
         keepCaptionsWhole(menu);
 
     auto *guard = new MenuShortcutGuard(
@@ -453,16 +477,34 @@ void MainWindow::onToggleLayout()
     m_document.toggleLayout();
 }
 
+void MainWindow::onLedSettings()
+{
+    LedSettingsDialog dialog(m_document.look().led, this);
+    // Choosing the panel's settings is choosing to see it.
+    if (runModal(dialog) == QDialog::Accepted)
+        m_document.editLook({LookKind::Led, dialog.settings()});
+}
+
+void MainWindow::showLook()
+{
+    const bool led = m_document.look().isLed();
+    (led ? m_ledLookAction : m_plateLookAction)->setChecked(true);
+    for (SignLineEdit *edit : m_lineEdits)
+        edit->setOverLed(led);
+    m_plate->update();
+}
+
 void MainWindow::onSavePlate()
 {
-    savePicture(QRect(QPoint(), plateSize()));
+    savePicture(QRect(QPoint(), PlatePainter(m_document.currentFrame(), m_document.look()).size()));
 }
 
 void MainWindow::onSaveDestination()
 {
     // The destination box's area as the plate shows it: in the sign-name layout that is the
-    // part of the sign name lying where the hidden box would be.
-    savePicture(lineRect(m_document.currentFrame().layout, SignLine::Destination));
+    // part of the sign name lying where the hidden box would be. On the LED panel, the
+    // destination's columns.
+    savePicture(PlatePainter(m_document.currentFrame(), m_document.look()).destinationArea());
 }
 
 void MainWindow::savePicture(const QRect &area)
@@ -470,7 +512,7 @@ void MainWindow::savePicture(const QRect &area)
     m_colourAndSaveDialog.FileName.clear();
     if (!m_colourAndSaveDialog.ShowSave())
         return;
-    const QImage picture = PlatePainter(m_document.currentFrame()).render(area);
+    const QImage picture = PlatePainter(m_document.currentFrame(), m_document.look()).render(area);
     const ExportManager::Result result =
         ExportManager(m_services.imageWriter).save(picture, m_colourAndSaveDialog.FileName);
     if (!result.ok())

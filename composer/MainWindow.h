@@ -56,12 +56,15 @@ private:
     // The shipped service-type and line-colour presets, and the user's own.
     void fillPresetMenus();
     void showFileName();
+    // The plate, or the LED panel over which the line edits show only while typed into.
+    void showLook();
 
     void onMainColour();
     void onEnglishColour();
     void onEnglishBand();
     void onMainFont();
     void onToggleLayout();
+    void onLedSettings();
     void onSavePlate();
     void onSaveDestination();
     void onOpenTranslation();
@@ -106,6 +109,8 @@ private:
     QAction *m_justifyAction = nullptr;
     QMenu *m_typePresetMenu = nullptr;
     QMenu *m_lineColourMenu = nullptr;
+    QAction *m_plateLookAction = nullptr;
+    QAction *m_ledLookAction = nullptr;
     QAction *m_translateAction = nullptr;
     QAction *m_aboutAction = nullptr;
     QAction *m_helpAction = nullptr;

@@ -16,5 +16,17 @@ PlateView::PlateView(const SignDocument &document, const TwipRect &rect, QWidget
 void PlateView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    PlatePainter(m_document.currentFrame()).paint(painter);
+    const SignLook &look = m_document.look();
+    if (!look.isLed()) {
+        PlatePainter(m_document.currentFrame()).paint(painter);
+        return;
+    }
+    // The panel as a picture saves it, fitted into the plate's place.
+    painter.fillRect(rect(), Qt::black);
+    const QImage panel = PlatePainter(m_document.currentFrame(), look).render();
+    const QSize fitted = panel.size().scaled(size(), Qt::KeepAspectRatio);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, fitted.width() < panel.width());
+    painter.drawImage(
+        QRect(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted),
+        panel);
 }

@@ -6,8 +6,8 @@
 
 class SignDocument;
 
-// The sign plate on screen: the plate painter draws the current frame; the line edits lie on
-// top of it.
+// The sign plate on screen: the plate painter draws the current frame, as the plate or as the
+// LED panel shrunk to the plate's place; the line edits lie on top of it.
 class PlateView : public TwipsControl<QWidget>
 {
 public:

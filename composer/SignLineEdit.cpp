@@ -38,6 +38,13 @@ void SignLineEdit::showFrame(const Frame &frame)
     update();
 }
 
+void SignLineEdit::setOverLed(bool overLed)
+{
+    m_overLed = overLed;
+    setAutoFillBackground(!overLed);
+    update();
+}
+
 bool SignLineEdit::beingEdited() const
 {
     return window()->focusWidget() == this;
@@ -49,6 +56,8 @@ void SignLineEdit::paintEvent(QPaintEvent *event)
         QLineEdit::paintEvent(event);
         return;
     }
+    if (m_overLed)
+        return;
     QPainter painter(this);
     painter.translate(-geometry().topLeft());
     PlatePainter(m_frame).paintLine(painter, m_line);

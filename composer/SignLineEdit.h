@@ -19,6 +19,8 @@ public:
     // Takes this line's place, font, colours and text from the frame. The text is set only when
     // it differs, so the caret stays where the user left it while typing.
     void showFrame(const Frame &frame);
+    // Over the LED panel a line edit shows nothing until it is typed into.
+    void setOverLed(bool overLed);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -28,4 +30,5 @@ private:
 
     SignLine m_line;
     Frame m_frame;
+    bool m_overLed = false;
 };

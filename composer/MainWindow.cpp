@@ -254,17 +254,16 @@ void MainWindow::createMenus()
     m_lineColourMenu->setObjectName(QStringLiteral("rosensyoku"));
     fillPresetMenus();
 
-    QMenu *view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-    view->setObjectName(QStringLiteral("hyouji"));
-    m_plateLookAction = menuItem(view, "maku", QStringLiteral("幕(&M)"));
-    m_ledLookAction = menuItem(view, "led", QStringLiteral("LED(&L)"));
-    auto *looks = new QActionGroup(view);
+    // The look is the whole roll's; a menu of its own would take Alt+V from the About button.
+    format->addSeparator();
+    m_plateLookAction = menuItem(format, "maku", QStringLiteral("幕として表示(&M)"));
+    m_ledLookAction = menuItem(format, "led", QStringLiteral("LED として表示(&D)"));
+    auto *looks = new QActionGroup(format);
     for (QAction *look : {m_plateLookAction, m_ledLookAction}) {
         look->setCheckable(true);
         looks->addAction(look);
     }
-    view->addSeparator();
-    QAction *ledSettings = menuItem(view, "ledsettei", QStringLiteral("LED の設定(&S)..."));
+    QAction *ledSettings = menuItem(format, "ledsettei", QStringLiteral("LED の設定(&S)..."));
     connect(m_plateLookAction, &QAction::triggered, this, [this] {
         m_document.editLook({LookKind::Plate, m_document.look().led});
     });
@@ -313,7 +312,7 @@ void MainWindow::createMenus()
     describeHistory();
 
     for (QMenu *menu :
-         {file, recent, edit, format, m_typePresetMenu, m_lineColourMenu, view, translation, help})
+         {file, recent, edit, format, m_typePresetMenu, m_lineColourMenu, translation, help})
         keepCaptionsWhole(menu);
 
     auto *guard = new MenuShortcutGuard(

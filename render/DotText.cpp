@@ -14,13 +14,29 @@ namespace {
 
 constexpr qreal kNarrowest = 0.5;
 
-// efont's 24-dot face, read once: it is a file of the system's and never changes while the
-// program runs, and unpacking it takes longer than drawing a whole frame.
-const std::optional<PcfFont> &efont24()
+// efont's 24-dot faces, half-width and full-width, read once: they are files of the system's
+// that never change while the program runs, and unpacking them takes longer than drawing a
+// whole frame.
+struct Efont24
 {
-    static const std::optional<PcfFont> font =
+    std::optional<PcfFont> half =
+        PcfFont::load(QStringLiteral("/usr/share/fonts/X11/misc/h24.pcf.gz"));
+    std::optional<PcfFont> full =
         PcfFont::load(QStringLiteral("/usr/share/fonts/X11/misc/f24.pcf.gz"));
-    return font;
+
+    std::optional<PcfFont::Glyph> glyph(char32_t c) const
+    {
+        std::optional<PcfFont::Glyph> g = half ? half->glyph(c) : std::nullopt;
+        if (!g)
+            g = full->glyph(c);
+        return g ? g : full->defaultGlyph();
+    }
+};
+
+const Efont24 *efont24()
+{
+    static const Efont24 faces;
+    return faces.full ? &faces : nullptr;
 }
 
 // Control characters would draw as boxes; like the plate's text boxes, the panel shows spaces.
@@ -40,12 +56,13 @@ QImage blank(int width, int height)
     return dots;
 }
 
-QImage fromPcf(const PcfFont &font, const QString &text, int height)
+QImage fromPcf(const Efont24 &faces, const QString &text, int height)
 {
+    const PcfFont &font = *faces.full;
     std::vector<PcfFont::Glyph> glyphs;
     int width = 0;
     for (const char32_t c : text.toUcs4())
-        if (std::optional<PcfFont::Glyph> g = font.glyph(c)) {
+        if (std::optional<PcfFont::Glyph> g = faces.glyph(c)) {
             width += g->advance;
             glyphs.push_back(std::move(*g));
         }
@@ -126,20 +143,27 @@ QImage DotText::fitted(const QImage &dots, int width)
     const int rows =
         std::max(1, int(std::lround(dots.height() * std::min(1.0, across / kNarrowest))));
     const int top = (dots.height() - rows) / 2;
+    const qreal columnSpan = 1 / across;
+    const qreal rowSpan = qreal(dots.height()) / rows;
+    // A dot lights where at least half of what it gathers was lit: a stroke keeps a dot of its
+    // own, and squeezed strokes merge no more than they must.
     QImage out = blank(width, dots.height());
     for (int y = 0; y < rows; ++y) {
-        const int fromRow = y * dots.height() / rows;
-        const int toRow = std::max(fromRow + 1, (y + 1) * dots.height() / rows);
         uchar *line = out.scanLine(top + y);
         for (int x = 0; x < width; ++x) {
-            const int fromColumn = int(qint64(x) * dots.width() / width);
-            const int toColumn =
-                std::max(fromColumn + 1, int(qint64(x + 1) * dots.width() / width));
-            for (int sy = fromRow; sy < toRow && !line[x]; ++sy) {
+            qreal lit = 0;
+            const qreal left = x * columnSpan;
+            const qreal right = left + columnSpan;
+            const qreal upper = y * rowSpan;
+            const qreal lower = upper + rowSpan;
+            for (int sy = int(upper); sy < std::min(dots.height(), int(std::ceil(lower))); ++sy) {
+                const qreal h = std::min<qreal>(sy + 1, lower) - std::max<qreal>(sy, upper);
                 const uchar *in = dots.constScanLine(sy);
-                line[x] =
-                    std::any_of(in + fromColumn, in + toColumn, [](uchar d) { return d; }) ? 1 : 0;
+                for (int sx = int(left); sx < std::min(dots.width(), int(std::ceil(right))); ++sx)
+                    if (in[sx])
+                        lit += h * (std::min<qreal>(sx + 1, right) - std::max<qreal>(sx, left));
             }
+            line[x] = lit * 2 >= columnSpan * rowSpan ? 1 : 0;
         }
     }
     return out;

@@ -12,7 +12,7 @@ namespace DotText {
 
 QImage render(const QString &text, int height, const QFont &fallback);
 
-// Squeezes a line wider than width sideways (長体), a dot lit where any dot it gathers was;
+// Squeezes a line wider than width sideways (長体), a dot lit where half of what it gathers was;
 // below half its width it shrinks evenly as well, so the whole text always shows. The answer
 // keeps the line's height and is at most width wide.
 QImage fitted(const QImage &dots, int width);

@@ -249,24 +249,27 @@ std::optional<PcfFont> PcfFont::fromPcf(const QByteArray &bytes)
     return font;
 }
 
+int PcfFont::indexOf(char32_t code) const
+{
+    const int row = int(code >> 8);
+    const int column = int(code & 0xff);
+    if (code > 0xffff || row < m_firstRow || row > m_lastRow || column < m_firstColumn ||
+        column > m_lastColumn)
+        return -1;
+    const quint16 index = m_encoding[std::size_t(
+        (row - m_firstRow) * (m_lastColumn - m_firstColumn + 1) + (column - m_firstColumn))];
+    return index == kNoGlyph ? -1 : int(index);
+}
+
 std::optional<PcfFont::Glyph> PcfFont::glyph(char32_t character) const
 {
-    const auto indexOf = [this](char32_t code) -> int {
-        const int row = int(code >> 8);
-        const int column = int(code & 0xff);
-        if (code > 0xffff || row < m_firstRow || row > m_lastRow || column < m_firstColumn ||
-            column > m_lastColumn)
-            return -1;
-        const quint16 index = m_encoding[std::size_t(
-            (row - m_firstRow) * (m_lastColumn - m_firstColumn + 1) + (column - m_firstColumn))];
-        return index == kNoGlyph ? -1 : int(index);
-    };
-    int index = indexOf(character);
-    if (index < 0)
-        index = indexOf(char32_t(m_defaultChar));
-    if (index < 0)
-        return std::nullopt;
-    return decode(index);
+    const int index = indexOf(character);
+    return index < 0 ? std::nullopt : std::optional(decode(index));
+}
+
+std::optional<PcfFont::Glyph> PcfFont::defaultGlyph() const
+{
+    return glyph(char32_t(m_defaultChar));
 }
 
 PcfFont::Glyph PcfFont::decode(int index) const

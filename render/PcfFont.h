@@ -32,8 +32,10 @@ public:
     int ascent() const { return m_ascent; }
     int descent() const { return m_descent; }
     int glyphCount() const { return int(m_metrics.size()); }
-    // The glyph for a character, or the font's default glyph, or nothing.
+    // The glyph the font has for a character, or nothing.
     std::optional<Glyph> glyph(char32_t character) const;
+    // What the font shows for a character it lacks, if it says.
+    std::optional<Glyph> defaultGlyph() const;
 
 private:
     struct Metrics
@@ -46,6 +48,7 @@ private:
     };
 
     PcfFont() = default;
+    int indexOf(char32_t character) const;
     Glyph decode(int index) const;
 
     int m_ascent = 0;

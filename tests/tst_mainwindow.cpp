@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 
 using FontChoice = DialogService::FontChoice;
@@ -325,6 +326,37 @@ private slots:
             QCOMPARE(saved,
                      PlatePainter(frame()).render(lineRect(frame().layout, SignLine::Destination)));
         }
+    }
+    void ledLookIsShownSavedAndUndone()
+    {
+        window().document().editText(SignLine::Main, QStringLiteral("東京"));
+        control("Command8")->setFocus();
+        const QImage plate = grabbed(control<QWidget>("Picture2"));
+        whenOpen<QDialog>([](QDialog *dialog) {
+            named<QSpinBox>(*dialog, "ledGap")->setValue(0);
+            clickButton(dialog, QDialogButtonBox::Ok);
+        });
+        named<QAction>(window(), "ledsettei")->trigger();
+        const SignLook look = window().document().look();
+        QVERIFY(look.isLed() && look.led.gap == 0 && named<QAction>(window(), "led")->isChecked());
+        // The panel fills the plate's width; the line edits show nothing over it.
+        const QImage shown = grabbed(control<QWidget>("Picture2"));
+        QVERIFY(shown != plate && inkOf(shown) > 0);
+
+        fakes().dialogs.answer(m_dir.filePath(QStringLiteral("led.png")));
+        click(control("Command6"));
+        const QImage saved = rgb(QImage(m_dir.filePath(QStringLiteral("led.png"))));
+        QCOMPARE(saved.size(), QSize(128 * 6, 32 * 6));
+        QCOMPARE(saved, PlatePainter(frame(), look).render());
+        fakes().dialogs.answer(m_dir.filePath(QStringLiteral("led-destination.png")));
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        QTest::keyClick(&window(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(QImage(m_dir.filePath(QStringLiteral("led-destination.png"))).size(),
+                 QSize(80 * 6, 32 * 6));
+
+        window().document().undo();
+        QVERIFY(named<QAction>(window(), "maku")->isChecked());
+        QCOMPARE(grabbed(control<QWidget>("Picture2")), plate);
     }
     void cancelSavesNothingAndAFailureIsTold()
     {

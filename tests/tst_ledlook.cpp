@@ -1,0 +1,168 @@
+#include "ModelSupport.h"
+#include "render/DotPainter.h"
+#include "render/PcfFont.h"
+#include "sign/SignDocument.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+
+#include <cmath>
+
+namespace {
+
+Frame typeFrame()
+{
+    Frame frame;
+    frame.layout = SignLayout::TypeAndDestination;
+    frame.text(SignLine::Main) = QStringLiteral("快速");
+    frame.text(SignLine::English) = QStringLiteral("Rapid");
+    frame.text(SignLine::Destination) = QStringLiteral("高尾");
+    frame.text(SignLine::DestinationSmall) = QStringLiteral("Takao");
+    frame.typePlate = QColor(0xFF, 0x7F, 0x27);
+    frame.englishColour = QColor(0x00, 0x71, 0xC1);
+    return frame;
+}
+
+SignLook led(LedGrid grid, int columns, int rows, LedColours colours, int dotSize, int gap,
+             int glow)
+{
+    return {LookKind::Led, {grid, columns, rows, colours, dotSize, gap, glow}};
+}
+
+// Whether a pixel is the colour darkened, as a shaded dot or its glow shows it.
+bool shadeOf(QRgb pixel, const QColor &colour)
+{
+    const int top = std::max({colour.red(), colour.green(), colour.blue()});
+    const int bright = std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+    const auto near = [&](int channel, int of) {
+        return std::abs(channel - (of * bright + top / 2) / top) <= 1;
+    };
+    return near(qRed(pixel), colour.red()) && near(qGreen(pixel), colour.green()) &&
+           near(qBlue(pixel), colour.blue());
+}
+
+} // namespace
+
+class LedLookTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutes(); }
+
+    void onePixelADotIsTheGoldenPattern()
+    {
+        const Frame type = typeFrame();
+        Frame longName;
+        longName.text(SignLine::Main) = QStringLiteral("東京ディズニーランド");
+        const std::array<std::tuple<QString, Frame, SignLook>, 2> cases{{
+            {QStringLiteral("led-side"), type,
+             led(LedGrid::Side, 0, 0, LedColours::ThreeColour, 1, 0, 100)},
+            {QStringLiteral("led-front16"), longName,
+             led(LedGrid::Front, 96, 16, LedColours::Amber, 1, 0, 100)},
+        }};
+        for (const auto &[name, frame, look] : cases)
+            QCOMPARE(PlatePainter(frame, look).render(), goldenPicture(name));
+    }
+
+    void nothingIsDrawnBetweenDots()
+    {
+        const Frame frame = typeFrame();
+        for (const auto &[dotSize, gap, glow] :
+             {std::tuple{6, 2, 100}, {3, 5, 60}, {8, 0, 100}, {2, 3, 0}}) {
+            const SignLook look =
+                led(LedGrid::Side, 0, 0, LedColours::ThreeColour, dotSize, gap, glow);
+            const QImage dots = LedPainter(frame, look.led).dots();
+            const QImage picture = PlatePainter(frame, look).render();
+            const int pitch = dotSize + gap;
+            QCOMPARE(picture.size(), dots.size() * pitch);
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x) {
+                    const QRgb pixel = picture.pixel(x, y);
+                    if (pixel == qRgb(0, 0, 0))
+                        continue;
+                    const QRgb dot = dots.pixel(x / pitch, y / pitch);
+                    const double fromMiddle =
+                        std::hypot(x % pitch + 0.5 - pitch / 2.0, y % pitch + 0.5 - pitch / 2.0);
+                    const QColor colour = dot == qRgb(0, 0, 0) ? kUnlitDot : QColor(dot);
+                    QVERIFY2(
+                        fromMiddle <= pitch / 2.0 + 0.5 && shadeOf(pixel, colour),
+                        qPrintable(
+                            QStringLiteral("%1 %2 at %3,%4").arg(dotSize).arg(gap).arg(x).arg(y)));
+                }
+        }
+    }
+
+    void eachPanelLightsOnlyItsOwnColours()
+    {
+        Frame frame = typeFrame();
+        frame.typePlate = Qt::black;                 // the type's lines in their own colours
+        frame.mainColour = QColor(0x11, 0x11, 0x11); // too dark to light: shown as white
+        for (const LedColours colours :
+             {LedColours::Amber, LedColours::ThreeColour, LedColours::FullColour}) {
+            const QImage dots =
+                LedPainter(frame, led(LedGrid::Side, 0, 0, colours, 1, 0, 0).led).dots();
+            QSet<QRgb> lit;
+            for (int y = 0; y < dots.height(); ++y)
+                for (int x = 0; x < dots.width(); ++x)
+                    if (dots.pixel(x, y) != qRgb(0, 0, 0))
+                        lit.insert(dots.pixel(x, y));
+            QVERIFY(lit.size() >= (colours == LedColours::Amber ? 1 : 2));
+            const QList<QColor> panel = ledPanelColours(colours);
+            for (const QRgb colour : std::as_const(lit)) {
+                const bool levels = std::ranges::all_of(
+                    std::array{qRed(colour), qGreen(colour), qBlue(colour)},
+                    [](int c) { return QList{0, 36, 73, 109, 146, 182, 219, 255}.contains(c); });
+                QVERIFY(colours == LedColours::FullColour ? levels
+                                                          : panel.contains(QColor(colour)));
+            }
+        }
+    }
+
+    void theLookIsOneUndoableStepForTheWholeRoll()
+    {
+        SignDocument doc;
+        doc.editText(SignLine::Main, QStringLiteral("東京"));
+        const QList<Frame> frames = doc.frames();
+        QSignalSpy changed(&doc, &SignDocument::lookChanged);
+        const SignLook panel = led(LedGrid::Front, 120, 24, LedColours::Amber, 4, 1, 30);
+        doc.editLook(panel);
+        doc.editLook(panel); // the same again is no step
+        QVERIFY(doc.look() == panel);
+        doc.undo();
+        QVERIFY(doc.look() == SignLook());
+        QCOMPARE(doc.frames(), frames);
+        doc.redo();
+        QVERIFY(doc.look() == panel);
+        QCOMPARE(changed.size(), 3);
+        doc.replaceFrames({Frame()}, {});
+        QVERIFY(doc.look() == SignLook());
+    }
+
+    void pcfReaderTakesEfontAndRefusesDamage()
+    {
+        const std::optional<PcfFont> efont =
+            PcfFont::load(QStringLiteral("/usr/share/fonts/X11/misc/f24.pcf.gz"));
+        QVERIFY(efont && efont->glyphCount() > 20000);
+        QCOMPARE(efont->ascent() + efont->descent(), 24);
+        const std::optional<PcfFont::Glyph> east = efont->glyph(U'東');
+        QVERIFY(east && east->advance == 24 && east->ink.height() <= 24);
+
+        // Unpacked by gzip itself, the same file reads the same.
+        QProcess gzip;
+        gzip.start(QStringLiteral("gzip"),
+                   {QStringLiteral("-dc"), QStringLiteral("/usr/share/fonts/X11/misc/f24.pcf.gz")});
+        QVERIFY(gzip.waitForFinished());
+        QByteArray bytes = gzip.readAllStandardOutput();
+        QVERIFY(PcfFont::fromPcf(bytes)->glyph(U'東')->ink == east->ink);
+        for (const qsizetype cut :
+             {qsizetype(6), qsizetype(200), bytes.size() / 2, bytes.size() - 80})
+            QVERIFY(!PcfFont::fromPcf(bytes.left(cut)));
+        // The bitmap table's offset pointed past the end of the file.
+        bytes[8 + 3 * 16 + 12 + 3] = char(0x7f);
+        QVERIFY(!PcfFont::fromPcf(bytes));
+    }
+};
+
+QTEST_MAIN(LedLookTest)
+#include "tst_ledlook.moc"

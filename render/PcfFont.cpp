@@ -24,7 +24,8 @@ constexpr quint32 kBitMsbFirst = 1 << 3;
 
 constexpr quint16 kNoGlyph = 0xffff;
 // Larger than any X font Debian ships by far; a bigger file is not a font worth reading.
-constexpr qsizetype kMaxFileBytes = 64 * 1024 * 1024;
+constexpr qsizetype kMaxFileBytes = qsizetype(64) << 20;
+constexpr std::size_t kInflateChunk = std::size_t(1) << 16;
 constexpr int kMaxGlyphSide = 512;
 constexpr int kMaxTables = 64;
 
@@ -94,6 +95,12 @@ struct TableEntry
     qsizetype offset = 0;
 };
 
+// Bytes a row of a glyph takes: its bits, padded to the file's row unit.
+qsizetype rowBytesOf(int width, int pad)
+{
+    return qsizetype((width + 7) / 8 + pad - 1) / pad * pad;
+}
+
 std::optional<QByteArray> gunzip(const QByteArray &packed)
 {
     z_stream stream{};
@@ -101,7 +108,7 @@ std::optional<QByteArray> gunzip(const QByteArray &packed)
     if (inflateInit2(&stream, 15 + 32) != Z_OK)
         return std::nullopt;
     QByteArray out;
-    std::array<char, 64 * 1024> chunk{};
+    std::array<char, kInflateChunk> chunk{};
     stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.data()));
     stream.avail_in = uInt(packed.size());
     int status = Z_OK;
@@ -220,8 +227,7 @@ std::optional<PcfFont> PcfFont::fromPcf(const QByteArray &bytes)
     font.m_bitmaps = bytes.mid(bitmaps.position(), dataSize);
     for (int i = 0; i < metricCount; ++i) {
         const Metrics &m = font.m_metrics[std::size_t(i)];
-        const qsizetype rowBytes =
-            ((m.right - m.left + 7) / 8 + font.m_rowPad - 1) / font.m_rowPad * font.m_rowPad;
+        const qsizetype rowBytes = rowBytesOf(m.right - m.left, font.m_rowPad);
         if (qsizetype(font.m_bitmapOffsets[std::size_t(i)]) + rowBytes * (m.ascent + m.descent) >
             dataSize)
             return std::nullopt;
@@ -256,8 +262,9 @@ int PcfFont::indexOf(char32_t code) const
     if (code > 0xffff || row < m_firstRow || row > m_lastRow || column < m_firstColumn ||
         column > m_lastColumn)
         return -1;
-    const quint16 index = m_encoding[std::size_t(
-        (row - m_firstRow) * (m_lastColumn - m_firstColumn + 1) + (column - m_firstColumn))];
+    const qsizetype at =
+        qsizetype(row - m_firstRow) * (m_lastColumn - m_firstColumn + 1) + (column - m_firstColumn);
+    const quint16 index = m_encoding[std::size_t(at)];
     return index == kNoGlyph ? -1 : int(index);
 }
 
@@ -283,7 +290,7 @@ PcfFont::Glyph PcfFont::decode(int index) const
     const int height = m.ascent + m.descent;
     glyph.ink = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_Grayscale8);
     glyph.ink.fill(0);
-    const qsizetype rowBytes = ((width + 7) / 8 + m_rowPad - 1) / m_rowPad * m_rowPad;
+    const qsizetype rowBytes = rowBytesOf(width, m_rowPad);
     const auto *data = reinterpret_cast<const uchar *>(m_bitmaps.constData()) +
                        m_bitmapOffsets[std::size_t(index)];
     for (int y = 0; y < height; ++y) {

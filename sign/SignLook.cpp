@@ -11,7 +11,7 @@ constexpr int kDarkestLit = 96;
 // The levels of one channel on a panel with three bits a channel.
 int fullColourLevel(int channel)
 {
-    return int(std::lround(std::lround(channel * 7 / 255.0) * 255 / 7.0));
+    return int(std::lround(double(std::lround(channel * 7 / 255.0)) * 255 / 7.0));
 }
 
 int squaredDistance(const QColor &a, const QColor &b)

@@ -177,7 +177,7 @@ std::optional<PcfFont> PcfFont::fromPcf(const QByteArray &bytes)
     font.m_ascent = accelerators.i32();
     font.m_descent = accelerators.i32();
     if (!accelerators.ok() || font.m_ascent < 0 || font.m_descent < 0 ||
-        font.m_ascent + font.m_descent > kMaxGlyphSide)
+        font.m_ascent > kMaxGlyphSide || font.m_descent > kMaxGlyphSide)
         return std::nullopt;
 
     TableReader metrics = table(kMetrics);

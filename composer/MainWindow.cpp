@@ -122,11 +122,10 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
     createControls();
     createMenus();
     arrangeStackingAndTabs();
-    m_rollPanel =
-        new RollPanel(m_document,
-                      {m_addFrameAction, m_duplicateFrameAction, m_deleteFrameAction,
-                       m_moveUpAction, m_moveDownAction, m_renameFrameAction},
-                      this);
+    m_rollPanel = new RollPanel(m_document,
+                                {m_addFrameAction, m_duplicateFrameAction, m_deleteFrameAction,
+                                 m_moveUpAction, m_moveDownAction, m_renameFrameAction},
+                                this);
     // The roll's keys work in the panel as in the main window.
     m_rollPanel->addActions(m_rollMenu->actions());
     connect(m_rollPanel, &RollPanel::closed, this, [this] { m_panelAction->setChecked(false); });
@@ -252,7 +251,8 @@ void MainWindow::createMenus()
         menuItem(file, "hozon", QStringLiteral("保存(&S)"), {QKeySequence(Qt::CTRL | Qt::Key_S)});
     QMenu *exports = file->addMenu(QStringLiteral("書き出し(&E)"));
     exports->setObjectName(QStringLiteral("kakidasi"));
-    m_stripAction = menuItem(exports, "exportStrip", QStringLiteral("全コマを縦に並べて保存(&S)..."));
+    m_stripAction =
+        menuItem(exports, "exportStrip", QStringLiteral("全コマを縦に並べて保存(&S)..."));
     m_spinAction = menuItem(exports, "exportSpin", QStringLiteral("回転アニメーション(&A)..."));
     m_namesAction = menuItem(exports, "exportNames", QStringLiteral("コマ一覧(&L)..."));
     connect(m_stripAction, &QAction::triggered, m_exports, &RollExportCommands::saveStrip);
@@ -325,12 +325,12 @@ void MainWindow::createMenus()
                         m_lineColourMenu, translation, help})
         keepCaptionsWhole(menu);
 
-    auto *guard = new MenuShortcutGuard(
-        menuBar(),
-        {m_newAction, m_openAction, m_saveRollAction, m_saveDestinationAction, m_exitAction,
-         m_undoAction, m_redoAction, m_nextFrameAction, m_previousFrameAction, m_translateAction,
-         m_aboutAction, m_helpAction},
-        this);
+    auto *guard = new MenuShortcutGuard(menuBar(),
+                                        {m_newAction, m_openAction, m_saveRollAction,
+                                         m_saveDestinationAction, m_exitAction, m_undoAction,
+                                         m_redoAction, m_nextFrameAction, m_previousFrameAction,
+                                         m_translateAction, m_aboutAction, m_helpAction},
+                                        this);
     for (QWidget *control : centralWidget()->findChildren<QWidget *>())
         if (control->focusPolicy() != Qt::NoFocus)
             control->installEventFilter(guard);
@@ -354,10 +354,12 @@ void MainWindow::createRollMenu()
     m_renameFrameAction =
         menuItem(m_rollMenu, "renameFrame", QStringLiteral("コマの名前を変更(&R)"));
     // The panel's buttons carry the short words; the menu says it in full.
-    for (const auto &[action, word] :
-         {std::pair{m_addFrameAction, "追加"}, {m_duplicateFrameAction, "複製"},
-          {m_deleteFrameAction, "削除"}, {m_moveUpAction, "▲"}, {m_moveDownAction, "▼"},
-          {m_renameFrameAction, "名前"}})
+    for (const auto &[action, word] : {std::pair{m_addFrameAction, "追加"},
+                                       {m_duplicateFrameAction, "複製"},
+                                       {m_deleteFrameAction, "削除"},
+                                       {m_moveUpAction, "▲"},
+                                       {m_moveDownAction, "▼"},
+                                       {m_renameFrameAction, "名前"}})
         action->setIconText(QString::fromUtf8(word));
     m_rollMenu->addSeparator();
     m_panelAction = menuItem(m_rollMenu, "showRollPanel", QStringLiteral("コマ一覧を表示(&K)"));

@@ -19,8 +19,7 @@ RollExportCommands::RollExportCommands(const SignDocument &document, Services &s
     , m_services(services)
 {}
 
-std::optional<QString> RollExportCommands::askFileName(const QString &title,
-                                                       const QString &filter,
+std::optional<QString> RollExportCommands::askFileName(const QString &title, const QString &filter,
                                                        const QString &defaultExt)
 {
     DialogService::SaveRequest request;
@@ -42,9 +41,9 @@ bool RollExportCommands::told(const ExportManager::Result &result)
 bool RollExportCommands::saveStrip()
 {
     // PNG first: a long roll has more colours than a GIF keeps.
-    const std::optional<QString> fileName = askFileName(
-        QStringLiteral("全コマを縦に並べて保存"), PictureFormat::fileDialogFilter(),
-        QStringLiteral("png"));
+    const std::optional<QString> fileName =
+        askFileName(QStringLiteral("全コマを縦に並べて保存"), PictureFormat::fileDialogFilter(),
+                    QStringLiteral("png"));
     return fileName &&
            told(ExportManager(m_services.imageWriter).saveStrip(m_document.frames(), *fileName));
 }

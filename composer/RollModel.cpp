@@ -21,9 +21,8 @@ RollModel::RollModel(SignDocument &document, QObject *parent)
         beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
         endMoveRows();
     });
-    connect(&m_document, &SignDocument::frameChanged, this, [this](int row) {
-        emit dataChanged(index(row), index(row));
-    });
+    connect(&m_document, &SignDocument::frameChanged, this,
+            [this](int row) { emit dataChanged(index(row), index(row)); });
     connect(&m_document, &SignDocument::framesReplaced, this, [this] {
         beginResetModel();
         m_rows = m_document.frameCount();

@@ -77,13 +77,12 @@ ExportManager::Result ExportManager::save(const QImage &picture, const QString &
         result.failure = Failure::UnknownFormat;
         return result;
     }
-    return write(result, [&](QIODevice &device) {
-        return m_writer.write(picture, device, result.format);
-    });
+    return write(result,
+                 [&](QIODevice &device) { return m_writer.write(picture, device, result.format); });
 }
 
-ExportManager::Result ExportManager::saveStrip(const QList<Frame> &frames,
-                                               const QString &fileName, qreal scale)
+ExportManager::Result ExportManager::saveStrip(const QList<Frame> &frames, const QString &fileName,
+                                               qreal scale)
 {
     // Asked before the strip is drawn: a long roll is a large picture to make for nothing.
     if (formatForFileName(fileName).isEmpty())

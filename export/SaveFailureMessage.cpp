@@ -6,7 +6,8 @@
 
 QString saveFailureMessage(const ExportManager::Result &result)
 {
-    const QString what = result.format == "txt" ? QStringLiteral("コマ一覧") : QStringLiteral("画像");
+    const QString what =
+        result.format == "txt" ? QStringLiteral("コマ一覧") : QStringLiteral("画像");
     QString reason;
     QString outcome = QStringLiteral("元のファイルがあった場合は、そのまま残っています。");
     switch (result.failure) {
@@ -42,7 +43,8 @@ QString saveFailureMessage(const ExportManager::Result &result)
                                 "もっと浅いフォルダか短い名前を選んでください。");
         break;
     case ExportManager::Failure::GifOnly:
-        reason = QStringLiteral("回転アニメーションはGIF画像です。名前の終わりを .gif にしてください。");
+        reason =
+            QStringLiteral("回転アニメーションはGIF画像です。名前の終わりを .gif にしてください。");
         break;
     case ExportManager::Failure::RestoreFailed:
         reason = QStringLiteral("%1の書き込み中にエラーが起きました。").arg(what);

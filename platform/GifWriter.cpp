@@ -143,8 +143,8 @@ bool quantize(const QImage &rgb, IndexedPicture &out)
     for (const auto &[pixels, colour] : solid) {
         std::size_t best = out.colors.size();
         for (std::size_t k = 0; k < out.colors.size(); ++k)
-            if (!pinned[k] && (best == out.colors.size() ||
-                               distance(colour, out.colors[k]) < distance(colour, out.colors[best])))
+            if (!pinned[k] && (best == out.colors.size() || distance(colour, out.colors[k]) <
+                                                                distance(colour, out.colors[best])))
                 best = k;
         out.colors[best] = {GifByteType(qRed(colour)), GifByteType(qGreen(colour)),
                             GifByteType(qBlue(colour))};
@@ -215,8 +215,9 @@ bool putImage(GifFileType *gif, const IndexedPicture &indexed, int width, int he
     if (EGifPutImageDesc(gif, 0, 0, width, height, false, localMap) != GIF_OK)
         return false;
     for (int y = 0; y < height; ++y)
-        if (EGifPutLine(gif, const_cast<GifByteType *>(indexed.indices.data()) +
-                                 std::size_t(y) * std::size_t(width),
+        if (EGifPutLine(gif,
+                        const_cast<GifByteType *>(indexed.indices.data()) +
+                            std::size_t(y) * std::size_t(width),
                         width) != GIF_OK)
             return false;
     return true;
@@ -225,8 +226,8 @@ bool putImage(GifFileType *gif, const IndexedPicture &indexed, int width, int he
 // Browsers and viewers loop an animation only when it carries this block.
 bool putLoopForever(GifFileType *gif)
 {
-    static const GifByteType application[] = {'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E',
-                                              '2', '.', '0'};
+    static const GifByteType application[] = {'N', 'E', 'T', 'S', 'C', 'A',
+                                              'P', 'E', '2', '.', '0'};
     static const GifByteType loop[] = {1, 0, 0};
     return EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) == GIF_OK &&
            EGifPutExtensionBlock(gif, sizeof application, application) == GIF_OK &&

@@ -14,10 +14,9 @@ bool askDesktop()
 #else
     const QString kdeGlobals =
         QStandardPaths::locate(QStandardPaths::GenericConfigLocation, QStringLiteral("kdeglobals"));
-    if (!kdeGlobals.isEmpty() &&
-        QSettings(kdeGlobals, QSettings::IniFormat)
-                .value(QStringLiteral("KDE/AnimationDurationFactor"), 1.0)
-                .toDouble() == 0.0)
+    if (!kdeGlobals.isEmpty() && QSettings(kdeGlobals, QSettings::IniFormat)
+                                         .value(QStringLiteral("KDE/AnimationDurationFactor"), 1.0)
+                                         .toDouble() == 0.0)
         return false;
     const QString gsettings = QStandardPaths::findExecutable(QStringLiteral("gsettings"));
     if (gsettings.isEmpty())

@@ -15,8 +15,8 @@ InsertFrameCommand::InsertFrameCommand(SignDocument &document, int index, Frame 
 
 InsertFrameCommand *InsertFrameCommand::removal(SignDocument &document, int index)
 {
-    auto *command =
-        new InsertFrameCommand(document, index, document.frame(index), QStringLiteral("コマの削除"));
+    auto *command = new InsertFrameCommand(document, index, document.frame(index),
+                                           QStringLiteral("コマの削除"));
     command->m_inserts = false;
     return command;
 }

@@ -87,15 +87,15 @@ void SignDocument::setCurrentIndex(int index)
 void SignDocument::addFrame()
 {
     endTyping();
-    m_undoStack.push(new InsertFrameCommand(*this, m_current + 1, Frame(),
-                                            QStringLiteral("コマの追加")));
+    m_undoStack.push(
+        new InsertFrameCommand(*this, m_current + 1, Frame(), QStringLiteral("コマの追加")));
 }
 
 void SignDocument::duplicateFrame()
 {
     endTyping();
-    m_undoStack.push(new InsertFrameCommand(*this, m_current + 1, currentFrame(),
-                                            QStringLiteral("コマの複製")));
+    m_undoStack.push(
+        new InsertFrameCommand(*this, m_current + 1, currentFrame(), QStringLiteral("コマの複製")));
 }
 
 bool SignDocument::deleteFrame()

@@ -60,8 +60,7 @@ private slots:
 
         const QString names = dir.filePath(QStringLiteral("names.txt"));
         QVERIFY(exporter.saveFrameNames(frames, names).ok());
-        QCOMPARE(QString::fromUtf8(bytesOf(names)),
-                 QStringLiteral("快速0\n回送 車庫行\n快速2\n"));
+        QCOMPARE(QString::fromUtf8(bytesOf(names)), QStringLiteral("快速0\n回送 車庫行\n快速2\n"));
     }
 
     void spinGifHoldsAndRollsWithExactColours_data()
@@ -85,8 +84,9 @@ private slots:
         QtImageWriter writer;
         const QString path = dir.filePath(QStringLiteral("spin.gif"));
         QVERIFY(ExportManager(writer).saveSpin(frames, options, path).ok());
-        QCOMPARE(ExportManager(writer).saveSpin(frames, options, path + QStringLiteral(".png")).failure,
-                 ExportManager::Failure::GifOnly);
+        QCOMPARE(
+            ExportManager(writer).saveSpin(frames, options, path + QStringLiteral(".png")).failure,
+            ExportManager::Failure::GifOnly);
         // The screen descriptor's flag for a global colour table.
         QCOMPARE((bytesOf(path).at(10) & 0x80) != 0, globalPalette);
 

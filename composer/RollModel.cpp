@@ -39,16 +39,9 @@ QVariant RollModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_document.frameCount())
         return {};
-    const Frame &frame = m_document.frame(index.row());
-    switch (role) {
-    case Qt::DisplayRole:
-    case Qt::ToolTipRole:
-        return frame.displayName();
-    case Qt::EditRole:
-        return frame.displayName();
-    default:
+    if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ToolTipRole)
         return {};
-    }
+    return m_document.frame(index.row()).displayName();
 }
 
 bool RollModel::setData(const QModelIndex &index, const QVariant &value, int role)

@@ -7,6 +7,7 @@
 #include <gif_lib.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -226,12 +227,13 @@ bool putImage(GifFileType *gif, const IndexedPicture &indexed, int width, int he
 // Browsers and viewers loop an animation only when it carries this block.
 bool putLoopForever(GifFileType *gif)
 {
-    static const GifByteType application[] = {'N', 'E', 'T', 'S', 'C', 'A',
-                                              'P', 'E', '2', '.', '0'};
-    static const GifByteType loop[] = {1, 0, 0};
+    static constexpr std::array<GifByteType, 11> kApplication{'N', 'E', 'T', 'S', 'C', 'A',
+                                                              'P', 'E', '2', '.', '0'};
+    // Sub-block 1, then the number of loops, low byte first: 0 for ever.
+    static constexpr std::array<GifByteType, 3> kLoop{1, 0, 0};
     return EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) == GIF_OK &&
-           EGifPutExtensionBlock(gif, sizeof application, application) == GIF_OK &&
-           EGifPutExtensionBlock(gif, sizeof loop, loop) == GIF_OK &&
+           EGifPutExtensionBlock(gif, int(kApplication.size()), kApplication.data()) == GIF_OK &&
+           EGifPutExtensionBlock(gif, int(kLoop.size()), kLoop.data()) == GIF_OK &&
            EGifPutExtensionTrailer(gif) == GIF_OK;
 }
 
@@ -239,9 +241,9 @@ bool putDelay(GifFileType *gif, int delayMs)
 {
     GraphicsControlBlock control{DISPOSE_DO_NOT, false, (std::max(delayMs, 0) + 5) / 10,
                                  NO_TRANSPARENT_COLOR};
-    GifByteType extension[4];
-    const size_t length = EGifGCBToExtension(&control, extension);
-    return EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, int(length), extension) == GIF_OK;
+    std::array<GifByteType, 4> extension{};
+    const size_t length = EGifGCBToExtension(&control, extension.data());
+    return EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, int(length), extension.data()) == GIF_OK;
 }
 
 // Opens the encoder, lets write put the screen and the pictures, and closes it, answering the
@@ -269,7 +271,7 @@ template <typename Write> QString encode(QIODevice &device, Write write)
 
 QString writeGif(const QImage &image, QIODevice &device)
 {
-    if (const QString problem = checkedSize(image); !problem.isEmpty())
+    if (QString problem = checkedSize(image); !problem.isEmpty())
         return problem;
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     IndexedPicture indexed;
@@ -293,7 +295,7 @@ QString writeAnimatedGif(const QList<GifPicture> &pictures, QIODevice &device)
     const QSize size = pictures.first().image.size();
     std::vector<QImage> rgb;
     for (const GifPicture &picture : pictures) {
-        if (const QString problem = checkedSize(picture.image); !problem.isEmpty())
+        if (QString problem = checkedSize(picture.image); !problem.isEmpty())
             return problem;
         if (picture.image.size() != size)
             return QStringLiteral("アニメーションの画像の大きさがそろっていません。");

@@ -97,11 +97,15 @@ ExportManager::Result ExportManager::saveSpin(const QList<Frame> &frames,
     const Result result{fileName, "gif", Failure::None, {}};
     if (formatForFileName(fileName) != "gif")
         return {fileName, "gif", Failure::GifOnly, {}};
+    const SpinAnimation spin(frames, options);
     return write(result, [&](QIODevice &device) {
-        QList<GifPicture> pictures;
-        for (SpinAnimation::Picture &picture : SpinAnimation(frames, options).pictures())
-            pictures.append({std::move(picture.image), picture.delayMs});
-        return writeAnimatedGif(pictures, device);
+        return writeAnimatedGif(
+            spin.count(),
+            [&spin](int index) {
+                SpinAnimation::Picture picture = spin.picture(index);
+                return GifPicture{std::move(picture.image), picture.delayMs};
+            },
+            device);
     });
 }
 

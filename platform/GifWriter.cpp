@@ -182,6 +182,7 @@ int writeToDevice(GifFileType *gif, const GifByteType *data, int length)
 }
 
 const QString kOutOfMemory = QStringLiteral("メモリが足りません。");
+const QString kUnevenSizes = QStringLiteral("アニメーションの画像の大きさがそろっていません。");
 
 QString reason(int gifError, const QIODevice &device)
 {
@@ -288,53 +289,73 @@ QString writeGif(const QImage &image, QIODevice &device)
     });
 }
 
-QString writeAnimatedGif(const QList<GifPicture> &pictures, QIODevice &device)
+QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictureAt,
+                         QIODevice &device)
 {
-    if (pictures.isEmpty())
+    if (count <= 0)
         return QStringLiteral("画像が空です。");
-    const QSize size = pictures.first().image.size();
-    std::vector<QImage> rgb;
-    for (const GifPicture &picture : pictures) {
-        if (QString problem = checkedSize(picture.image); !problem.isEmpty())
-            return problem;
-        if (picture.image.size() != size)
-            return QStringLiteral("アニメーションの画像の大きさがそろっていません。");
-        rgb.push_back(picture.image.convertToFormat(QImage::Format_RGB32));
-    }
-
-    std::vector<IndexedPicture> indexed(rgb.size());
+    // First only the colours are gathered, to see whether one palette holds them all; the
+    // pictures are drawn again as they are written, so a long animation at a large scale never
+    // has them all in memory at once.
+    QSize size;
     std::vector<GifColorType> sharedColors;
     QHash<QRgb, GifByteType> shared;
+    std::vector<GifByteType> scratch;
     bool global = true;
-    for (std::size_t i = 0; global && i < rgb.size(); ++i)
-        global = indexExactly(rgb[i], indexed[i].indices, sharedColors, shared);
-    if (!global) {
-        for (std::size_t i = 0; i < rgb.size(); ++i) {
-            indexed[i] = {};
-            if (!indexExactly(rgb[i], indexed[i]) && !quantize(rgb[i], indexed[i]))
-                return QStringLiteral("画像の色を 256 色に減らせませんでした。");
-        }
+    for (int i = 0; i < count && global; ++i) {
+        const QImage image = pictureAt(i).image;
+        if (QString problem = checkedSize(image); !problem.isEmpty())
+            return problem;
+        if (i == 0)
+            size = image.size();
+        if (image.size() != size)
+            return kUnevenSizes;
+        global = indexExactly(image.convertToFormat(QImage::Format_RGB32), scratch, sharedColors,
+                              shared);
     }
+    int bits = 8;
+    ColorMap globalMap;
+    if (global && !(globalMap = colorMap(sharedColors, bits)))
+        return kOutOfMemory;
 
-    int bits = 0;
-    std::vector<ColorMap> maps;
-    for (std::size_t i = 0; i < (global ? 1 : indexed.size()); ++i) {
-        maps.push_back(colorMap(global ? sharedColors : indexed[i].colors, bits));
-        if (!maps.back())
-            return kOutOfMemory;
-    }
-    // A screen without its own palette still needs a colour depth; the pictures' tables set it.
-    const int screenBits = global ? bits : 8;
-    return encode(device, [&](GifFileType *gif) {
-        if (EGifPutScreenDesc(gif, size.width(), size.height(), screenBits, 0,
-                              global ? maps.front().get() : nullptr) != GIF_OK ||
+    const qsizetype known = shared.size();
+    QString problem;
+    const QString failure = encode(device, [&](GifFileType *gif) {
+        // A screen without a palette of its own still names a colour depth.
+        if (EGifPutScreenDesc(gif, size.width(), size.height(), bits, 0, globalMap.get()) !=
+                GIF_OK ||
             !putLoopForever(gif))
             return false;
-        for (std::size_t i = 0; i < indexed.size(); ++i)
-            if (!putDelay(gif, pictures[qsizetype(i)].delayMs) ||
-                !putImage(gif, indexed[i], size.width(), size.height(),
-                          global ? nullptr : maps[i].get()))
+        for (int i = 0; i < count; ++i) {
+            const GifPicture picture = pictureAt(i);
+            if (picture.image.size() != size) {
+                problem = kUnevenSizes;
                 return false;
+            }
+            const QImage rgb = picture.image.convertToFormat(QImage::Format_RGB32);
+            IndexedPicture indexed;
+            ColorMap localMap;
+            int localBits = 0;
+            if (global) {
+                // Every colour is in the palette already; one that is not means the picture
+                // came out differently the second time.
+                if (!indexExactly(rgb, indexed.indices, sharedColors, shared) ||
+                    shared.size() != known) {
+                    problem = QStringLiteral("アニメーションの画像が描くたびに変わりました。");
+                    return false;
+                }
+            } else if (!indexExactly(rgb, indexed) && !quantize(rgb, indexed)) {
+                problem = QStringLiteral("画像の色を 256 色に減らせませんでした。");
+                return false;
+            } else if (!(localMap = colorMap(indexed.colors, localBits))) {
+                problem = kOutOfMemory;
+                return false;
+            }
+            if (!putDelay(gif, picture.delayMs) ||
+                !putImage(gif, indexed, size.width(), size.height(), localMap.get()))
+                return false;
+        }
         return true;
     });
+    return problem.isEmpty() ? failure : problem;
 }

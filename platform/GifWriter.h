@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QImage>
-#include <QList>
 #include <QString>
+
+#include <functional>
 
 class QIODevice;
 
@@ -19,7 +20,10 @@ struct GifPicture
     int delayMs = 0;
 };
 
-// Writes pictures of one size as an animated GIF89a that loops for ever. Where all of them
-// together have 256 colours or fewer they share one palette and keep every colour exactly;
-// otherwise each picture has its own, exact where it has 256 or fewer.
-QString writeAnimatedGif(const QList<GifPicture> &pictures, QIODevice &device);
+// Writes count pictures of one size, asked for in order from pictureAt, as an animated GIF89a
+// that loops for ever. Where all of them together have 256 colours or fewer they share one
+// palette and keep every colour exactly; otherwise each has its own, exact where it has 256 or
+// fewer and keeping the colours of its larger areas where it has more. A picture may be asked
+// for twice and must come out the same each time.
+QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictureAt,
+                         QIODevice &device);

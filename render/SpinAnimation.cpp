@@ -55,21 +55,34 @@ QImage SpinAnimation::rolled(const Frame &from, const Frame &to, qreal moved) co
     return picture;
 }
 
-QList<SpinAnimation::Picture> SpinAnimation::pictures() const
+int SpinAnimation::first() const
 {
-    const int count = int(m_frames.size());
-    const int first = std::clamp(m_options.first, 0, count - 1);
-    const int last = m_options.last < 0 ? count - 1 : std::clamp(m_options.last, first, count - 1);
-    const QList<qreal> positions = stepPositions();
-    QList<Picture> pictures;
-    for (int i = first; i <= last; ++i) {
-        const Frame &frame = m_frames[i];
-        pictures.append({rolled(frame, frame, 0), m_options.holdMs});
-        if (first == last)
-            break;
-        const Frame &next = m_frames[i == last ? first : i + 1];
-        for (const qreal moved : positions)
-            pictures.append({rolled(frame, next, moved), m_options.stepMs});
-    }
-    return pictures;
+    return std::clamp(m_options.first, 0, int(m_frames.size()) - 1);
+}
+
+int SpinAnimation::last() const
+{
+    const int end = int(m_frames.size()) - 1;
+    return m_options.last < 0 ? end : std::clamp(m_options.last, first(), end);
+}
+
+int SpinAnimation::count() const
+{
+    if (m_frames.isEmpty())
+        return 0;
+    const int frames = last() - first() + 1;
+    // A single frame has nothing to roll on to.
+    return frames == 1 ? 1 : frames * (1 + std::max(0, m_options.steps));
+}
+
+SpinAnimation::Picture SpinAnimation::picture(int index) const
+{
+    const int perFrame = 1 + std::max(0, m_options.steps);
+    const int at = first() + index / perFrame;
+    const int step = index % perFrame;
+    const Frame &frame = m_frames[at];
+    if (step == 0)
+        return {rolled(frame, frame, 0), m_options.holdMs};
+    const Frame &next = m_frames[at == last() ? first() : at + 1];
+    return {rolled(frame, next, stepPositions()[step - 1]), m_options.stepMs};
 }

@@ -31,12 +31,16 @@ public:
 
     SpinAnimation(const QList<Frame> &frames, const Options &options);
 
-    QList<Picture> pictures() const;
+    // Each frame of the range held, then each in-between picture to the next, in turn.
+    int count() const;
+    Picture picture(int index) const;
 
     // How far the roll has moved at each in-between picture, as a part of a frame's height.
     QList<qreal> stepPositions() const;
 
 private:
+    int first() const;
+    int last() const;
     QImage rolled(const Frame &from, const Frame &to, qreal moved) const;
 
     const QList<Frame> &m_frames;

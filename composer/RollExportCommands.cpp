@@ -12,6 +12,8 @@
 #include "platform/Services.h"
 #include "sign/SignDocument.h"
 
+#include <algorithm>
+
 RollExportCommands::RollExportCommands(const SignDocument &document, Services &services,
                                        QObject *parent)
     : QObject(parent)
@@ -40,9 +42,13 @@ bool RollExportCommands::told(const ExportManager::Result &result)
 
 bool RollExportCommands::saveStrip()
 {
-    // PNG first: a long roll has more colours than a GIF keeps.
+    // PNG first: a long roll has more colours than a GIF keeps, and the tools that take a strip
+    // read PNG.
+    QStringList types = PictureFormat::fileDialogFilter().split(QStringLiteral(";;"));
+    std::stable_partition(types.begin(), types.end(),
+                          [](const QString &type) { return type.contains(u"*.png"); });
     const std::optional<QString> fileName =
-        askFileName(QStringLiteral("全コマを縦に並べて保存"), PictureFormat::fileDialogFilter(),
+        askFileName(QStringLiteral("全コマを縦に並べて保存"), types.join(QStringLiteral(";;")),
                     QStringLiteral("png"));
     return fileName &&
            told(ExportManager(m_services.imageWriter).saveStrip(m_document.frames(), *fileName));

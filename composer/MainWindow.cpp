@@ -131,9 +131,6 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
     connect(m_rollPanel, &RollPanel::closed, this, [this] { m_panelAction->setChecked(false); });
     connect(m_panelAction, &QAction::toggled, m_rollPanel, &QWidget::setVisible);
     connect(&m_document, &SignDocument::currentChanged, this, &MainWindow::turnToCurrentFrame);
-    for (const auto changed : {&SignDocument::frameInserted, &SignDocument::frameRemoved})
-        connect(&m_document, changed, this, &MainWindow::enableRollActions);
-    connect(&m_document, &SignDocument::frameMoved, this, &MainWindow::enableRollActions);
     connect(&m_document, &SignDocument::frameChanged, this, [this](int index) {
         if (index == m_document.currentIndex())
             showCurrentFrame();

@@ -8,6 +8,8 @@
 #include "sign/SetTextCommand.h"
 #include "sign/ToggleLayoutCommand.h"
 
+#include <algorithm>
+
 SignDocument::SignDocument(QObject *parent)
     : QObject(parent)
     , m_frames{Frame()}

@@ -34,6 +34,10 @@ RollPanel::RollPanel(SignDocument &document, const QList<QAction *> &buttons, QW
     m_list->setMinimumWidth(260);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
+    // A right click on the list offers the same, with the menu's full words.
+    m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_list->addActions(buttons);
+
     auto *row = new QHBoxLayout;
     row->setSpacing(2);
     for (QAction *action : buttons) {

@@ -15,6 +15,9 @@ Autosaver::Autosaver(SignDocument &document, AutosaveStore &store, QObject *pare
     connect(&m_document, &SignDocument::frameChanged, this, restart);
     connect(&m_document, &SignDocument::framesReplaced, this, restart);
     connect(&m_document, &SignDocument::lookChanged, this, restart);
+    connect(&m_document, &SignDocument::frameInserted, this, restart);
+    connect(&m_document, &SignDocument::frameRemoved, this, restart);
+    connect(&m_document, &SignDocument::frameMoved, this, restart);
 }
 
 void Autosaver::saveNow()

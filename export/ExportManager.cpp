@@ -2,7 +2,9 @@
 
 #include "export/PictureFormat.h"
 #include "io/SafeFileWriter.h"
+#include "platform/GifWriter.h"
 #include "platform/ImageWriter.h"
+#include "render/FilmStrip.h"
 
 #include <QBuffer>
 
@@ -48,27 +50,80 @@ QByteArray ExportManager::formatForFileName(const QString &fileName)
     return format ? format->name : QByteArray();
 }
 
-ExportManager::Result ExportManager::save(const QImage &picture, const QString &fileName)
+ExportManager::Result ExportManager::write(Result result,
+                                           const std::function<QString(QIODevice &)> &encode)
 {
-    Result result{fileName, formatForFileName(fileName), Failure::None, {}};
     const auto fail = [&result](Failure failure, const QString &reason) {
         result.failure = failure;
         result.reason = reason;
         return result;
     };
-
-    if (result.format.isEmpty())
-        return fail(Failure::UnknownFormat, QString());
-    if (const SafeFileWriter::Outcome checked = SafeFileWriter::check(fileName); !checked.ok())
+    if (const SafeFileWriter::Outcome checked = SafeFileWriter::check(result.path); !checked.ok())
         return fail(exportFailure(checked.failure), checked.reason);
-
-    // Encoded whole before any file is touched, so that the encoder's failure harms nothing.
     QBuffer encoded;
     encoded.open(QIODevice::WriteOnly);
-    if (const QString failure = m_writer.write(picture, encoded, result.format); !failure.isEmpty())
+    if (const QString failure = encode(encoded); !failure.isEmpty())
         return fail(Failure::EncodeFailed, failure);
-    const SafeFileWriter::Outcome written = SafeFileWriter::write(encoded.data(), fileName);
+    const SafeFileWriter::Outcome written = SafeFileWriter::write(encoded.data(), result.path);
     if (!written.ok())
         return fail(exportFailure(written.failure), written.reason);
     return result;
+}
+
+ExportManager::Result ExportManager::save(const QImage &picture, const QString &fileName)
+{
+    Result result{fileName, formatForFileName(fileName), Failure::None, {}};
+    if (result.format.isEmpty()) {
+        result.failure = Failure::UnknownFormat;
+        return result;
+    }
+    return write(result,
+                 [&](QIODevice &device) { return m_writer.write(picture, device, result.format); });
+}
+
+ExportManager::Result ExportManager::saveStrip(const QList<Frame> &frames, const QString &fileName,
+                                               qreal scale, const SignLook &look)
+{
+    // Asked before the strip is drawn: a long roll is a large picture to make for nothing.
+    if (formatForFileName(fileName).isEmpty())
+        return {fileName, {}, Failure::UnknownFormat, {}};
+    return save(FilmStrip(frames, look).render(scale), fileName);
+}
+
+ExportManager::Result ExportManager::saveSpin(const QList<Frame> &frames,
+                                              const SpinAnimation::Options &options,
+                                              const QString &fileName)
+{
+    const Result result{fileName, "gif", Failure::None, {}};
+    if (formatForFileName(fileName) != "gif")
+        return {fileName, "gif", Failure::GifOnly, {}};
+    const SpinAnimation spin(frames, options);
+    return write(result, [&](QIODevice &device) {
+        return writeAnimatedGif(
+            spin.count(),
+            [&spin](int index) {
+                SpinAnimation::Picture picture = spin.picture(index);
+                return GifPicture{std::move(picture.image), picture.delayMs};
+            },
+            device);
+    });
+}
+
+ExportManager::Result ExportManager::saveFrameNames(const QList<Frame> &frames,
+                                                    const QString &fileName)
+{
+    QString text;
+    for (const Frame &frame : frames) {
+        // A name pasted with a line break in it would otherwise count as two frames.
+        QString name = frame.displayName();
+        for (QChar &c : name)
+            if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator ||
+                c == QChar::ParagraphSeparator)
+                c = u' ';
+        text += name + u'\n';
+    }
+    return write({fileName, "txt", Failure::None, {}}, [&](QIODevice &device) {
+        const QByteArray bytes = text.toUtf8();
+        return device.write(bytes) == bytes.size() ? QString() : device.errorString();
+    });
 }

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "render/SpinAnimation.h"
+#include "sign/Frame.h"
+
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <QString>
+
+#include <functional>
 
 class ImageWriter;
 
@@ -25,12 +31,14 @@ public:
         NameTooLong,    // the file system takes no name this long
         PathTooLong,    // the system opens no path this long
         RestoreFailed,  // overwritten where it stood, the old file could not be put back
+        GifOnly,        // an animation asked for in a file whose name does not end in .gif
     };
 
     struct Result
     {
         QString path;      // the file, as the user named it
-        QByteArray format; // what was written, or would have been; empty for an unknown kind
+        QByteArray format; // what was written, or would have been; empty for an unknown kind,
+                           // "txt" for a list of frame names
         Failure failure = Failure::None;
         QString reason; // the system's or the encoder's words for the failure
 
@@ -40,11 +48,23 @@ public:
     explicit ExportManager(ImageWriter &writer);
 
     Result save(const QImage &picture, const QString &fileName);
+    // The whole roll in one picture, its frames top to bottom (see FilmStrip).
+    Result saveStrip(const QList<Frame> &frames, const QString &fileName, qreal scale = 1,
+                     const SignLook &look = SignLook());
+    // The roll turning in a loop (see SpinAnimation): always an animated GIF.
+    Result saveSpin(const QList<Frame> &frames, const SpinAnimation::Options &options,
+                    const QString &fileName);
+    // The frames' names in roll order, one to a line, in UTF-8.
+    Result saveFrameNames(const QList<Frame> &frames, const QString &fileName);
 
     // "gif", "png", "bmp", "jpeg" or "webp" after the name's extension, case-insensitively
     // (see PictureFormat); empty for any other extension and for none.
     static QByteArray formatForFileName(const QString &fileName);
 
 private:
+    // Encodes the whole file first, so that the encoder's failure harms nothing, then puts it
+    // in place; encode answers an empty string or the reason it failed.
+    static Result write(Result result, const std::function<QString(QIODevice &)> &encode);
+
     ImageWriter &m_writer;
 };

@@ -1,6 +1,8 @@
 #include "ModelSupport.h"
 #include "render/DotPainter.h"
+#include "render/FilmStrip.h"
 #include "render/PcfFont.h"
+#include "render/SpinAnimation.h"
 #include "sign/SignDocument.h"
 
 #include <QProcess>
@@ -117,6 +119,30 @@ private slots:
                                                           : panel.contains(QColor(colour)));
             }
         }
+    }
+
+    void spinAlternatesJapaneseAndEnglishInsteadOfRolling()
+    {
+        Frame second = typeFrame();
+        second.text(SignLine::Destination) = QStringLiteral("東京");
+        const QList<Frame> frames{typeFrame(), second};
+        SpinAnimation::Options options;
+        options.look = led(LedGrid::Side, 0, 0, LedColours::ThreeColour, 1, 0, 0);
+        const SpinAnimation spin(frames, options);
+        QCOMPARE(spin.count(), 4);
+        for (int i = 0; i < spin.count(); ++i) {
+            const LedPhase phase = i % 2 == 0 ? LedPhase::Japanese : LedPhase::English;
+            QCOMPARE(spin.picture(i).delayMs, 3000);
+            QCOMPARE(spin.picture(i).image,
+                     PlatePainter(frames[i / 2], options.look, phase).render());
+        }
+        // The English lines alone, as large as the Japanese were, in the middle rows.
+        const QImage english = LedPainter(frames[0], options.look.led, LedPhase::English).dots();
+        for (int y = 0; y < english.height(); ++y)
+            for (int x = 0; x < english.width(); ++x)
+                QVERIFY(english.pixel(x, y) == qRgb(0, 0, 0) || (y >= 4 && y < 28));
+        QVERIFY(inkOf(english) > 0 && english != LedPainter(frames[0], options.look.led).dots());
+        QCOMPARE(FilmStrip(frames, options.look).render().size(), QSize(128, 64));
     }
 
     void theLookIsOneUndoableStepForTheWholeRoll()

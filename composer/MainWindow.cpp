@@ -1,6 +1,7 @@
 #include "composer/MainWindow.h"
 
 #include "composer/CommandButton.h"
+#include "composer/ExportSettingsDialog.h"
 #include "composer/MenuShortcutGuard.h"
 #include "composer/PlateView.h"
 #include "composer/RollFileCommands.h"
@@ -8,9 +9,12 @@
 #include "export/ExportManager.h"
 #include "export/PictureFormat.h"
 #include "export/SaveFailureMessage.h"
+#include "export/VectorPictures.h"
 #include "launch/LaunchCommands.h"
 #include "platform/AppIdentity.h"
+#include "platform/DialogService.h"
 #include "platform/MessageBoxService.h"
+#include "platform/RunModal.h"
 #include "platform/Services.h"
 #include "platform/SystemColor.h"
 #include "render/PlatePainter.h"
@@ -24,6 +28,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPixmap>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -227,6 +232,10 @@ void MainWindow::createMenus()
     file->addSeparator();
     m_saveDestinationAction =
         menuItem(file, "hozon", QStringLiteral("保存(&S)"), {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    m_printSheetAction =
+        menuItem(file, "insatusheet", QStringLiteral("印刷用シートを保存(&P)..."));
+    m_exportSettingsAction =
+        menuItem(file, "kakidasisettei", QStringLiteral("書き出し設定(&E)..."));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     m_exitAction =
         menuItem(file, "end", QStringLiteral("終了(&X)"), {QKeySequence(Qt::CTRL | Qt::Key_X)});
@@ -266,6 +275,8 @@ void MainWindow::createMenus()
     connect(m_saveRollAction, &QAction::triggered, m_rollFiles, &RollFileCommands::save);
     connect(m_saveRollAsAction, &QAction::triggered, m_rollFiles, &RollFileCommands::saveAs);
     connect(m_saveDestinationAction, &QAction::triggered, this, &MainWindow::onSaveDestination);
+    connect(m_printSheetAction, &QAction::triggered, this, &MainWindow::onSavePrintSheet);
+    connect(m_exportSettingsAction, &QAction::triggered, this, &MainWindow::onExportSettings);
     connect(m_exitAction, &QAction::triggered, this, &MainWindow::onExit);
     connect(m_undoAction, &QAction::triggered, &m_document, &SignDocument::undo);
     connect(m_redoAction, &QAction::triggered, &m_document, &SignDocument::redo);
@@ -470,12 +481,37 @@ void MainWindow::savePicture(const QRect &area)
     m_colourAndSaveDialog.FileName.clear();
     if (!m_colourAndSaveDialog.ShowSave())
         return;
-    const QImage picture = PlatePainter(m_document.currentFrame()).render(area);
-    const ExportManager::Result result =
-        ExportManager(m_services.imageWriter).save(picture, m_colourAndSaveDialog.FileName);
+    const qreal scale = ExportSettings::load(m_services.settings).scaleFor(area.size());
+    const ExportManager::Result result = ExportManager(m_services.imageWriter)
+                                             .saveFrame(m_document.currentFrame(), area, scale,
+                                                        m_colourAndSaveDialog.FileName);
     if (!result.ok())
         m_services.messages.tell(kAppTitle, saveFailureMessage(result),
                                  MessageBoxService::Icon::Critical);
+}
+
+void MainWindow::onSavePrintSheet()
+{
+    const std::optional<QString> fileName = m_services.dialogs.chooseSaveFileName(
+        {QStringLiteral("印刷用シートの保存"), QStringLiteral("PDFファイル(*.pdf)"),
+         QStringLiteral("pdf"), QString(), kSaveHidesReadOnly});
+    if (!fileName)
+        return;
+    const ExportSettings settings = ExportSettings::load(m_services.settings);
+    const PrintSheet sheet(ExportSettings::pageSize(settings.paper), settings.frameMillimetres,
+                           PlatePainter(m_document.currentFrame()).size());
+    const ExportManager::Result result = ExportManager(m_services.imageWriter)
+                                             .savePrintSheet(m_document.frames(), sheet, *fileName);
+    if (!result.ok())
+        m_services.messages.tell(kAppTitle, saveFailureMessage(result),
+                                 MessageBoxService::Icon::Critical);
+}
+
+void MainWindow::onExportSettings()
+{
+    ExportSettingsDialog dialog(ExportSettings::load(m_services.settings), this);
+    if (runModal(dialog) == QDialog::Accepted)
+        dialog.settings().save(m_services.settings);
 }
 
 void MainWindow::onOpenTranslation()

@@ -64,6 +64,8 @@ private:
     void onToggleLayout();
     void onSavePlate();
     void onSaveDestination();
+    void onSavePrintSheet();
+    void onExportSettings();
     void onOpenTranslation();
     void onOpenHelp();
     void onExit();
@@ -100,6 +102,8 @@ private:
     QAction *m_saveRollAction = nullptr;
     QAction *m_saveRollAsAction = nullptr;
     QAction *m_saveDestinationAction = nullptr;
+    QAction *m_printSheetAction = nullptr;
+    QAction *m_exportSettingsAction = nullptr;
     QAction *m_exitAction = nullptr;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;

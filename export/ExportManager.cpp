@@ -1,6 +1,8 @@
 #include "export/ExportManager.h"
 
 #include "export/PictureFormat.h"
+#include "export/VectorPictures.h"
+#include "render/PlatePainter.h"
 #include "io/SafeFileWriter.h"
 #include "platform/ImageWriter.h"
 
@@ -48,27 +50,55 @@ QByteArray ExportManager::formatForFileName(const QString &fileName)
     return format ? format->name : QByteArray();
 }
 
-ExportManager::Result ExportManager::save(const QImage &picture, const QString &fileName)
+template<typename Encode>
+ExportManager::Result ExportManager::write(Result result, const Encode &encode)
 {
-    Result result{fileName, formatForFileName(fileName), Failure::None, {}};
     const auto fail = [&result](Failure failure, const QString &reason) {
         result.failure = failure;
         result.reason = reason;
         return result;
     };
-
     if (result.format.isEmpty())
         return fail(Failure::UnknownFormat, QString());
-    if (const SafeFileWriter::Outcome checked = SafeFileWriter::check(fileName); !checked.ok())
+    if (const SafeFileWriter::Outcome checked = SafeFileWriter::check(result.path); !checked.ok())
         return fail(exportFailure(checked.failure), checked.reason);
 
     // Encoded whole before any file is touched, so that the encoder's failure harms nothing.
     QBuffer encoded;
     encoded.open(QIODevice::WriteOnly);
-    if (const QString failure = m_writer.write(picture, encoded, result.format); !failure.isEmpty())
+    if (const QString failure = encode(encoded); !failure.isEmpty())
         return fail(Failure::EncodeFailed, failure);
-    const SafeFileWriter::Outcome written = SafeFileWriter::write(encoded.data(), fileName);
+    const SafeFileWriter::Outcome written = SafeFileWriter::write(encoded.data(), result.path);
     if (!written.ok())
         return fail(exportFailure(written.failure), written.reason);
     return result;
+}
+
+ExportManager::Result ExportManager::save(const QImage &picture, const QString &fileName)
+{
+    const Result result{fileName, formatForFileName(fileName), Failure::None, {}};
+    return write(result, [&](QBuffer &encoded) {
+        return m_writer.write(picture, encoded, result.format);
+    });
+}
+
+ExportManager::Result ExportManager::saveFrame(const Frame &frame, const QRect &area, qreal scale,
+                                               const QString &fileName)
+{
+    if (formatForFileName(fileName) != "svg")
+        return save(PlatePainter(frame).render(area, scale), fileName);
+    return write({fileName, "svg", Failure::None, {}}, [&](QBuffer &encoded) {
+        encoded.write(svgPicture(frame, area, scale));
+        return QString();
+    });
+}
+
+ExportManager::Result ExportManager::savePrintSheet(const QList<Frame> &frames,
+                                                    const PrintSheet &sheet,
+                                                    const QString &fileName)
+{
+    return write({fileName, "pdf", Failure::None, {}}, [&](QBuffer &encoded) {
+        encoded.write(sheet.pdf(frames));
+        return QString();
+    });
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "sign/Frame.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 
 class ImageWriter;
+class PrintSheet;
 
 // Writes a picture to a file in the format the file's name asks for. It never shows anything:
 // whatever goes wrong comes back in the result, for the window to tell the user. A write-protected
@@ -40,11 +43,21 @@ public:
     explicit ExportManager(ImageWriter &writer);
 
     Result save(const QImage &picture, const QString &fileName);
+    // A frame, or one area of it in 1× pixels, at scale: a picture, or the shapes of an SVG
+    // file where the name asks for one.
+    Result saveFrame(const Frame &frame, const QRect &area, qreal scale, const QString &fileName);
+    // Frames on a print sheet, as a PDF file whatever the name.
+    Result savePrintSheet(const QList<Frame> &frames, const PrintSheet &sheet,
+                          const QString &fileName);
 
-    // "gif", "png", "bmp", "jpeg" or "webp" after the name's extension, case-insensitively
+    // "gif", "png", "bmp", "jpeg", "webp" or "svg" after the name's extension, case-insensitively
     // (see PictureFormat); empty for any other extension and for none.
     static QByteArray formatForFileName(const QString &fileName);
 
 private:
+    // Checks the place first, then makes the bytes and writes them whole.
+    template<typename Encode>
+    Result write(Result result, const Encode &encode);
+
     ImageWriter &m_writer;
 };

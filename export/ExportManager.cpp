@@ -74,19 +74,21 @@ ExportManager::Result ExportManager::write(Result result, const Encode &encode)
     return result;
 }
 
-ExportManager::Result ExportManager::save(const QImage &picture, const QString &fileName)
+ExportManager::Result ExportManager::save(const QImage &picture, const QString &fileName,
+                                          const QByteArray &format)
 {
-    const Result result{fileName, formatForFileName(fileName), Failure::None, {}};
+    const Result result{fileName, format.isEmpty() ? formatForFileName(fileName) : format,
+                        Failure::None, {}};
     return write(result, [&](QBuffer &encoded) {
         return m_writer.write(picture, encoded, result.format);
     });
 }
 
 ExportManager::Result ExportManager::saveFrame(const Frame &frame, const QRect &area, qreal scale,
-                                               const QString &fileName)
+                                               const QString &fileName, const QByteArray &format)
 {
-    if (formatForFileName(fileName) != "svg")
-        return save(PlatePainter(frame).render(area, scale), fileName);
+    if ((format.isEmpty() ? formatForFileName(fileName) : format) != "svg")
+        return save(PlatePainter(frame).render(area, scale), fileName, format);
     return write({fileName, "svg", Failure::None, {}}, [&](QBuffer &encoded) {
         encoded.write(svgPicture(frame, area, scale));
         return QString();

@@ -42,10 +42,12 @@ public:
 
     explicit ExportManager(ImageWriter &writer);
 
-    Result save(const QImage &picture, const QString &fileName);
+    // format, where given, stands for what the name's extension asks for.
+    Result save(const QImage &picture, const QString &fileName, const QByteArray &format = {});
     // A frame, or one area of it in 1× pixels, at scale: a picture, or the shapes of an SVG
-    // file where the name asks for one.
-    Result saveFrame(const Frame &frame, const QRect &area, qreal scale, const QString &fileName);
+    // file where the name (or format) asks for one.
+    Result saveFrame(const Frame &frame, const QRect &area, qreal scale, const QString &fileName,
+                     const QByteArray &format = {});
     // Frames on a print sheet, as a PDF file whatever the name.
     Result savePrintSheet(const QList<Frame> &frames, const PrintSheet &sheet,
                           const QString &fileName);

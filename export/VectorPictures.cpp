@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -65,7 +66,16 @@ QByteArray svgPicture(const Frame &frame, const QRect &area, qreal scale)
     painter.setClipRect(area);
     paintOutlined(painter, frame);
     painter.end();
-    return bytes.data();
+    // The generator gives the size in millimetres, which viewers round to pixels either way;
+    // the picture's own pixels keep it exactly as large as the picture.
+    QByteArray out = bytes.data();
+    static const QRegularExpression millimetres(
+        QStringLiteral("^(<svg) width=\"[0-9.]+mm\" height=\"[0-9.]+mm\""),
+        QRegularExpression::MultilineOption);
+    return QString::fromUtf8(out)
+        .replace(millimetres,
+                 QStringLiteral("\\1 width=\"%1\" height=\"%2\"").arg(size.width()).arg(size.height()))
+        .toUtf8();
 }
 
 PrintSheet::PrintSheet(const QPageSize &page, qreal frameMillimetres, const QSize &frameSize)

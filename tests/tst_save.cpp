@@ -1,9 +1,13 @@
 #include "TestSupport.h"
 #include "composer/SignLineEdit.h"
+#include "export/ExportSettings.h"
 #include "render/PlatePainter.h"
 #include "sign/PlateGeometry.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QDir>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -73,6 +77,27 @@ private slots:
         QCOMPARE(fakes().messages.shown.size(), 1);
         QVERIFY(fakes().messages.shown.first().text.contains(
             QDir::toNativeSeparators(path(QStringLiteral("missing/sign.gif")))));
+    }
+    void exportSettingsSizeEverySaveAndTheSheet()
+    {
+        whenOpen<QDialog>([](QDialog *dialog) {
+            named<QRadioButton>(*dialog, "takasa")->click();
+            named<QSpinBox>(*dialog, "takasati")->setValue(162);
+            named<QComboBox>(*dialog, "yousi")->setCurrentIndex(1);
+            clickButton(dialog, QDialogButtonBox::Ok);
+        });
+        named<QAction>(window(), "kakidasisettei")->trigger();
+        fakes().dialogs.answer(path(QStringLiteral("sign.png")));
+        click(control("Command6"));
+        QCOMPARE(QImage(path(QStringLiteral("sign.png"))).size(), QSize(482, 162));
+        fakes().dialogs.answer(path(QStringLiteral("sign.svg")));
+        click(control("Command6"));
+        QVERIFY(bytesOf(path(QStringLiteral("sign.svg"))).contains("<svg width=\"482\""));
+        fakes().dialogs.answer(path(QStringLiteral("sheet.pdf")));
+        named<QAction>(window(), "insatusheet")->trigger();
+        QVERIFY(bytesOf(path(QStringLiteral("sheet.pdf"))).startsWith("%PDF"));
+        QVERIFY(fakes().messages.shown.isEmpty());
+        QCOMPARE(ExportSettings::load(fakes().settings).paper, ExportSettings::Paper::B5);
     }
 
 private:

@@ -115,8 +115,9 @@ RowOutcome frameOf(const QHash<QString, QString> &row, const SignPresets &preset
 
 QStringList CsvFrames::columns()
 {
-    return {kSign,      kSignEnglish,    kType,      kTypeEnglish, kDestination, kDestinationEnglish,
-            kTextColour, kEnglishColour, kBandColour, kPreset,      kName};
+    return {
+        kSign,       kSignEnglish,   kType,       kTypeEnglish, kDestination, kDestinationEnglish,
+        kTextColour, kEnglishColour, kBandColour, kPreset,      kName};
 }
 
 CsvFrames::Read CsvFrames::read(const QByteArray &bytes, const QString &fileName,

@@ -31,7 +31,6 @@ public:
         QString error;         // the file as a whole could not be read: no frames at all
     };
 
-    static Read read(const QByteArray &bytes, const QString &fileName,
-                     const SignPresets &presets);
+    static Read read(const QByteArray &bytes, const QString &fileName, const SignPresets &presets);
     static QStringList columns();
 };

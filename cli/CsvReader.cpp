@@ -9,8 +9,8 @@ CsvReader::Table CsvReader::parse(const QByteArray &bytes)
 
     Record record{1, {}};
     QString field;
-    bool quoted = false;      // inside a quoted field
-    bool wasQuoted = false;   // the field began with a quote
+    bool quoted = false;    // inside a quoted field
+    bool wasQuoted = false; // the field began with a quote
     bool fieldStarted = false;
     int line = 1;
     const auto endField = [&] {
@@ -53,9 +53,10 @@ CsvReader::Table CsvReader::parse(const QByteArray &bytes)
         } else if (c == u'"' && !fieldStarted) {
             quoted = wasQuoted = fieldStarted = true;
         } else if (wasQuoted) {
-            table.error = QStringLiteral("%1 行目: 引用符 \" で閉じたフィールドのあとに文字があります。"
-                                         "フィールドの中の \" は \"\" と 2 つ重ねて書いてください。")
-                              .arg(line);
+            table.error =
+                QStringLiteral("%1 行目: 引用符 \" で閉じたフィールドのあとに文字があります。"
+                               "フィールドの中の \" は \"\" と 2 つ重ねて書いてください。")
+                    .arg(line);
             return table;
         } else {
             field += c;

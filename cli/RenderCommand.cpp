@@ -34,7 +34,8 @@ constexpr int kProgressPollMs = 100;
 // The window's message for a failed save, on one line.
 QString oneLine(const ExportManager::Result &result)
 {
-    return saveFailureMessage(result).replace(QStringLiteral("\n\n"), QStringLiteral(" "))
+    return saveFailureMessage(result)
+        .replace(QStringLiteral("\n\n"), QStringLiteral(" "))
         .replace(u'\n', u' ');
 }
 
@@ -117,7 +118,8 @@ QString RenderCommand::helpText()
         "destination_en (種別・行き先)、text_colour, en_colour, band_colour (#RRGGBB)、preset\n"
         "(種別プリセット名)、name (コマの名前)。\n"
         "\n"
-        "終了コード: 0 すべて書き出した、1 書き出せなかった行やファイルがある (ほかは書き出した)、\n"
+        "終了コード: 0 すべて書き出した、1 書き出せなかった行やファイルがある "
+        "(ほかは書き出した)、\n"
         "2 コマンドラインか入力ファイルが正しくない (何も書き出していない)。\n");
 }
 
@@ -272,7 +274,7 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
     if (each && o.frame > 0)
         return QStringLiteral("--each と --frame は一緒に使えません。");
 
-    o.kind = each ? Options::Output::Each
+    o.kind = each    ? Options::Output::Each
              : strip ? Options::Output::Strip
              : spin  ? Options::Output::Spin
                      : Options::Output::Frame;
@@ -298,7 +300,8 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
         return QStringLiteral("この版の quintelo-render では %1 はまだ使えません。")
             .arg(strip ? QStringLiteral("--strip") : QStringLiteral("--spin"));
     if (o.kind == Options::Output::Spin && o.format != "gif")
-        return QStringLiteral("--spin はアニメーション GIF です。出力の名前を .gif で終えてください。");
+        return QStringLiteral(
+            "--spin はアニメーション GIF です。出力の名前を .gif で終えてください。");
     if (o.threads == 0)
         o.threads = std::max(1, QThread::idealThreadCount());
     return {};
@@ -327,7 +330,8 @@ QList<NumberedFrame> RenderCommand::load(QString &error)
         SignPresets::load(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
                           QStringLiteral("/presets.json"));
     if (!presets.problem.isEmpty())
-        fail(QString(presets.problem).replace(QStringLiteral("\n\n"), QStringLiteral(" "))
+        fail(QString(presets.problem)
+                 .replace(QStringLiteral("\n\n"), QStringLiteral(" "))
                  .replace(u'\n', u' '));
     const CsvFrames::Read read = CsvFrames::read(file.readAll(), input, presets);
     error = read.error;
@@ -363,8 +367,8 @@ int RenderCommand::renderEach(const QList<NumberedFrame> &frames)
     QSet<QString> taken;
     QStringList fileNames;
     for (const NumberedFrame &numbered : frames)
-        fileNames << folder.filePath(unused(
-            pattern.fileName(numbered.number, numbered.frame.displayName()), taken));
+        fileNames << folder.filePath(
+            unused(pattern.fileName(numbered.number, numbered.frame.displayName()), taken));
 
     // Each frame is drawn and written on its own, so a failure harms only its own file.
     std::vector<QString> failures(std::size_t(frames.size()));
@@ -375,9 +379,9 @@ int RenderCommand::renderEach(const QList<NumberedFrame> &frames)
         pool.start([this, &frames, &fileNames, &failures, &done, i] {
             const Frame &frame = frames.at(i).frame;
             QtImageWriter writer;
-            const ExportManager::Result result = ExportManager(writer).saveFrame(
-                frame, QRect(QPoint(), PlatePainter(frame).size()), scaleFor(frame),
-                fileNames.at(i), m_options.format);
+            const ExportManager::Result result =
+                ExportManager(writer).saveFrame(frame, QRect(QPoint(), PlatePainter(frame).size()),
+                                                scaleFor(frame), fileNames.at(i), m_options.format);
             if (!result.ok())
                 failures[std::size_t(i)] = oneLine(result);
             ++done;
@@ -458,7 +462,8 @@ int RenderCommand::run(const QStringList &arguments)
         fail(error);
         return BadUsage;
     }
-    if (m_options.frame > 0 && m_options.frame > (frames.isEmpty() ? 0 : frames.constLast().number)) {
+    if (m_options.frame > 0 &&
+        m_options.frame > (frames.isEmpty() ? 0 : frames.constLast().number)) {
         fail(QStringLiteral("--frame %1: %2 にはそれだけのコマがありません。")
                  .arg(m_options.frame)
                  .arg(m_options.input));

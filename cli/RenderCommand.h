@@ -35,8 +35,8 @@ public:
 
     // Makes the strip or the spin of frames at scale into fileName; answers what went wrong,
     // or an empty string. Empty where this build makes neither.
-    using SequenceWriter = std::function<QString(const QList<Frame> &frames, qreal scale,
-                                                 const QString &fileName)>;
+    using SequenceWriter =
+        std::function<QString(const QList<Frame> &frames, qreal scale, const QString &fileName)>;
 
     RenderCommand(QTextStream &out, QTextStream &err, bool errIsTerminal);
 

@@ -232,8 +232,7 @@ void MainWindow::createMenus()
     file->addSeparator();
     m_saveDestinationAction =
         menuItem(file, "hozon", QStringLiteral("保存(&S)"), {QKeySequence(Qt::CTRL | Qt::Key_S)});
-    m_printSheetAction =
-        menuItem(file, "insatusheet", QStringLiteral("印刷用シートを保存(&P)..."));
+    m_printSheetAction = menuItem(file, "insatusheet", QStringLiteral("印刷用シートを保存(&P)..."));
     m_exportSettingsAction =
         menuItem(file, "kakidasisettei", QStringLiteral("書き出し設定(&E)..."));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
@@ -482,9 +481,9 @@ void MainWindow::savePicture(const QRect &area)
     if (!m_colourAndSaveDialog.ShowSave())
         return;
     const qreal scale = ExportSettings::load(m_services.settings).scaleFor(area.size());
-    const ExportManager::Result result = ExportManager(m_services.imageWriter)
-                                             .saveFrame(m_document.currentFrame(), area, scale,
-                                                        m_colourAndSaveDialog.FileName);
+    const ExportManager::Result result =
+        ExportManager(m_services.imageWriter)
+            .saveFrame(m_document.currentFrame(), area, scale, m_colourAndSaveDialog.FileName);
     if (!result.ok())
         m_services.messages.tell(kAppTitle, saveFailureMessage(result),
                                  MessageBoxService::Icon::Critical);
@@ -500,8 +499,8 @@ void MainWindow::onSavePrintSheet()
     const ExportSettings settings = ExportSettings::load(m_services.settings);
     const PrintSheet sheet(ExportSettings::pageSize(settings.paper), settings.frameMillimetres,
                            PlatePainter(m_document.currentFrame()).size());
-    const ExportManager::Result result = ExportManager(m_services.imageWriter)
-                                             .savePrintSheet(m_document.frames(), sheet, *fileName);
+    const ExportManager::Result result =
+        ExportManager(m_services.imageWriter).savePrintSheet(m_document.frames(), sheet, *fileName);
     if (!result.ok())
         m_services.messages.tell(kAppTitle, saveFailureMessage(result),
                                  MessageBoxService::Icon::Critical);

@@ -2,9 +2,9 @@
 
 #include "export/PictureFormat.h"
 #include "export/VectorPictures.h"
-#include "render/PlatePainter.h"
 #include "io/SafeFileWriter.h"
 #include "platform/ImageWriter.h"
+#include "render/PlatePainter.h"
 
 #include <QBuffer>
 
@@ -50,7 +50,7 @@ QByteArray ExportManager::formatForFileName(const QString &fileName)
     return format ? format->name : QByteArray();
 }
 
-template<typename Encode>
+template <typename Encode>
 ExportManager::Result ExportManager::write(Result result, const Encode &encode)
 {
     const auto fail = [&result](Failure failure, const QString &reason) {
@@ -77,11 +77,10 @@ ExportManager::Result ExportManager::write(Result result, const Encode &encode)
 ExportManager::Result ExportManager::save(const QImage &picture, const QString &fileName,
                                           const QByteArray &format)
 {
-    const Result result{fileName, format.isEmpty() ? formatForFileName(fileName) : format,
-                        Failure::None, {}};
-    return write(result, [&](QBuffer &encoded) {
-        return m_writer.write(picture, encoded, result.format);
-    });
+    const Result result{
+        fileName, format.isEmpty() ? formatForFileName(fileName) : format, Failure::None, {}};
+    return write(result,
+                 [&](QBuffer &encoded) { return m_writer.write(picture, encoded, result.format); });
 }
 
 ExportManager::Result ExportManager::saveFrame(const Frame &frame, const QRect &area, qreal scale,

@@ -52,14 +52,13 @@ public:
     Result savePrintSheet(const QList<Frame> &frames, const PrintSheet &sheet,
                           const QString &fileName);
 
-    // "gif", "png", "bmp", "jpeg", "webp" or "svg" after the name's extension, case-insensitively
+    // "gif", "png", "bmp", "jpeg", "webp" or "svg" after the name's extension, in any case
     // (see PictureFormat); empty for any other extension and for none.
     static QByteArray formatForFileName(const QString &fileName);
 
 private:
     // Checks the place first, then makes the bytes and writes them whole.
-    template<typename Encode>
-    Result write(Result result, const Encode &encode);
+    template <typename Encode> Result write(Result result, const Encode &encode);
 
     ImageWriter &m_writer;
 };

@@ -22,17 +22,16 @@ ExportSettings ExportSettings::load(QSettings &settings)
     // picture of no pixels or of gigabytes.
     ExportSettings loaded;
     settings.beginGroup(QStringLiteral("export"));
-    loaded.scale = std::clamp(settings.value(QStringLiteral("scale"), 1.0).toDouble(), 1.0,
-                              kLargestScale);
+    loaded.scale =
+        std::clamp(settings.value(QStringLiteral("scale"), 1.0).toDouble(), 1.0, kLargestScale);
     const int height = settings.value(QStringLiteral("height"), 0).toInt();
     loaded.height = height <= 0 ? 0 : std::clamp(height, kSmallestHeight, kLargestHeight);
     loaded.paper = settings.value(QStringLiteral("paper")).toString() == QLatin1String("B5")
                        ? Paper::B5
                        : Paper::A4;
-    loaded.frameMillimetres =
-        std::clamp(settings.value(QStringLiteral("frameMillimetres"), kDefaultFrameMillimetres)
-                       .toDouble(),
-                   kSmallestFrameMillimetres, kLargestFrameMillimetres);
+    loaded.frameMillimetres = std::clamp(
+        settings.value(QStringLiteral("frameMillimetres"), kDefaultFrameMillimetres).toDouble(),
+        kSmallestFrameMillimetres, kLargestFrameMillimetres);
     settings.endGroup();
     return loaded;
 }

@@ -73,8 +73,9 @@ QByteArray svgPicture(const Frame &frame, const QRect &area, qreal scale)
         QStringLiteral("^(<svg) width=\"[0-9.]+mm\" height=\"[0-9.]+mm\""),
         QRegularExpression::MultilineOption);
     return QString::fromUtf8(out)
-        .replace(millimetres,
-                 QStringLiteral("\\1 width=\"%1\" height=\"%2\"").arg(size.width()).arg(size.height()))
+        .replace(
+            millimetres,
+            QStringLiteral("\\1 width=\"%1\" height=\"%2\"").arg(size.width()).arg(size.height()))
         .toUtf8();
 }
 
@@ -87,10 +88,10 @@ PrintSheet::PrintSheet(const QPageSize &page, qreal frameMillimetres, const QSiz
     const qreal width = std::min({frameMillimetres, usable.width(),
                                   usable.height() * frameSize.width() / frameSize.height()});
     m_frame = QSizeF(width, width * frameSize.height() / frameSize.width());
-    m_columns = std::max(1, int((usable.width() + kGapMillimetres) /
-                                (m_frame.width() + kGapMillimetres)));
-    m_rows = std::max(1, int((usable.height() + kGapMillimetres) /
-                             (m_frame.height() + kGapMillimetres)));
+    m_columns =
+        std::max(1, int((usable.width() + kGapMillimetres) / (m_frame.width() + kGapMillimetres)));
+    m_rows = std::max(
+        1, int((usable.height() + kGapMillimetres) / (m_frame.height() + kGapMillimetres)));
 }
 
 PrintSheet::Place PrintSheet::place(int index) const

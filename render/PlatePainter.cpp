@@ -70,11 +70,11 @@ void fillOutlines(QPainter &painter, const QList<QGlyphRun> &runs, const QPointF
         const qreal baseline = origin.y() + positions.first().y();
         const qreal thickness = std::max(1.0, font.lineThickness());
         if (run.underline())
-            path.addRect(QRectF(span.left(), baseline + font.underlinePosition(), span.width(),
-                                thickness));
+            path.addRect(
+                QRectF(span.left(), baseline + font.underlinePosition(), span.width(), thickness));
         if (run.strikeOut())
-            path.addRect(QRectF(span.left(), baseline - font.xHeight() / 2, span.width(),
-                                thickness));
+            path.addRect(
+                QRectF(span.left(), baseline - font.xHeight() / 2, span.width(), thickness));
     }
     path.setFillRule(Qt::WindingFill);
     painter.fillPath(path, painter.pen().color());

@@ -116,8 +116,8 @@ private slots:
     {
         QTemporaryDir dir;
         write(dir.filePath("s.csv"), "sign,name\n東京,tokyo\n新宿,tokyo\n上野,\n");
-        Run run = render({"s.csv", "--each", "-o", "out", "--name", "{name}.png", "-j", "2"},
-                         dir.path());
+        Run run =
+            render({"s.csv", "--each", "-o", "out", "--name", "{name}.png", "-j", "2"}, dir.path());
         QCOMPARE(run.status, 0);
         QCOMPARE(QDir(dir.filePath("out")).entryList(QDir::Files),
                  QStringList({"tokyo.png", "tokyo_2.png", "上野.png"}));
@@ -159,7 +159,8 @@ private slots:
         int paths = 0;
         while (!xml.atEnd()) {
             if (xml.readNext() == QXmlStreamReader::StartElement) {
-                QVERIFY(xml.name() != QLatin1String("text") && xml.name() != QLatin1String("style"));
+                QVERIFY(xml.name() != QLatin1String("text") &&
+                        xml.name() != QLatin1String("style"));
                 paths += xml.name() == QLatin1String("path") ? 1 : 0;
             }
         }
@@ -182,7 +183,8 @@ private slots:
                 differing += std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
                                        std::abs(qBlue(a) - qBlue(b))}) > 64;
             }
-        QVERIFY2(differing < drawn.width() * drawn.height() / 200, qPrintable(QString::number(differing)));
+        QVERIFY2(differing < drawn.width() * drawn.height() / 200,
+                 qPrintable(QString::number(differing)));
     }
 
     void printSheetPlacesFramesOnPaper()

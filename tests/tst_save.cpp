@@ -6,10 +6,10 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QDir>
 #include <QImageReader>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 
 class TestSave : public MainWindowTest

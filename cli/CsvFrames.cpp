@@ -157,6 +157,7 @@ CsvFrames::Read CsvFrames::read(const QByteArray &bytes, const QString &fileName
         header << column;
     }
 
+    read.rows = int(table.records.size() - 1);
     for (qsizetype r = 1; r < table.records.size(); ++r) {
         const CsvReader::Record &record = table.records.at(r);
         const int number = int(r);

@@ -76,6 +76,8 @@ QString FileNamePattern::safe(const QString &name)
     while (out.startsWith(u'.') || out.startsWith(u' '))
         out.remove(0, 1);
     out.truncate(kLongestName);
+    if (!out.isEmpty() && out.back().isHighSurrogate())
+        out.chop(1);
     while (out.endsWith(u'.') || out.endsWith(u' '))
         out.chop(1);
     return out.isEmpty() ? QStringLiteral("_") : out;

@@ -317,6 +317,7 @@ QList<NumberedFrame> RenderCommand::load(QString &error)
             return {};
         }
         QList<NumberedFrame> frames;
+        m_inputFrames = int(roll.frames.size());
         for (qsizetype i = 0; i < roll.frames.size(); ++i)
             frames << NumberedFrame{int(i + 1), roll.frames.at(i)};
         return frames;
@@ -338,6 +339,7 @@ QList<NumberedFrame> RenderCommand::load(QString &error)
     for (const QString &problem : read.rowErrors)
         fail(problem);
     m_rowErrors = int(read.rowErrors.size());
+    m_inputFrames = read.rows;
     return read.frames;
 }
 
@@ -462,8 +464,7 @@ int RenderCommand::run(const QStringList &arguments)
         fail(error);
         return BadUsage;
     }
-    if (m_options.frame > 0 &&
-        m_options.frame > (frames.isEmpty() ? 0 : frames.constLast().number)) {
+    if (m_options.frame > m_inputFrames) {
         fail(QStringLiteral("--frame %1: %2 にはそれだけのコマがありません。")
                  .arg(m_options.frame)
                  .arg(m_options.input));

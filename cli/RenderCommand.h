@@ -64,6 +64,7 @@ private:
     bool m_errIsTerminal = false;
     Options m_options;
     int m_rowErrors = 0;
+    int m_inputFrames = 0; // the frames the input holds, whether each could be made or not
     SequenceWriter m_stripWriter;
     SequenceWriter m_spinWriter;
 };

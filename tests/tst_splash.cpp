@@ -1,6 +1,11 @@
 #include "TestSupport.h"
+#include "app/AboutBox.h"
+#include "composer/SignLineEdit.h"
 #include "io/RollFile.h"
+#include "platform/SystemLogonName.h"
 
+#include <QAction>
+#include <QProcess>
 #include <QSignalSpy>
 
 class TestSplash : public QObject
@@ -100,6 +105,79 @@ private slots:
             QTest::qWait(SplashWindow::kHandOverMs + 500);
             QVERIFY(app.controller.mainWindow() == nullptr);
         }
+    }
+
+    void systemNameIsTheLoggedOnUser()
+    {
+        QProcess id;
+        id.start(QStringLiteral("id"), {QStringLiteral("-un")});
+        QVERIFY(id.waitForFinished(10000));
+        QCOMPARE(id.exitCode(), 0);
+        const QString expected = QString::fromLocal8Bit(id.readAllStandardOutput()).trimmed();
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(SystemLogonName().GetCurrentUserName(), expected);
+    }
+
+    // Every way of opening builds a fresh box over the main window, reading the name anew, and
+    // every way of closing gives the keys back to the control that had them.
+    void opensFreshAndClosesEveryWay_data()
+    {
+        QTest::addColumn<QStringList>("way"); // how the box is opened, and how it is closed
+        QTest::newRow("Command2, OK") << QStringList{"Command2", "ok"};
+        QTest::newRow("bajyon, Esc") << QStringList{"bajyon", "esc"};
+        QTest::newRow("Ctrl+V in Text1, Enter") << QStringList{"ctrl+v", "enter"};
+        QTest::newRow("Command2, close button") << QStringList{"Command2", "close"};
+    }
+    void opensFreshAndClosesEveryWay()
+    {
+        QFETCH(QStringList, way);
+        FakedStart app;
+        app.start()->Timer1()->start(0);
+        QVERIFY(QTest::qWaitFor([&app] { return app.controller.mainWindow(); }));
+        MainWindow &main = *app.controller.mainWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        const QString &opening = way[0], &closing = way[1];
+        const QString user = QString::fromLatin1(QTest::currentDataTag());
+        app.fakes.logonName.name = user;
+        QPointer<AboutBox> seen;
+        QString shown, caption;
+        bool overMain = false, sysInfoKeepsItOpen = false;
+        QPointer<QWidget> focus;
+        whenOpen<AboutBox>([&](AboutBox *box) {
+            seen = box;
+            focus = main.focusWidget();
+            shown = box->siyo()->text();
+            caption = box->windowTitle();
+            overMain = box->isModal() && box->parentWidget() == &main;
+            // The System Info button, clicked or pressed with Enter, does nothing.
+            click(box->cmdSysInfo());
+            box->cmdSysInfo()->setFocus();
+            QTest::keyClick(box->cmdSysInfo(), Qt::Key_Return);
+            sysInfoKeepsItOpen = box->isVisible();
+            box->cmdOK()->setFocus();
+            if (closing == u"ok")
+                click(box->cmdOK());
+            else if (closing == u"esc")
+                QTest::keyClick(box->cmdOK(), Qt::Key_Escape);
+            else if (closing == u"enter")
+                QTest::keyClick(box->cmdOK(), Qt::Key_Return);
+            else
+                box->windowHandle()->close();
+            QTimer::singleShot(3000, box, &QDialog::reject);
+        });
+        if (opening == u"Command2")
+            click(named<QPushButton>(main, "Command2"));
+        else if (opening == u"bajyon")
+            named<QAction>(main, "bajyon")->trigger();
+        else
+            QTest::keyClick(main.lineEdit(SignLine::Main), Qt::Key_V, Qt::ControlModifier);
+
+        QVERIFY(seen.isNull());
+        QCOMPARE(shown, user);
+        QCOMPARE(caption, QStringLiteral("QuinteloVersion2バージョン情報"));
+        QVERIFY(overMain && sysInfoKeepsItOpen);
+        QVERIFY(focus);
+        QTRY_COMPARE(QApplication::focusWidget(), focus.data());
     }
 };
 

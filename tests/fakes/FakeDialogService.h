@@ -38,16 +38,14 @@ public:
         return next<QString>();
     }
 
-    std::optional<QString> chooseOpenFileName(const QString &title, const QString &) override
+    std::optional<QString> chooseOpenFileName(const QString &, const QString &) override
     {
-        openCalls.append(title);
         return next<QString>();
     }
 
     QList<Call<QColor>> colorCalls;
     QList<Call<FontChoice>> fontCalls;
     QList<Call<QString>> saveCalls;
-    QList<QString> openCalls;
 
 private:
     template <class T> std::optional<T> next()

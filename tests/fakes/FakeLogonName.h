@@ -11,12 +11,7 @@ public:
     {}
 
     std::optional<QString> name;
-    mutable int reads = 0;
 
 protected:
-    std::optional<QString> readLogonName() const override
-    {
-        ++reads;
-        return name;
-    }
+    std::optional<QString> readLogonName() const override { return name; }
 };

@@ -50,20 +50,16 @@ QByteArray ExportManager::formatForFileName(const QString &fileName)
     return format ? format->name : QByteArray();
 }
 
-template <typename Encode>
-ExportManager::Result ExportManager::write(Result result, const Encode &encode)
+ExportManager::Result ExportManager::write(Result result,
+                                           const std::function<QString(QIODevice &)> &encode)
 {
     const auto fail = [&result](Failure failure, const QString &reason) {
         result.failure = failure;
         result.reason = reason;
         return result;
     };
-    if (result.format.isEmpty())
-        return fail(Failure::UnknownFormat, QString());
     if (const SafeFileWriter::Outcome checked = SafeFileWriter::check(result.path); !checked.ok())
         return fail(exportFailure(checked.failure), checked.reason);
-
-    // Encoded whole before any file is touched, so that the encoder's failure harms nothing.
     QBuffer encoded;
     encoded.open(QIODevice::WriteOnly);
     if (const QString failure = encode(encoded); !failure.isEmpty())
@@ -77,10 +73,14 @@ ExportManager::Result ExportManager::write(Result result, const Encode &encode)
 ExportManager::Result ExportManager::save(const QImage &picture, const QString &fileName,
                                           const QByteArray &format)
 {
-    const Result result{
+    Result result{
         fileName, format.isEmpty() ? formatForFileName(fileName) : format, Failure::None, {}};
+    if (result.format.isEmpty()) {
+        result.failure = Failure::UnknownFormat;
+        return result;
+    }
     return write(result,
-                 [&](QBuffer &encoded) { return m_writer.write(picture, encoded, result.format); });
+                 [&](QIODevice &device) { return m_writer.write(picture, device, result.format); });
 }
 
 ExportManager::Result ExportManager::saveFrame(const Frame &frame, const QRect &area, qreal scale,
@@ -88,9 +88,9 @@ ExportManager::Result ExportManager::saveFrame(const Frame &frame, const QRect &
 {
     if ((format.isEmpty() ? formatForFileName(fileName) : format) != "svg")
         return save(PlatePainter(frame).render(area, scale), fileName, format);
-    return write({fileName, "svg", Failure::None, {}}, [&](QBuffer &encoded) {
-        encoded.write(svgPicture(frame, area, scale));
-        return QString();
+    return write({fileName, "svg", Failure::None, {}}, [&](QIODevice &device) {
+        const QByteArray bytes = svgPicture(frame, area, scale);
+        return device.write(bytes) == bytes.size() ? QString() : device.errorString();
     });
 }
 
@@ -98,8 +98,8 @@ ExportManager::Result ExportManager::savePrintSheet(const QList<Frame> &frames,
                                                     const PrintSheet &sheet,
                                                     const QString &fileName)
 {
-    return write({fileName, "pdf", Failure::None, {}}, [&](QBuffer &encoded) {
-        encoded.write(sheet.pdf(frames));
-        return QString();
+    return write({fileName, "pdf", Failure::None, {}}, [&](QIODevice &device) {
+        const QByteArray bytes = sheet.pdf(frames);
+        return device.write(bytes) == bytes.size() ? QString() : device.errorString();
     });
 }

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 class ImageWriter;
 class PrintSheet;
 
@@ -57,8 +59,9 @@ public:
     static QByteArray formatForFileName(const QString &fileName);
 
 private:
-    // Checks the place first, then makes the bytes and writes them whole.
-    template <typename Encode> Result write(Result result, const Encode &encode);
+    // Encodes the whole file first, so that the encoder's failure harms nothing, then puts it
+    // in place; encode answers an empty string or the reason it failed.
+    static Result write(Result result, const std::function<QString(QIODevice &)> &encode);
 
     ImageWriter &m_writer;
 };

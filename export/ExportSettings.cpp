@@ -13,7 +13,7 @@ qreal ExportSettings::scaleFor(const QSize &pictureSize) const
 
 QPageSize ExportSettings::pageSize(Paper paper)
 {
-    return QPageSize(paper == Paper::B5 ? QPageSize::JisB5 : QPageSize::A4);
+    return {paper == Paper::B5 ? QPageSize::JisB5 : QPageSize::A4};
 }
 
 ExportSettings ExportSettings::load(QSettings &settings)

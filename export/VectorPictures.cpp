@@ -97,9 +97,10 @@ PrintSheet::PrintSheet(const QPageSize &page, qreal frameMillimetres, const QSiz
 PrintSheet::Place PrintSheet::place(int index) const
 {
     const int onPage = index % framesPerPage();
-    const QPointF topLeft(
-        kMarginMillimetres + (onPage % m_columns) * (m_frame.width() + kGapMillimetres),
-        kMarginMillimetres + (onPage / m_columns) * (m_frame.height() + kGapMillimetres));
+    const int column = onPage % m_columns;
+    const int row = onPage / m_columns;
+    const QPointF topLeft(kMarginMillimetres + column * (m_frame.width() + kGapMillimetres),
+                          kMarginMillimetres + row * (m_frame.height() + kGapMillimetres));
     return {index / framesPerPage(), QRectF(topLeft, m_frame)};
 }
 

@@ -218,8 +218,8 @@ QImage PlatePainter::render(qreal scale) const
 
 QSize PlatePainter::scaledSize(const QSize &size, qreal scale)
 {
-    return QSize(std::max(1, int(std::lround(size.width() * scale))),
-                 std::max(1, int(std::lround(size.height() * scale))));
+    return {std::max(1, int(std::lround(size.width() * scale))),
+            std::max(1, int(std::lround(size.height() * scale)))};
 }
 
 QImage PlatePainter::render(const QRect &area, qreal scale) const

@@ -398,6 +398,13 @@ int RenderCommand::renderEach(const QList<NumberedFrame> &frames)
         showProgress(done, int(frames.size()));
         m_err << Qt::endl;
     }
+    // Every file is in place whole already; one wait for the disk makes them all durable.
+    if (const SafeFileWriter::Outcome synced = SafeFileWriter::syncLaterWrites(folder.path());
+        !synced.ok()) {
+        fail(QStringLiteral("%1: 書き出したファイルをディスクに書き込めませんでした（%2）。")
+                 .arg(m_options.output, synced.reason));
+        return SomeFailed;
+    }
     int failed = 0;
     for (const QString &failure : failures) {
         if (!failure.isEmpty()) {

@@ -40,8 +40,9 @@ ExportManager::Failure exportFailure(SafeFileWriter::Failure failure)
 
 } // namespace
 
-ExportManager::ExportManager(ImageWriter &writer)
+ExportManager::ExportManager(ImageWriter &writer, SafeFileWriter::Sync sync)
     : m_writer(writer)
+    , m_sync(sync)
 {}
 
 QByteArray ExportManager::formatForFileName(const QString &fileName)
@@ -51,7 +52,8 @@ QByteArray ExportManager::formatForFileName(const QString &fileName)
 }
 
 ExportManager::Result ExportManager::write(Result result,
-                                           const std::function<QString(QIODevice &)> &encode)
+                                           const std::function<QString(QIODevice &)> &encode,
+                                           SafeFileWriter::Sync sync)
 {
     const auto fail = [&result](Failure failure, const QString &reason) {
         result.failure = failure;
@@ -64,7 +66,8 @@ ExportManager::Result ExportManager::write(Result result,
     encoded.open(QIODevice::WriteOnly);
     if (const QString failure = encode(encoded); !failure.isEmpty())
         return fail(Failure::EncodeFailed, failure);
-    const SafeFileWriter::Outcome written = SafeFileWriter::write(encoded.data(), result.path);
+    const SafeFileWriter::Outcome written =
+        SafeFileWriter::write(encoded.data(), result.path, sync);
     if (!written.ok())
         return fail(exportFailure(written.failure), written.reason);
     return result;
@@ -79,8 +82,9 @@ ExportManager::Result ExportManager::save(const QImage &picture, const QString &
         result.failure = Failure::UnknownFormat;
         return result;
     }
-    return write(result,
-                 [&](QIODevice &device) { return m_writer.write(picture, device, result.format); });
+    return write(
+        result, [&](QIODevice &device) { return m_writer.write(picture, device, result.format); },
+        m_sync);
 }
 
 ExportManager::Result ExportManager::saveFrame(const Frame &frame, const QRect &area, qreal scale,
@@ -88,10 +92,13 @@ ExportManager::Result ExportManager::saveFrame(const Frame &frame, const QRect &
 {
     if ((format.isEmpty() ? formatForFileName(fileName) : format) != "svg")
         return save(PlatePainter(frame).render(area, scale), fileName, format);
-    return write({fileName, "svg", Failure::None, {}}, [&](QIODevice &device) {
-        const QByteArray bytes = svgPicture(frame, area, scale);
-        return device.write(bytes) == bytes.size() ? QString() : device.errorString();
-    });
+    return write(
+        {fileName, "svg", Failure::None, {}},
+        [&](QIODevice &device) {
+            const QByteArray bytes = svgPicture(frame, area, scale);
+            return device.write(bytes) == bytes.size() ? QString() : device.errorString();
+        },
+        m_sync);
 }
 
 ExportManager::Result ExportManager::savePrintSheet(const QList<Frame> &frames,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/SafeFileWriter.h"
 #include "sign/Frame.h"
 
 #include <QByteArray>
@@ -42,7 +43,10 @@ public:
         bool ok() const { return failure == Failure::None; }
     };
 
-    explicit ExportManager(ImageWriter &writer);
+    // sync: whether each file waits for the disk, or a batch syncs once at its end (see
+    // SafeFileWriter::Sync).
+    explicit ExportManager(ImageWriter &writer,
+                           SafeFileWriter::Sync sync = SafeFileWriter::Sync::EachFile);
 
     // format, where given, stands for what the name's extension asks for.
     Result save(const QImage &picture, const QString &fileName, const QByteArray &format = {});
@@ -61,7 +65,9 @@ public:
 private:
     // Encodes the whole file first, so that the encoder's failure harms nothing, then puts it
     // in place; encode answers an empty string or the reason it failed.
-    static Result write(Result result, const std::function<QString(QIODevice &)> &encode);
+    static Result write(Result result, const std::function<QString(QIODevice &)> &encode,
+                        SafeFileWriter::Sync sync = SafeFileWriter::Sync::EachFile);
 
     ImageWriter &m_writer;
+    SafeFileWriter::Sync m_sync;
 };

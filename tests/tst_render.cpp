@@ -119,7 +119,7 @@ private slots:
         Run run =
             render({"s.csv", "--each", "-o", "out", "--name", "{name}.png", "-j", "2"}, dir.path());
         QCOMPARE(run.status, 0);
-        QCOMPARE(QDir(dir.filePath("out")).entryList(QDir::Files),
+        QCOMPARE(QDir(dir.filePath("out")).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"tokyo.png", "tokyo_2.png", "上野.png"}));
 
         write(dir.filePath("bad.csv"), "sign,band_colour\n東京,\n新宿,blue\n");
@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(run.status, 1);
         QVERIFY2(run.errors.contains(QStringLiteral("bad.csv: 3 行目「band_colour」列")),
                  qPrintable(run.errors));
-        QCOMPARE(QDir(dir.filePath("bad")).entryList(QDir::Files), QStringList({"001.png"}));
+        QCOMPARE(QDir(dir.filePath("bad")).entryList(QDir::Files | QDir::Hidden), QStringList({"001.png"}));
 
         run = render({"s.csv", "--frame", "3", "--height", "162", "-o", "three.png"}, dir.path());
         QCOMPARE(run.status, 0);

@@ -440,8 +440,10 @@ int RenderCommand::renderOne(const QList<NumberedFrame> &frames)
         if (const auto result = exporter.savePrintSheet(chosen, sheet, o.output); !result.ok())
             failure = oneLine(result);
     } else if (o.kind == Options::Output::Strip || o.kind == Options::Output::Spin) {
-        failure = (o.kind == Options::Output::Strip ? m_stripWriter : m_spinWriter)(chosen, scale,
-                                                                                    o.output);
+        const SequenceWriter &write =
+            o.kind == Options::Output::Strip ? m_stripWriter : m_spinWriter;
+        if (const auto result = write(chosen, scale, o.output); !result.ok())
+            failure = oneLine(result);
     } else {
         const Frame &frame = chosen.constFirst();
         const auto result = exporter.saveFrame(frame, QRect(QPoint(), PlatePainter(frame).size()),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CsvFrames.h"
+#include "export/ExportManager.h"
 #include "export/ExportSettings.h"
 
 #include <QString>

@@ -34,10 +34,10 @@ public:
         bool quiet = false;
     };
 
-    // Makes the strip or the spin of frames at scale into fileName; answers what went wrong,
-    // or an empty string. Empty where this build makes neither.
-    using SequenceWriter =
-        std::function<QString(const QList<Frame> &frames, qreal scale, const QString &fileName)>;
+    // Saves the strip or the spin of frames at scale as fileName, as ExportManager saves.
+    // Unset, the command says it cannot make that output.
+    using SequenceWriter = std::function<ExportManager::Result(
+        const QList<Frame> &frames, qreal scale, const QString &fileName)>;
 
     RenderCommand(QTextStream &out, QTextStream &err, bool errIsTerminal);
 

@@ -14,6 +14,9 @@ Autosaver::Autosaver(SignDocument &document, AutosaveStore &store, QObject *pare
     const auto restart = [this] { m_timer.start(); };
     connect(&m_document, &SignDocument::frameChanged, this, restart);
     connect(&m_document, &SignDocument::framesReplaced, this, restart);
+    connect(&m_document, &SignDocument::frameInserted, this, restart);
+    connect(&m_document, &SignDocument::frameRemoved, this, restart);
+    connect(&m_document, &SignDocument::frameMoved, this, restart);
 }
 
 void Autosaver::saveNow()

@@ -3,8 +3,11 @@
 #include "composer/CommandButton.h"
 #include "composer/ExportSettingsDialog.h"
 #include "composer/MenuShortcutGuard.h"
+#include "composer/PlateTurn.h"
 #include "composer/PlateView.h"
+#include "composer/RollExportCommands.h"
 #include "composer/RollFileCommands.h"
+#include "composer/RollPanel.h"
 #include "composer/SignLineEdit.h"
 #include "export/ExportManager.h"
 #include "export/PictureFormat.h"
@@ -12,6 +15,7 @@
 #include "export/VectorPictures.h"
 #include "launch/LaunchCommands.h"
 #include "platform/AppIdentity.h"
+#include "platform/DesktopAnimations.h"
 #include "platform/DialogService.h"
 #include "platform/MessageBoxService.h"
 #include "platform/RunModal.h"
@@ -28,9 +32,12 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPixmap>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -115,10 +122,20 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
     m_colourAndSaveDialog.Flags = kSaveHidesReadOnly;
 
     m_rollFiles = new RollFileCommands(m_document, services, this);
+    m_exports = new RollExportCommands(m_document, services, this);
     setAcceptDrops(true);
     createControls();
     createMenus();
     arrangeStackingAndTabs();
+    m_rollPanel = new RollPanel(m_document,
+                                {m_addFrameAction, m_duplicateFrameAction, m_deleteFrameAction,
+                                 m_moveUpAction, m_moveDownAction, m_renameFrameAction},
+                                this);
+    // The roll's keys work in the panel as in the main window.
+    m_rollPanel->addActions(m_rollMenu->actions());
+    connect(m_rollPanel, &RollPanel::closed, this, [this] { m_panelAction->setChecked(false); });
+    connect(m_panelAction, &QAction::toggled, m_rollPanel, &QWidget::setVisible);
+    connect(&m_document, &SignDocument::currentChanged, this, &MainWindow::turnToCurrentFrame);
     connect(&m_document, &SignDocument::frameChanged, this, [this](int index) {
         if (index == m_document.currentIndex())
             showCurrentFrame();
@@ -145,6 +162,8 @@ void MainWindow::createControls()
 
     m_plate = new PlateView(m_document, {960, 240, 3615, 1215}, client);
     m_plate->setObjectName(QStringLiteral("Picture2"));
+    m_turn = new PlateTurn(m_plate);
+    m_turn->setObjectName(QStringLiteral("plateTurn"));
     // Made in the order of the design, which decides which box lies on top where two overlap.
     const std::array<std::pair<SignLine, const char *>, 4> lines{{
         {SignLine::English, "Text2"},
@@ -232,9 +251,19 @@ void MainWindow::createMenus()
     file->addSeparator();
     m_saveDestinationAction =
         menuItem(file, "hozon", QStringLiteral("保存(&S)"), {QKeySequence(Qt::CTRL | Qt::Key_S)});
-    m_printSheetAction = menuItem(file, "insatusheet", QStringLiteral("印刷用シートを保存(&P)..."));
+    QMenu *exports = file->addMenu(QStringLiteral("書き出し(&E)"));
+    exports->setObjectName(QStringLiteral("kakidasi"));
+    m_stripAction =
+        menuItem(exports, "exportStrip", QStringLiteral("全コマを縦に並べて保存(&S)..."));
+    m_spinAction = menuItem(exports, "exportSpin", QStringLiteral("回転アニメーション(&A)..."));
+    m_namesAction = menuItem(exports, "exportNames", QStringLiteral("コマ一覧(&L)..."));
+    connect(m_stripAction, &QAction::triggered, m_exports, &RollExportCommands::saveStrip);
+    connect(m_spinAction, &QAction::triggered, m_exports, &RollExportCommands::saveSpin);
+    connect(m_namesAction, &QAction::triggered, m_exports, &RollExportCommands::saveFrameNames);
+    m_printSheetAction =
+        menuItem(exports, "insatusheet", QStringLiteral("印刷用シート (PDF)(&P)..."));
     m_exportSettingsAction =
-        menuItem(file, "kakidasisettei", QStringLiteral("書き出し設定(&E)..."));
+        menuItem(file, "kakidasisettei", QStringLiteral("書き出し設定(&T)..."));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     m_exitAction =
         menuItem(file, "end", QStringLiteral("終了(&X)"), {QKeySequence(Qt::CTRL | Qt::Key_X)});
@@ -245,6 +274,8 @@ void MainWindow::createMenus()
     m_redoAction = menuItem(
         edit, "redo", kRedoCaption,
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+
+    createRollMenu();
 
     QMenu *format = menuBar()->addMenu(QStringLiteral("書式(&O)"));
     format->setObjectName(QStringLiteral("syosiki"));
@@ -298,18 +329,82 @@ void MainWindow::createMenus()
     connect(&history, &QUndoStack::indexChanged, this, describeHistory);
     describeHistory();
 
-    for (QMenu *menu :
-         {file, recent, edit, format, m_typePresetMenu, m_lineColourMenu, translation, help})
+    for (QMenu *menu : {file, recent, exports, edit, m_rollMenu, format, m_typePresetMenu,
+                        m_lineColourMenu, translation, help})
         keepCaptionsWhole(menu);
 
-    auto *guard = new MenuShortcutGuard(
-        menuBar(),
-        {m_newAction, m_openAction, m_saveRollAction, m_saveDestinationAction, m_exitAction,
-         m_undoAction, m_redoAction, m_translateAction, m_aboutAction, m_helpAction},
-        this);
+    auto *guard = new MenuShortcutGuard(menuBar(),
+                                        {m_newAction, m_openAction, m_saveRollAction,
+                                         m_saveDestinationAction, m_exitAction, m_undoAction,
+                                         m_redoAction, m_nextFrameAction, m_previousFrameAction,
+                                         m_translateAction, m_aboutAction, m_helpAction},
+                                        this);
     for (QWidget *control : centralWidget()->findChildren<QWidget *>())
         if (control->focusPolicy() != Qt::NoFocus)
             control->installEventFilter(guard);
+}
+
+void MainWindow::createRollMenu()
+{
+    m_rollMenu = menuBar()->addMenu(QStringLiteral("コマ(&K)"));
+    m_rollMenu->setObjectName(QStringLiteral("koma"));
+    m_nextFrameAction = menuItem(m_rollMenu, "nextFrame", QStringLiteral("次のコマ(&N)"),
+                                 {QKeySequence(Qt::Key_PageDown)});
+    m_previousFrameAction = menuItem(m_rollMenu, "previousFrame", QStringLiteral("前のコマ(&P)"),
+                                     {QKeySequence(Qt::Key_PageUp)});
+    m_rollMenu->addSeparator();
+    m_addFrameAction = menuItem(m_rollMenu, "addFrame", QStringLiteral("コマを追加(&A)"));
+    m_duplicateFrameAction =
+        menuItem(m_rollMenu, "duplicateFrame", QStringLiteral("コマを複製(&D)"));
+    m_deleteFrameAction = menuItem(m_rollMenu, "deleteFrame", QStringLiteral("コマを削除(&L)"));
+    m_moveUpAction = menuItem(m_rollMenu, "moveFrameUp", QStringLiteral("上へ移動(&U)"));
+    m_moveDownAction = menuItem(m_rollMenu, "moveFrameDown", QStringLiteral("下へ移動(&W)"));
+    m_renameFrameAction =
+        menuItem(m_rollMenu, "renameFrame", QStringLiteral("コマの名前を変更(&R)"));
+    // The panel's buttons carry the short words; the menu says it in full.
+    for (const auto &[action, word] : {std::pair{m_addFrameAction, "追加"},
+                                       {m_duplicateFrameAction, "複製"},
+                                       {m_deleteFrameAction, "削除"},
+                                       {m_moveUpAction, "▲"},
+                                       {m_moveDownAction, "▼"},
+                                       {m_renameFrameAction, "名前"}})
+        action->setIconText(QString::fromUtf8(word));
+    m_rollMenu->addSeparator();
+    m_panelAction = menuItem(m_rollMenu, "showRollPanel", QStringLiteral("コマ一覧を表示(&K)"));
+    m_panelAction->setCheckable(true);
+    m_panelAction->setChecked(true);
+
+    const auto step = [this](int by) {
+        m_document.setCurrentIndex(
+            std::clamp(m_document.currentIndex() + by, 0, m_document.frameCount() - 1));
+    };
+    connect(m_nextFrameAction, &QAction::triggered, this, [step] { step(1); });
+    connect(m_previousFrameAction, &QAction::triggered, this, [step] { step(-1); });
+    connect(m_addFrameAction, &QAction::triggered, &m_document, &SignDocument::addFrame);
+    connect(m_duplicateFrameAction, &QAction::triggered, &m_document,
+            &SignDocument::duplicateFrame);
+    connect(m_deleteFrameAction, &QAction::triggered, &m_document, &SignDocument::deleteFrame);
+    const auto move = [this](int by) {
+        const int from = m_document.currentIndex();
+        m_document.moveFrame(from, from + by);
+    };
+    connect(m_moveUpAction, &QAction::triggered, this, [move] { move(-1); });
+    connect(m_moveDownAction, &QAction::triggered, this, [move] { move(1); });
+    connect(m_renameFrameAction, &QAction::triggered, this, [this] {
+        m_panelAction->setChecked(true);
+        m_rollPanel->renameCurrent();
+    });
+}
+
+void MainWindow::enableRollActions()
+{
+    const int current = m_document.currentIndex();
+    const int last = m_document.frameCount() - 1;
+    m_previousFrameAction->setEnabled(current > 0);
+    m_moveUpAction->setEnabled(current > 0);
+    m_nextFrameAction->setEnabled(current < last);
+    m_moveDownAction->setEnabled(current < last);
+    m_deleteFrameAction->setEnabled(last > 0);
 }
 
 void MainWindow::fillPresetMenus()
@@ -383,9 +478,21 @@ void MainWindow::arrangeStackingAndTabs()
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
+void MainWindow::turnToCurrentFrame()
+{
+    const Frame from = m_shownFrame;
+    const int fromIndex = m_shownIndex;
+    showCurrentFrame();
+    if (isVisible() && from != m_shownFrame && m_services.animations.enabled())
+        m_turn->turn(from, m_shownFrame, m_shownIndex >= fromIndex);
+}
+
 void MainWindow::showCurrentFrame()
 {
     const Frame &frame = m_document.currentFrame();
+    m_shownFrame = frame;
+    m_shownIndex = m_document.currentIndex();
+    enableRollActions();
     for (SignLineEdit *edit : m_lineEdits)
         edit->showFrame(frame);
     m_plate->update();
@@ -544,10 +651,32 @@ bool MainWindow::confirmClose()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (confirmClose())
+    if (confirmClose()) {
+        m_rollPanel->hide();
         QMainWindow::closeEvent(event);
-    else
+    } else {
         event->ignore();
+    }
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Beside the window once it has its place on the screen, as tall as it.
+    if (m_panelPlaced)
+        return;
+    m_panelPlaced = true;
+    const QRect frame = frameGeometry();
+    m_rollPanel->resize(m_rollPanel->sizeHint().width(), frame.height());
+    // On the right where the screen has room, else on the left, else inside the screen's edge.
+    const QRect screen = this->screen()->availableGeometry();
+    const int width = m_rollPanel->frameGeometry().width();
+    int left = frame.right() + 1;
+    if (left + width > screen.right() + 1)
+        left = frame.left() - width >= screen.left() ? frame.left() - width
+                                                     : screen.right() + 1 - width;
+    m_rollPanel->move(left, frame.top());
+    m_rollPanel->setVisible(m_panelAction->isChecked());
 }
 
 void MainWindow::showFileName()

@@ -12,8 +12,11 @@
 #include <array>
 
 class CommandButton;
+class PlateTurn;
 class PlateView;
+class RollExportCommands;
 class RollFileCommands;
+class RollPanel;
 class SignLineEdit;
 struct Services;
 
@@ -34,6 +37,7 @@ public:
     SignDocument &document() { return m_document; }
     RollFileCommands &rollFiles() { return *m_rollFiles; }
     SignLineEdit *lineEdit(SignLine line) const { return m_lineEdits[std::size_t(line)]; }
+    RollPanel *rollPanel() const { return m_rollPanel; }
 
     // Asks before the window closes; answers false to keep it open. Once leaving has been
     // confirmed it does not ask again.
@@ -45,6 +49,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -52,7 +57,11 @@ private:
     void createControls();
     void createMenus();
     void arrangeStackingAndTabs();
+    void createRollMenu();
     void showCurrentFrame();
+    // Another frame has become the current one: the plate turns to it, where the desktop allows.
+    void turnToCurrentFrame();
+    void enableRollActions();
     // The shipped service-type and line-colour presets, and the user's own.
     void fillPresetMenus();
     void showFileName();
@@ -80,6 +89,13 @@ private:
     CommonDialog m_colourAndSaveDialog;
     bool m_exitConfirmed = false;
     RollFileCommands *m_rollFiles = nullptr;
+    RollExportCommands *m_exports = nullptr;
+    RollPanel *m_rollPanel = nullptr;
+    PlateTurn *m_turn = nullptr;
+    // What the plate shows, for the turn away from it.
+    Frame m_shownFrame;
+    int m_shownIndex = 0;
+    bool m_panelPlaced = false;
 
     PlateView *m_plate = nullptr;
     std::array<SignLineEdit *, 4> m_lineEdits{};
@@ -104,10 +120,23 @@ private:
     QAction *m_saveDestinationAction = nullptr;
     QAction *m_printSheetAction = nullptr;
     QAction *m_exportSettingsAction = nullptr;
+    QAction *m_stripAction = nullptr;
+    QAction *m_spinAction = nullptr;
+    QAction *m_namesAction = nullptr;
+    QAction *m_nextFrameAction = nullptr;
+    QAction *m_previousFrameAction = nullptr;
+    QAction *m_addFrameAction = nullptr;
+    QAction *m_duplicateFrameAction = nullptr;
+    QAction *m_deleteFrameAction = nullptr;
+    QAction *m_moveUpAction = nullptr;
+    QAction *m_moveDownAction = nullptr;
+    QAction *m_renameFrameAction = nullptr;
+    QAction *m_panelAction = nullptr;
     QAction *m_exitAction = nullptr;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
     QAction *m_justifyAction = nullptr;
+    QMenu *m_rollMenu = nullptr;
     QMenu *m_typePresetMenu = nullptr;
     QMenu *m_lineColourMenu = nullptr;
     QAction *m_translateAction = nullptr;

@@ -3,7 +3,9 @@
 #include "export/PictureFormat.h"
 #include "export/VectorPictures.h"
 #include "io/SafeFileWriter.h"
+#include "platform/GifWriter.h"
 #include "platform/ImageWriter.h"
+#include "render/FilmStrip.h"
 #include "render/PlatePainter.h"
 
 #include <QBuffer>
@@ -107,6 +109,53 @@ ExportManager::Result ExportManager::savePrintSheet(const QList<Frame> &frames,
 {
     return write({fileName, "pdf", Failure::None, {}}, [&](QIODevice &device) {
         const QByteArray bytes = sheet.pdf(frames);
+        return device.write(bytes) == bytes.size() ? QString() : device.errorString();
+    });
+}
+
+ExportManager::Result ExportManager::saveStrip(const QList<Frame> &frames, const QString &fileName,
+                                               qreal scale)
+{
+    // Asked before the strip is drawn: a long roll is a large picture to make for nothing.
+    if (formatForFileName(fileName).isEmpty())
+        return {fileName, {}, Failure::UnknownFormat, {}};
+    return save(FilmStrip(frames).render(scale), fileName);
+}
+
+ExportManager::Result ExportManager::saveSpin(const QList<Frame> &frames,
+                                              const SpinAnimation::Options &options,
+                                              const QString &fileName)
+{
+    const Result result{fileName, "gif", Failure::None, {}};
+    if (formatForFileName(fileName) != "gif")
+        return {fileName, "gif", Failure::GifOnly, {}};
+    const SpinAnimation spin(frames, options);
+    return write(result, [&](QIODevice &device) {
+        return writeAnimatedGif(
+            spin.count(),
+            [&spin](int index) {
+                SpinAnimation::Picture picture = spin.picture(index);
+                return GifPicture{std::move(picture.image), picture.delayMs};
+            },
+            device);
+    });
+}
+
+ExportManager::Result ExportManager::saveFrameNames(const QList<Frame> &frames,
+                                                    const QString &fileName)
+{
+    QString text;
+    for (const Frame &frame : frames) {
+        // A name pasted with a line break in it would otherwise count as two frames.
+        QString name = frame.displayName();
+        for (QChar &c : name)
+            if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator ||
+                c == QChar::ParagraphSeparator)
+                c = u' ';
+        text += name + u'\n';
+    }
+    return write({fileName, "txt", Failure::None, {}}, [&](QIODevice &device) {
+        const QByteArray bytes = text.toUtf8();
         return device.write(bytes) == bytes.size() ? QString() : device.errorString();
     });
 }

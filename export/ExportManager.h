@@ -1,10 +1,12 @@
 #pragma once
 
 #include "io/SafeFileWriter.h"
+#include "render/SpinAnimation.h"
 #include "sign/Frame.h"
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -31,12 +33,14 @@ public:
         NameTooLong,    // the file system takes no name this long
         PathTooLong,    // the system opens no path this long
         RestoreFailed,  // overwritten where it stood, the old file could not be put back
+        GifOnly,        // an animation asked for in a file whose name does not end in .gif
     };
 
     struct Result
     {
         QString path;      // the file, as the user named it
-        QByteArray format; // what was written, or would have been; empty for an unknown kind
+        QByteArray format; // what was written, or would have been; empty for an unknown kind,
+                           // "txt" for a list of frame names
         Failure failure = Failure::None;
         QString reason; // the system's or the encoder's words for the failure
 
@@ -57,6 +61,13 @@ public:
     // Frames on a print sheet, as a PDF file whatever the name.
     Result savePrintSheet(const QList<Frame> &frames, const PrintSheet &sheet,
                           const QString &fileName);
+    // The whole roll in one picture, its frames top to bottom (see FilmStrip).
+    Result saveStrip(const QList<Frame> &frames, const QString &fileName, qreal scale = 1);
+    // The roll turning in a loop (see SpinAnimation): always an animated GIF.
+    Result saveSpin(const QList<Frame> &frames, const SpinAnimation::Options &options,
+                    const QString &fileName);
+    // The frames' names in roll order, one to a line, in UTF-8.
+    Result saveFrameNames(const QList<Frame> &frames, const QString &fileName);
 
     // "gif", "png", "bmp", "jpeg", "webp" or "svg" after the name's extension, in any case
     // (see PictureFormat); empty for any other extension and for none.

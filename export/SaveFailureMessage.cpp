@@ -6,6 +6,8 @@
 
 QString saveFailureMessage(const ExportManager::Result &result)
 {
+    const QString what =
+        result.format == "txt" ? QStringLiteral("コマ一覧") : QStringLiteral("画像");
     QString reason;
     QString outcome = QStringLiteral("元のファイルがあった場合は、そのまま残っています。");
     switch (result.failure) {
@@ -28,10 +30,10 @@ QString saveFailureMessage(const ExportManager::Result &result)
         reason = QStringLiteral("このフォルダにはファイルを作成できません。");
         break;
     case ExportManager::Failure::EncodeFailed:
-        reason = QStringLiteral("画像の書き込み中にエラーが起きました。");
+        reason = QStringLiteral("%1の書き込み中にエラーが起きました。").arg(what);
         break;
     case ExportManager::Failure::CommitFailed:
-        reason = QStringLiteral("書き込んだ画像をファイルとして確定できませんでした。");
+        reason = QStringLiteral("書き込んだ%1をファイルとして確定できませんでした。").arg(what);
         break;
     case ExportManager::Failure::NameTooLong:
         reason = QStringLiteral("ファイル名が長すぎます。もっと短い名前を付けてください。");
@@ -40,8 +42,12 @@ QString saveFailureMessage(const ExportManager::Result &result)
         reason = QStringLiteral("保存先のパス（フォルダ名とファイル名を合わせたもの）が長すぎます。"
                                 "もっと浅いフォルダか短い名前を選んでください。");
         break;
+    case ExportManager::Failure::GifOnly:
+        reason =
+            QStringLiteral("回転アニメーションはGIF画像です。名前の終わりを .gif にしてください。");
+        break;
     case ExportManager::Failure::RestoreFailed:
-        reason = QStringLiteral("画像の書き込み中にエラーが起きました。");
+        reason = QStringLiteral("%1の書き込み中にエラーが起きました。").arg(what);
         outcome = QStringLiteral(
             "元のファイルを元に戻せませんでした。中身が壊れている可能性があります。");
         break;
@@ -51,6 +57,6 @@ QString saveFailureMessage(const ExportManager::Result &result)
     // The system's own words, for whoever has to find out what went wrong.
     if (!result.reason.isEmpty())
         reason += QStringLiteral("\n（%1）").arg(result.reason);
-    return QStringLiteral("画像を保存できませんでした。\n\n%1\n\n%2\n\n%3")
-        .arg(QDir::toNativeSeparators(result.path), reason, outcome);
+    return QStringLiteral("%1を保存できませんでした。\n\n%2\n\n%3\n\n%4")
+        .arg(what, QDir::toNativeSeparators(result.path), reason, outcome);
 }

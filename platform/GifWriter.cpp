@@ -6,6 +6,9 @@
 
 #include <gif_lib.h>
 
+#include <algorithm>
+#include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -27,12 +30,13 @@ struct IndexedPicture
 };
 
 // The plate is drawn in a handful of colours plus the shades of anti-aliased text; where they
-// number 256 or fewer the GIF keeps every one of them exactly.
-bool indexExactly(const QImage &rgb, IndexedPicture &out)
+// number 256 or fewer the GIF keeps every one of them exactly. The palette may already hold the
+// colours of pictures indexed before, which then share it.
+bool indexExactly(const QImage &rgb, std::vector<GifByteType> &indices,
+                  std::vector<GifColorType> &colors, QHash<QRgb, GifByteType> &index)
 {
-    QHash<QRgb, GifByteType> index;
-    out.indices.resize(std::size_t(rgb.width()) * std::size_t(rgb.height()));
-    GifByteType *to = out.indices.data();
+    indices.resize(std::size_t(rgb.width()) * std::size_t(rgb.height()));
+    GifByteType *to = indices.data();
     for (int y = 0; y < rgb.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x) {
@@ -42,13 +46,19 @@ bool indexExactly(const QImage &rgb, IndexedPicture &out)
                 if (index.size() == kMaxColors)
                     return false;
                 found = index.insert(pixel, GifByteType(index.size()));
-                out.colors.push_back({GifByteType(qRed(pixel)), GifByteType(qGreen(pixel)),
-                                      GifByteType(qBlue(pixel))});
+                colors.push_back({GifByteType(qRed(pixel)), GifByteType(qGreen(pixel)),
+                                  GifByteType(qBlue(pixel))});
             }
             *to++ = *found;
         }
     }
     return true;
+}
+
+bool indexExactly(const QImage &rgb, IndexedPicture &out)
+{
+    QHash<QRgb, GifByteType> index;
+    return indexExactly(rgb, out.indices, out.colors, index);
 }
 
 int distance(QRgb a, const GifColorType &b)
@@ -123,6 +133,25 @@ bool quantize(const QImage &rgb, IndexedPicture &out)
         }
     }
 
+    // Plates, bands and text cover whole areas in one colour each: those keep their colour
+    // exactly, each taking the entry that lay nearest it, and only the shades between them move.
+    std::vector<std::pair<int, QRgb>> solid;
+    for (auto it = histogram.cbegin(); it != histogram.cend(); ++it)
+        if (std::size_t(it.value()) * 100 >= count)
+            solid.emplace_back(it.value(), it.key());
+    std::sort(solid.begin(), solid.end(), std::greater<>());
+    std::vector<bool> pinned(out.colors.size(), false);
+    for (const auto &[pixels, colour] : solid) {
+        std::size_t best = out.colors.size();
+        for (std::size_t k = 0; k < out.colors.size(); ++k)
+            if (!pinned[k] && (best == out.colors.size() || distance(colour, out.colors[k]) <
+                                                                distance(colour, out.colors[best])))
+                best = k;
+        out.colors[best] = {GifByteType(qRed(colour)), GifByteType(qGreen(colour)),
+                            GifByteType(qBlue(colour))};
+        pinned[best] = true;
+    }
+
     QHash<QRgb, GifByteType> index;
     index.reserve(histogram.size());
     for (auto it = histogram.cbegin(); it != histogram.cend(); ++it)
@@ -153,6 +182,7 @@ int writeToDevice(GifFileType *gif, const GifByteType *data, int length)
 }
 
 const QString kOutOfMemory = QStringLiteral("メモリが足りません。");
+const QString kUnevenSizes = QStringLiteral("アニメーションの画像の大きさがそろっていません。");
 
 QString reason(int gifError, const QIODevice &device)
 {
@@ -165,41 +195,70 @@ QString reason(int gifError, const QIODevice &device)
     return QStringLiteral("GIF画像を作れませんでした（giflib のエラー %1）。").arg(gifError);
 }
 
-} // namespace
+ColorMap colorMap(std::vector<GifColorType> colors, int &bits)
+{
+    bits = tableBits(colors.size());
+    colors.resize(std::size_t(1) << bits, GifColorType{0, 0, 0});
+    return ColorMap(GifMakeMapObject(1 << bits, colors.data()));
+}
 
-QString writeGif(const QImage &image, QIODevice &device)
+QString checkedSize(const QImage &image)
 {
     if (image.isNull())
         return QStringLiteral("画像が空です。");
     if (image.width() > kMaxSide || image.height() > kMaxSide)
         return QStringLiteral("GIF画像の幅と高さは %1 ピクセルまでです。").arg(kMaxSide);
+    return {};
+}
 
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    IndexedPicture indexed;
-    if (!indexExactly(rgb, indexed) && !quantize(rgb, indexed))
-        return QStringLiteral("画像の色を 256 色に減らせませんでした。");
+bool putImage(GifFileType *gif, const IndexedPicture &indexed, int width, int height,
+              const ColorMapObject *localMap)
+{
+    if (EGifPutImageDesc(gif, 0, 0, width, height, false, localMap) != GIF_OK)
+        return false;
+    for (int y = 0; y < height; ++y)
+        if (EGifPutLine(gif,
+                        const_cast<GifByteType *>(indexed.indices.data()) +
+                            std::size_t(y) * std::size_t(width),
+                        width) != GIF_OK)
+            return false;
+    return true;
+}
 
-    const int bits = tableBits(indexed.colors.size());
-    indexed.colors.resize(std::size_t(1) << bits, GifColorType{0, 0, 0});
-    const ColorMap map(GifMakeMapObject(1 << bits, indexed.colors.data()));
-    if (!map)
-        return kOutOfMemory;
+// Browsers and viewers loop an animation only when it carries this block.
+bool putLoopForever(GifFileType *gif)
+{
+    static constexpr std::array<GifByteType, 11> kApplication{'N', 'E', 'T', 'S', 'C', 'A',
+                                                              'P', 'E', '2', '.', '0'};
+    // Sub-block 1, then the number of loops, low byte first: 0 for ever.
+    static constexpr std::array<GifByteType, 3> kLoop{1, 0, 0};
+    return EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) == GIF_OK &&
+           EGifPutExtensionBlock(gif, int(kApplication.size()), kApplication.data()) == GIF_OK &&
+           EGifPutExtensionBlock(gif, int(kLoop.size()), kLoop.data()) == GIF_OK &&
+           EGifPutExtensionTrailer(gif) == GIF_OK;
+}
 
+bool putDelay(GifFileType *gif, int delayMs)
+{
+    GraphicsControlBlock control{DISPOSE_DO_NOT, false, (std::max(delayMs, 0) + 5) / 10,
+                                 NO_TRANSPARENT_COLOR};
+    std::array<GifByteType, 4> extension{};
+    const size_t length = EGifGCBToExtension(&control, extension.data());
+    return EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, int(length), extension.data()) == GIF_OK;
+}
+
+// Opens the encoder, lets write put the screen and the pictures, and closes it, answering the
+// first failure.
+template <typename Write> QString encode(QIODevice &device, Write write)
+{
     int error = 0;
     GifFileType *gif = EGifOpen(&device, writeToDevice, &error);
     if (!gif)
         return reason(error, device);
     EGifSetGifVersion(gif, true);
-
-    const int width = rgb.width();
-    bool ok = EGifPutScreenDesc(gif, width, rgb.height(), bits, 0, map.get()) == GIF_OK &&
-              EGifPutImageDesc(gif, 0, 0, width, rgb.height(), false, nullptr) == GIF_OK;
-    for (int y = 0; ok && y < rgb.height(); ++y)
-        ok = EGifPutLine(gif, indexed.indices.data() + std::size_t(y) * std::size_t(width),
-                         width) == GIF_OK;
+    bool ok = write(gif);
     if (!ok)
         error = gif->Error;
-
     // Closing writes the trailer and frees the encoder whether or not the image went out.
     int closeError = 0;
     if (EGifCloseFile(gif, &closeError) != GIF_OK && ok) {
@@ -207,4 +266,96 @@ QString writeGif(const QImage &image, QIODevice &device)
         error = closeError;
     }
     return ok ? QString() : reason(error, device);
+}
+
+} // namespace
+
+QString writeGif(const QImage &image, QIODevice &device)
+{
+    if (QString problem = checkedSize(image); !problem.isEmpty())
+        return problem;
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    IndexedPicture indexed;
+    if (!indexExactly(rgb, indexed) && !quantize(rgb, indexed))
+        return QStringLiteral("画像の色を 256 色に減らせませんでした。");
+
+    int bits = 0;
+    const ColorMap map = colorMap(indexed.colors, bits);
+    if (!map)
+        return kOutOfMemory;
+    return encode(device, [&](GifFileType *gif) {
+        return EGifPutScreenDesc(gif, rgb.width(), rgb.height(), bits, 0, map.get()) == GIF_OK &&
+               putImage(gif, indexed, rgb.width(), rgb.height(), nullptr);
+    });
+}
+
+QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictureAt,
+                         QIODevice &device)
+{
+    if (count <= 0)
+        return QStringLiteral("画像が空です。");
+    // First only the colours are gathered, to see whether one palette holds them all; the
+    // pictures are drawn again as they are written, so a long animation at a large scale never
+    // has them all in memory at once.
+    QSize size;
+    std::vector<GifColorType> sharedColors;
+    QHash<QRgb, GifByteType> shared;
+    std::vector<GifByteType> scratch;
+    bool global = true;
+    for (int i = 0; i < count && global; ++i) {
+        const QImage image = pictureAt(i).image;
+        if (QString problem = checkedSize(image); !problem.isEmpty())
+            return problem;
+        if (i == 0)
+            size = image.size();
+        if (image.size() != size)
+            return kUnevenSizes;
+        global = indexExactly(image.convertToFormat(QImage::Format_RGB32), scratch, sharedColors,
+                              shared);
+    }
+    int bits = 8;
+    ColorMap globalMap;
+    if (global && !(globalMap = colorMap(sharedColors, bits)))
+        return kOutOfMemory;
+
+    const qsizetype known = shared.size();
+    QString problem;
+    const QString failure = encode(device, [&](GifFileType *gif) {
+        // A screen without a palette of its own still names a colour depth.
+        if (EGifPutScreenDesc(gif, size.width(), size.height(), bits, 0, globalMap.get()) !=
+                GIF_OK ||
+            !putLoopForever(gif))
+            return false;
+        for (int i = 0; i < count; ++i) {
+            const GifPicture picture = pictureAt(i);
+            if (picture.image.size() != size) {
+                problem = kUnevenSizes;
+                return false;
+            }
+            const QImage rgb = picture.image.convertToFormat(QImage::Format_RGB32);
+            IndexedPicture indexed;
+            ColorMap localMap;
+            int localBits = 0;
+            if (global) {
+                // Every colour is in the palette already; one that is not means the picture
+                // came out differently the second time.
+                if (!indexExactly(rgb, indexed.indices, sharedColors, shared) ||
+                    shared.size() != known) {
+                    problem = QStringLiteral("アニメーションの画像が描くたびに変わりました。");
+                    return false;
+                }
+            } else if (!indexExactly(rgb, indexed) && !quantize(rgb, indexed)) {
+                problem = QStringLiteral("画像の色を 256 色に減らせませんでした。");
+                return false;
+            } else if (!(localMap = colorMap(indexed.colors, localBits))) {
+                problem = kOutOfMemory;
+                return false;
+            }
+            if (!putDelay(gif, picture.delayMs) ||
+                !putImage(gif, indexed, size.width(), size.height(), localMap.get()))
+                return false;
+        }
+        return true;
+    });
+    return problem.isEmpty() ? failure : problem;
 }

@@ -1,11 +1,29 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
+#include <functional>
+
 class QIODevice;
-class QImage;
 
 // Writes image as a single-frame GIF89a onto device. A picture of 256 colours or fewer keeps
 // them exactly; a richer one is reduced to 256 by median cut. Answers an empty string on
 // success, otherwise the reason.
 QString writeGif(const QImage &image, QIODevice &device);
+
+// One picture of an animation and how long it stays, in milliseconds; a GIF counts in
+// hundredths of a second.
+struct GifPicture
+{
+    QImage image;
+    int delayMs = 0;
+};
+
+// Writes count pictures of one size, asked for in order from pictureAt, as an animated GIF89a
+// that loops for ever. Where all of them together have 256 colours or fewer they share one
+// palette and keep every colour exactly; otherwise each has its own, exact where it has 256 or
+// fewer and keeping the colours of its larger areas where it has more. A picture may be asked
+// for twice and must come out the same each time.
+QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictureAt,
+                         QIODevice &device);

@@ -2,6 +2,7 @@
 
 #include "platform/DesktopLauncher.h"
 #include "platform/DialogOwner.h"
+#include "platform/QtDesktopAnimations.h"
 #include "platform/QtDialogService.h"
 #include "platform/QtImageWriter.h"
 #include "platform/QtMessageBoxService.h"
@@ -28,6 +29,7 @@ private:
     SystemLogonName m_logonName;
     QtImageWriter m_imageWriter;
     QSettings m_settings;
+    QtDesktopAnimations m_animations;
     Services m_services{m_owner,     m_dialogs,     m_messages, m_launcher,
-                        m_logonName, m_imageWriter, m_settings};
+                        m_logonName, m_imageWriter, m_settings, m_animations};
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+class DesktopAnimations;
 class DialogOwner;
 class DialogService;
 class ImageWriter;
@@ -20,4 +21,5 @@ struct Services
     ImageWriter &imageWriter;
     // What is remembered between runs: the recently used roll files and the export settings.
     QSettings &settings;
+    DesktopAnimations &animations;
 };

@@ -1,10 +1,14 @@
 #include "sign/SignDocument.h"
 
 #include "sign/FrameCommand.h"
+#include "sign/InsertFrameCommand.h"
+#include "sign/MoveFrameCommand.h"
 #include "sign/SetColourCommand.h"
 #include "sign/SetFontCommand.h"
 #include "sign/SetTextCommand.h"
 #include "sign/ToggleLayoutCommand.h"
+
+#include <algorithm>
 
 SignDocument::SignDocument(QObject *parent)
     : QObject(parent)
@@ -73,6 +77,54 @@ void SignDocument::editTypePlate(const QColor &background, const QColor &text)
     m_undoStack.push(new FrameCommand(*this, m_current, after, QStringLiteral("種別プリセット")));
 }
 
+void SignDocument::setCurrentIndex(int index)
+{
+    if (index < 0 || index >= frameCount() || index == m_current)
+        return;
+    endTyping();
+    m_current = index;
+    emit currentChanged(index);
+}
+
+void SignDocument::addFrame()
+{
+    endTyping();
+    m_undoStack.push(
+        new InsertFrameCommand(*this, m_current + 1, Frame(), QStringLiteral("コマの追加")));
+}
+
+void SignDocument::duplicateFrame()
+{
+    endTyping();
+    m_undoStack.push(
+        new InsertFrameCommand(*this, m_current + 1, currentFrame(), QStringLiteral("コマの複製")));
+}
+
+bool SignDocument::deleteFrame()
+{
+    if (frameCount() == 1)
+        return false;
+    endTyping();
+    m_undoStack.push(InsertFrameCommand::removal(*this, m_current));
+    return true;
+}
+
+void SignDocument::moveFrame(int from, int to)
+{
+    if (from == to || from < 0 || to < 0 || from >= frameCount() || to >= frameCount())
+        return;
+    endTyping();
+    m_undoStack.push(new MoveFrameCommand(*this, from, to));
+}
+
+void SignDocument::renameFrame(int index, const QString &name)
+{
+    endTyping();
+    Frame after = frame(index);
+    after.name = name;
+    m_undoStack.push(new FrameCommand(*this, index, after, QStringLiteral("コマ名の変更")));
+}
+
 void SignDocument::undo()
 {
     endTyping();
@@ -85,10 +137,39 @@ void SignDocument::redo()
     m_undoStack.redo();
 }
 
+void SignDocument::select(int index)
+{
+    m_current = index;
+    emit currentChanged(index);
+}
+
 void SignDocument::setFrame(int index, const Frame &frame)
 {
     m_frames[index] = frame;
+    if (index != m_current)
+        select(index);
     emit frameChanged(index);
+}
+
+void SignDocument::insertFrameAt(int index, const Frame &frame)
+{
+    m_frames.insert(index, frame);
+    emit frameInserted(index);
+    select(index);
+}
+
+void SignDocument::removeFrameAt(int index)
+{
+    m_frames.removeAt(index);
+    emit frameRemoved(index);
+    select(std::min(index, frameCount() - 1));
+}
+
+void SignDocument::moveFrameAt(int from, int to)
+{
+    m_frames.move(from, to);
+    emit frameMoved(from, to);
+    select(to);
 }
 
 void SignDocument::setSignNameRestored(bool restored)

@@ -50,21 +50,45 @@ public:
     // A service-type preset: the type plate's colour and its two lines' text colour.
     void editTypePlate(const QColor &background, const QColor &text);
 
+    // The frame the window edits. Choosing another is no step of its own, but it ends the
+    // typing that was merging into one.
+    void setCurrentIndex(int index);
+
+    // Each change to the roll is one undoable step; the frame it adds or moves becomes the
+    // current one. A roll keeps at least one frame, so the last is never deleted.
+    void addFrame();
+    void duplicateFrame();
+    bool deleteFrame();
+    void moveFrame(int from, int to);
+    // An empty name lets the frame go by its main line again.
+    void renameFrame(int index, const QString &name);
+
     void undo();
     void redo();
 
-    // For the edit commands.
+    // For the edit commands: each makes the frame it changes the current one, so that undoing
+    // shows what it takes back.
     void setFrame(int index, const Frame &frame);
+    void insertFrameAt(int index, const Frame &frame);
+    void removeFrameAt(int index);
+    void moveFrameAt(int from, int to);
     void setSignNameRestored(bool restored);
     int typingSession() const { return m_typingSession; }
 
 signals:
     void frameChanged(int index);
+    void frameInserted(int index);
+    void frameRemoved(int index);
+    void frameMoved(int from, int to);
+    // After every change of roll order too, where the index may stay but the frame changes.
+    void currentChanged(int index);
     void framesReplaced();
     void fileNameChanged(const QString &fileName);
     void modifiedChanged(bool modified);
 
 private:
+    void select(int index);
+
     QList<Frame> m_frames;
     int m_current = 0;
     bool m_signNameRestored = false;

@@ -120,8 +120,8 @@ private slots:
         QCOMPARE(presets.problem.contains(QDir::toNativeSeparators(path)), told);
     }
 
-    // Random edits, then all undone and all redone: the document and its pictures return to
-    // the start and to the end each time.
+    // Random edits of frames and of the roll's order, then all undone and all redone: the
+    // document and its pictures return to the start and to the end each time.
     void undoAndRedoRetraceAnyHistory_data()
     {
         QTest::addColumn<quint32>("seed");
@@ -133,14 +133,33 @@ private slots:
         QFETCH(quint32, seed);
         QRandomGenerator random(seed);
         SignDocument doc;
-        const Frame start = doc.currentFrame();
-        const QImage startPicture = PlatePainter(start).render();
+        const QList<Frame> start = doc.frames();
+        const QImage startPicture = PlatePainter(doc.currentFrame()).render();
         const QStringList words{QStringLiteral("東京"), QStringLiteral("Shinjuku"), QString(),
                                 QStringLiteral("回送"), QStringLiteral("通勤特快")};
-        for (int step = 0; step < 60; ++step) {
+        for (int step = 0; step < 100; ++step) {
             const QColor colour = QColor::fromRgb(random.generate() & 0xFFFFFF);
             const auto line = SignLine(random.bounded(4));
-            switch (random.bounded(10)) {
+            const auto anyFrame = [&] { return random.bounded(doc.frameCount()); };
+            switch (random.bounded(16)) {
+            case 10:
+                doc.addFrame();
+                break;
+            case 11:
+                doc.duplicateFrame();
+                break;
+            case 12:
+                QCOMPARE(doc.deleteFrame(), start.size() < doc.frameCount());
+                break;
+            case 13:
+                doc.moveFrame(anyFrame(), anyFrame());
+                break;
+            case 14:
+                doc.setCurrentIndex(anyFrame());
+                break;
+            case 15:
+                doc.renameFrame(anyFrame(), words[random.bounded(int(words.size()))]);
+                break;
             case 0:
                 doc.toggleLayout();
                 break;
@@ -171,20 +190,21 @@ private slots:
                                        words[random.bounded(int(words.size()))]);
             }
         }
-        const Frame end = doc.currentFrame();
+        const QList<Frame> end = doc.frames();
         const bool restoredAtEnd = doc.signNameRestored();
-        const QImage endPicture = PlatePainter(end).render();
+        const QImage endPicture = PlatePainter(end.last()).render();
+        QVERIFY(end.size() > 1);
 
         while (doc.undoStack().canUndo())
             doc.undo();
-        QCOMPARE(doc.currentFrame(), start);
+        QCOMPARE(doc.frames(), start);
         QVERIFY(!doc.signNameRestored());
         QCOMPARE(PlatePainter(doc.currentFrame()).render(), startPicture);
         while (doc.undoStack().canRedo())
             doc.redo();
-        QCOMPARE(doc.currentFrame(), end);
+        QCOMPARE(doc.frames(), end);
         QCOMPARE(doc.signNameRestored(), restoredAtEnd);
-        QCOMPARE(PlatePainter(doc.currentFrame()).render(), endPicture);
+        QCOMPARE(PlatePainter(doc.frames().last()).render(), endPicture);
     }
 };
 

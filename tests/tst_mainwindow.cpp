@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "composer/RollFileCommands.h"
+#include "composer/RollPanel.h"
 #include "composer/SignLineEdit.h"
 #include "export/ExportSettings.h"
 #include "render/PlatePainter.h"
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QImageReader>
+#include <QListView>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QRadioButton>
@@ -138,6 +140,35 @@ private slots:
         QVERIFY(!undo->isEnabled());
         named<QAction>(window(), "redo")->trigger();
         QCOMPARE(main->text(), QStringLiteral("Rapid"));
+    }
+    void pageKeysTurnTheRollWhileTypingAndThePanelFollows()
+    {
+        SignDocument &doc = window().document();
+        QListView *list = window().rollPanel()->list();
+        auto *turn = control<QWidget>("plateTurn");
+        fakes().animations.on = true;
+        named<QAction>(window(), "addFrame")->trigger();
+        SignLineEdit *main = window().lineEdit(SignLine::Main);
+        main->setFocus();
+        main->selectAll();
+        QTest::keyClicks(main, QStringLiteral("Rapid"));
+        QTest::keyClick(main, Qt::Key_PageUp);
+        QCOMPARE(main->text(), QStringLiteral("幕名"));
+        QCOMPARE(list->currentIndex().row(), 0);
+        QTest::keyClick(main, Qt::Key_PageDown);
+        QCOMPARE(list->currentIndex().row(), 1);
+        // The plate turns, and the next key press ends the turn at once.
+        QVERIFY(turn->isVisible());
+        QTest::keyClicks(main, QStringLiteral(" Express"));
+        QVERIFY(!turn->isVisible());
+        QCOMPARE(frame().text(SignLine::Main), QStringLiteral("Rapid Express"));
+        // Turning the roll ended the typing: what follows is a step of its own.
+        doc.undo();
+        QCOMPARE(main->text(), QStringLiteral("Rapid"));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(0, 0)).center());
+        QCOMPARE(doc.currentIndex(), 0);
+        QCOMPARE(main->text(), QStringLiteral("幕名"));
     }
     void layoutToggleAndItsUndoSetTheButtons()
     {

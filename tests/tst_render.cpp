@@ -127,11 +127,17 @@ private slots:
         QCOMPARE(run.status, 1);
         QVERIFY2(run.errors.contains(QStringLiteral("bad.csv: 3 行目「band_colour」列")),
                  qPrintable(run.errors));
-        QCOMPARE(QDir(dir.filePath("bad")).entryList(QDir::Files | QDir::Hidden), QStringList({"001.png"}));
+        QCOMPARE(QDir(dir.filePath("bad")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"001.png"}));
 
         run = render({"s.csv", "--frame", "3", "--height", "162", "-o", "three.png"}, dir.path());
         QCOMPARE(run.status, 0);
         QCOMPARE(QImage(dir.filePath("three.png")).size(), QSize(482, 162));
+        QCOMPARE(render({"s.csv", "--strip", "--scale", "2", "-o", "strip.png"}, dir.path()).status,
+                 0);
+        QCOMPARE(QImage(dir.filePath("strip.png")).height(), 3 * 162);
+        QCOMPARE(render({"s.csv", "--spin", "-o", "spin.gif"}, dir.path()).status, 0);
+        QVERIFY(bytesOf(dir.filePath("spin.gif")).startsWith("GIF89a"));
 
         for (const QStringList &usage : {QStringList{"s.csv", "-o", "x.png", "--scale", "9"},
                                          QStringList{"s.csv", "-o", "x.tiff"},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeDesktopAnimations.h"
 #include "FakeDialogService.h"
 #include "FakeLauncher.h"
 #include "FakeLogonName.h"
@@ -23,5 +24,7 @@ struct FakeServices
     QtImageWriter imageWriter;
     QTemporaryDir settingsDir;
     QSettings settings{settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
-    Services services{dialogOwner, dialogs, messages, launcher, logonName, imageWriter, settings};
+    FakeDesktopAnimations animations;
+    Services services{dialogOwner, dialogs,     messages, launcher,
+                      logonName,   imageWriter, settings, animations};
 };

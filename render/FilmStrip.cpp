@@ -1,0 +1,55 @@
+#include "render/FilmStrip.h"
+
+#include "render/PlatePainter.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+// As the painter's own pictures: 96 dots to the inch, so point sizes draw the same pixels.
+constexpr int kDotsPerMeter = 3780;
+
+} // namespace
+
+FilmStrip::FilmStrip(const QList<Frame> &frames)
+    : m_frames(frames)
+{}
+
+QSize FilmStrip::size(qreal scale) const
+{
+    int width = 0;
+    int height = 0;
+    for (const Frame &frame : m_frames) {
+        const QSize plate = PlatePainter(frame).size();
+        width = std::max(width, plate.width());
+        height += plate.height();
+    }
+    return {qRound(width * scale), qRound(height * scale)};
+}
+
+QImage FilmStrip::render(qreal scale) const
+{
+    QImage strip(size(scale), QImage::Format_RGB32);
+    strip.setDotsPerMeterX(kDotsPerMeter);
+    strip.setDotsPerMeterY(kDotsPerMeter);
+    strip.fill(Qt::black);
+    QPainter painter(&strip);
+    int top = 0;
+    for (const Frame &frame : m_frames) {
+        const PlatePainter plate(frame);
+        const QSize plateSize = plate.size();
+        // Each frame starts on the pixel row its place rounds to, so none overlaps the next.
+        const int y = qRound(top * scale);
+        const int bottom = qRound((top + plateSize.height()) * scale);
+        painter.save();
+        painter.setClipRect(QRect(0, y, qRound(plateSize.width() * scale), bottom - y));
+        painter.translate(0, y);
+        painter.scale(scale, scale);
+        plate.paint(painter);
+        painter.restore();
+        top += plateSize.height();
+    }
+    return strip;
+}

@@ -1,0 +1,88 @@
+#include "render/SpinAnimation.h"
+
+#include "render/PlatePainter.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kDotsPerMeter = 3780;
+
+} // namespace
+
+SpinAnimation::SpinAnimation(const QList<Frame> &frames, const Options &options)
+    : m_frames(frames)
+    , m_options(options)
+{}
+
+QList<qreal> SpinAnimation::stepPositions() const
+{
+    QList<qreal> positions;
+    const int steps = std::max(0, m_options.steps);
+    for (int k = 1; k <= steps; ++k) {
+        const qreal t = qreal(k) / (steps + 1);
+        positions << (m_options.eased ? t * t * (3 - 2 * t) : t);
+    }
+    return positions;
+}
+
+QImage SpinAnimation::rolled(const Frame &from, const Frame &to, qreal moved) const
+{
+    const PlatePainter fromPlate(from);
+    const PlatePainter toPlate(to);
+    const QSize plate = fromPlate.size();
+    const qreal scale = m_options.scale;
+    QImage picture(QSize(qRound(plate.width() * scale), qRound(plate.height() * scale)),
+                   QImage::Format_RGB32);
+    picture.setDotsPerMeterX(kDotsPerMeter);
+    picture.setDotsPerMeterY(kDotsPerMeter);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    // Whole pixels only, so every picture keeps the frames' own colours with no blend between.
+    const int offset = qRound(moved * picture.height());
+    const auto band = [&](const PlatePainter &plate, int top) {
+        painter.resetTransform();
+        painter.setClipRect(QRect(QPoint(0, top), picture.size()));
+        painter.translate(0, top);
+        painter.scale(scale, scale);
+        plate.paint(painter);
+    };
+    band(fromPlate, -offset);
+    if (offset > 0)
+        band(toPlate, picture.height() - offset);
+    return picture;
+}
+
+int SpinAnimation::first() const
+{
+    return std::clamp(m_options.first, 0, int(m_frames.size()) - 1);
+}
+
+int SpinAnimation::last() const
+{
+    const int end = int(m_frames.size()) - 1;
+    return m_options.last < 0 ? end : std::clamp(m_options.last, first(), end);
+}
+
+int SpinAnimation::count() const
+{
+    if (m_frames.isEmpty())
+        return 0;
+    const int frames = last() - first() + 1;
+    // A single frame has nothing to roll on to.
+    return frames == 1 ? 1 : frames * (1 + std::max(0, m_options.steps));
+}
+
+SpinAnimation::Picture SpinAnimation::picture(int index) const
+{
+    const int perFrame = 1 + std::max(0, m_options.steps);
+    const int at = first() + index / perFrame;
+    const int step = index % perFrame;
+    const Frame &frame = m_frames[at];
+    if (step == 0)
+        return {rolled(frame, frame, 0), m_options.holdMs};
+    const Frame &next = m_frames[at == last() ? first() : at + 1];
+    return {rolled(frame, next, stepPositions()[step - 1]), m_options.stepMs};
+}

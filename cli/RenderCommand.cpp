@@ -299,6 +299,9 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
         (o.kind == Options::Output::Spin && !m_spinWriter))
         return QStringLiteral("この版の quintelo-render では %1 はまだ使えません。")
             .arg(strip ? QStringLiteral("--strip") : QStringLiteral("--spin"));
+    if (o.kind == Options::Output::Strip && o.format == "svg")
+        return QStringLiteral(
+            "--strip は画像です。出力の名前を .png などの画像の拡張子で終えてください。");
     if (o.kind == Options::Output::Spin && o.format != "gif")
         return QStringLiteral(
             "--spin はアニメーション GIF です。出力の名前を .gif で終えてください。");
@@ -382,8 +385,9 @@ int RenderCommand::renderEach(const QList<NumberedFrame> &frames)
             const Frame &frame = frames.at(i).frame;
             QtImageWriter writer;
             const ExportManager::Result result =
-                ExportManager(writer).saveFrame(frame, QRect(QPoint(), PlatePainter(frame).size()),
-                                                scaleFor(frame), fileNames.at(i), m_options.format);
+                ExportManager(writer, SafeFileWriter::Sync::Later)
+                    .saveFrame(frame, QRect(QPoint(), PlatePainter(frame).size()), scaleFor(frame),
+                               fileNames.at(i), m_options.format);
             if (!result.ok())
                 failures[std::size_t(i)] = oneLine(result);
             ++done;

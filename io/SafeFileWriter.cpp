@@ -117,6 +117,10 @@ SafeFileWriter::Outcome SafeFileWriter::write(const QByteArray &bytes, const QSt
     const bool shortName = filePathFits(
         QDir(folder).filePath(QString(ShortTempSaveFile::kTempNameLength, QLatin1Char('x'))));
     Outcome outcome;
+#ifdef Q_OS_WIN
+    // No volume-wide sync to leave it to (see syncFileSystem): every file waits for the disk.
+    sync = Sync::EachFile;
+#endif
     if (sync == Sync::Later && shortName) {
         ShortTempSaveFile file(fileName);
         file.setSyncOnCommit(false);

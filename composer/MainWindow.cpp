@@ -1,6 +1,7 @@
 #include "composer/MainWindow.h"
 
 #include "composer/CommandButton.h"
+#include "composer/ExportSettingsDialog.h"
 #include "composer/LedSettingsDialog.h"
 #include "composer/MenuShortcutGuard.h"
 #include "composer/PlateTurn.h"
@@ -12,9 +13,11 @@
 #include "export/ExportManager.h"
 #include "export/PictureFormat.h"
 #include "export/SaveFailureMessage.h"
+#include "export/VectorPictures.h"
 #include "launch/LaunchCommands.h"
 #include "platform/AppIdentity.h"
 #include "platform/DesktopAnimations.h"
+#include "platform/DialogService.h"
 #include "platform/MessageBoxService.h"
 #include "platform/RunModal.h"
 #include "platform/Services.h"
@@ -32,6 +35,7 @@
 #include <QMimeData>
 #include <QPixmap>
 #include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -260,6 +264,10 @@ void MainWindow::createMenus()
     connect(m_stripAction, &QAction::triggered, m_exports, &RollExportCommands::saveStrip);
     connect(m_spinAction, &QAction::triggered, m_exports, &RollExportCommands::saveSpin);
     connect(m_namesAction, &QAction::triggered, m_exports, &RollExportCommands::saveFrameNames);
+    m_printSheetAction =
+        menuItem(exports, "insatusheet", QStringLiteral("印刷用シート (PDF)(&P)..."));
+    m_exportSettingsAction =
+        menuItem(file, "kakidasisettei", QStringLiteral("書き出し設定(&T)..."));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     m_exitAction =
         menuItem(file, "end", QStringLiteral("終了(&X)"), {QKeySequence(Qt::CTRL | Qt::Key_X)});
@@ -319,6 +327,8 @@ void MainWindow::createMenus()
     connect(m_saveRollAction, &QAction::triggered, m_rollFiles, &RollFileCommands::save);
     connect(m_saveRollAsAction, &QAction::triggered, m_rollFiles, &RollFileCommands::saveAs);
     connect(m_saveDestinationAction, &QAction::triggered, this, &MainWindow::onSaveDestination);
+    connect(m_printSheetAction, &QAction::triggered, this, &MainWindow::onSavePrintSheet);
+    connect(m_exportSettingsAction, &QAction::triggered, this, &MainWindow::onExportSettings);
     connect(m_exitAction, &QAction::triggered, this, &MainWindow::onExit);
     connect(m_undoAction, &QAction::triggered, &m_document, &SignDocument::undo);
     connect(m_redoAction, &QAction::triggered, &m_document, &SignDocument::redo);
@@ -619,12 +629,39 @@ void MainWindow::savePicture(const QRect &area)
     m_colourAndSaveDialog.FileName.clear();
     if (!m_colourAndSaveDialog.ShowSave())
         return;
-    const QImage picture = PlatePainter(m_document.currentFrame(), m_document.look()).render(area);
+    const qreal scale = ExportSettings::load(m_services.settings).scaleFor(area.size());
     const ExportManager::Result result =
-        ExportManager(m_services.imageWriter).save(picture, m_colourAndSaveDialog.FileName);
+        ExportManager(m_services.imageWriter)
+            .saveFrame(m_document.currentFrame(), area, scale, m_colourAndSaveDialog.FileName, {},
+                       m_document.look());
     if (!result.ok())
         m_services.messages.tell(kAppTitle, saveFailureMessage(result),
                                  MessageBoxService::Icon::Critical);
+}
+
+void MainWindow::onSavePrintSheet()
+{
+    const std::optional<QString> fileName = m_services.dialogs.chooseSaveFileName(
+        {QStringLiteral("印刷用シートの保存"), QStringLiteral("PDFファイル(*.pdf)"),
+         QStringLiteral("pdf"), QString(), kSaveHidesReadOnly});
+    if (!fileName)
+        return;
+    const ExportSettings settings = ExportSettings::load(m_services.settings);
+    const PrintSheet sheet(ExportSettings::pageSize(settings.paper), settings.frameMillimetres,
+                           PlatePainter(m_document.currentFrame(), m_document.look()).size());
+    const ExportManager::Result result =
+        ExportManager(m_services.imageWriter)
+            .savePrintSheet(m_document.frames(), sheet, *fileName, m_document.look());
+    if (!result.ok())
+        m_services.messages.tell(kAppTitle, saveFailureMessage(result),
+                                 MessageBoxService::Icon::Critical);
+}
+
+void MainWindow::onExportSettings()
+{
+    ExportSettingsDialog dialog(ExportSettings::load(m_services.settings), this);
+    if (runModal(dialog) == QDialog::Accepted)
+        dialog.settings().save(m_services.settings);
 }
 
 void MainWindow::onOpenTranslation()

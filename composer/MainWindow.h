@@ -76,6 +76,8 @@ private:
     void onLedSettings();
     void onSavePlate();
     void onSaveDestination();
+    void onSavePrintSheet();
+    void onExportSettings();
     void onOpenTranslation();
     void onOpenHelp();
     void onExit();
@@ -119,6 +121,8 @@ private:
     QAction *m_saveRollAction = nullptr;
     QAction *m_saveRollAsAction = nullptr;
     QAction *m_saveDestinationAction = nullptr;
+    QAction *m_printSheetAction = nullptr;
+    QAction *m_exportSettingsAction = nullptr;
     QAction *m_stripAction = nullptr;
     QAction *m_spinAction = nullptr;
     QAction *m_namesAction = nullptr;

@@ -1,6 +1,7 @@
 #include "composer/RollExportCommands.h"
 
 #include "composer/SpinOptionsDialog.h"
+#include "export/ExportSettings.h"
 #include "export/PictureFormat.h"
 #include "export/SaveFailureMessage.h"
 #include "platform/AppIdentity.h"
@@ -10,6 +11,7 @@
 #include "platform/RunModal.h"
 #include "platform/SaveFileDialog.h"
 #include "platform/Services.h"
+#include "render/PlatePainter.h"
 #include "sign/SignDocument.h"
 
 #include <algorithm>
@@ -45,13 +47,21 @@ bool RollExportCommands::saveStrip()
     // PNG first: a long roll has more colours than a GIF keeps, and the tools that take a strip
     // read PNG.
     QStringList types = PictureFormat::fileDialogFilter().split(QStringLiteral(";;"));
+    // Shapes are drawn one frame at a time; a strip is a picture.
+    types.removeIf([](const QString &type) { return type.contains(u"*.svg"); });
     std::stable_partition(types.begin(), types.end(),
                           [](const QString &type) { return type.contains(u"*.png"); });
     const std::optional<QString> fileName =
         askFileName(QStringLiteral("全コマを縦に並べて保存"), types.join(QStringLiteral(";;")),
                     QStringLiteral("png"));
-    return fileName && told(ExportManager(m_services.imageWriter)
-                                .saveStrip(m_document.frames(), *fileName, 1, m_document.look()));
+    if (!fileName)
+        return false;
+    // Each frame of the strip as large as the export settings make a picture.
+    const qreal scale =
+        ExportSettings::load(m_services.settings)
+            .scaleFor(PlatePainter(m_document.currentFrame(), m_document.look()).size());
+    return told(ExportManager(m_services.imageWriter)
+                    .saveStrip(m_document.frames(), *fileName, scale, m_document.look()));
 }
 
 bool RollExportCommands::saveSpin()

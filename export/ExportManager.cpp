@@ -1,10 +1,12 @@
 #include "export/ExportManager.h"
 
 #include "export/PictureFormat.h"
+#include "export/VectorPictures.h"
 #include "io/SafeFileWriter.h"
 #include "platform/GifWriter.h"
 #include "platform/ImageWriter.h"
 #include "render/FilmStrip.h"
+#include "render/PlatePainter.h"
 
 #include <QBuffer>
 
@@ -40,8 +42,9 @@ ExportManager::Failure exportFailure(SafeFileWriter::Failure failure)
 
 } // namespace
 
-ExportManager::ExportManager(ImageWriter &writer)
+ExportManager::ExportManager(ImageWriter &writer, SafeFileWriter::Sync sync)
     : m_writer(writer)
+    , m_sync(sync)
 {}
 
 QByteArray ExportManager::formatForFileName(const QString &fileName)
@@ -51,7 +54,8 @@ QByteArray ExportManager::formatForFileName(const QString &fileName)
 }
 
 ExportManager::Result ExportManager::write(Result result,
-                                           const std::function<QString(QIODevice &)> &encode)
+                                           const std::function<QString(QIODevice &)> &encode,
+                                           SafeFileWriter::Sync sync)
 {
     const auto fail = [&result](Failure failure, const QString &reason) {
         result.failure = failure;
@@ -64,21 +68,50 @@ ExportManager::Result ExportManager::write(Result result,
     encoded.open(QIODevice::WriteOnly);
     if (const QString failure = encode(encoded); !failure.isEmpty())
         return fail(Failure::EncodeFailed, failure);
-    const SafeFileWriter::Outcome written = SafeFileWriter::write(encoded.data(), result.path);
+    const SafeFileWriter::Outcome written =
+        SafeFileWriter::write(encoded.data(), result.path, sync);
     if (!written.ok())
         return fail(exportFailure(written.failure), written.reason);
     return result;
 }
 
-ExportManager::Result ExportManager::save(const QImage &picture, const QString &fileName)
+ExportManager::Result ExportManager::save(const QImage &picture, const QString &fileName,
+                                          const QByteArray &format)
 {
-    Result result{fileName, formatForFileName(fileName), Failure::None, {}};
+    Result result{
+        fileName, format.isEmpty() ? formatForFileName(fileName) : format, Failure::None, {}};
     if (result.format.isEmpty()) {
         result.failure = Failure::UnknownFormat;
         return result;
     }
-    return write(result,
-                 [&](QIODevice &device) { return m_writer.write(picture, device, result.format); });
+    return write(
+        result, [&](QIODevice &device) { return m_writer.write(picture, device, result.format); },
+        m_sync);
+}
+
+ExportManager::Result ExportManager::saveFrame(const Frame &frame, const QRect &area, qreal scale,
+                                               const QString &fileName, const QByteArray &format,
+                                               const SignLook &look)
+{
+    if ((format.isEmpty() ? formatForFileName(fileName) : format) != "svg")
+        return save(PlatePainter(frame, look).render(area, scale), fileName, format);
+    return write(
+        {fileName, "svg", Failure::None, {}},
+        [&](QIODevice &device) {
+            const QByteArray bytes = svgPicture(frame, area, scale, look);
+            return device.write(bytes) == bytes.size() ? QString() : device.errorString();
+        },
+        m_sync);
+}
+
+ExportManager::Result ExportManager::savePrintSheet(const QList<Frame> &frames,
+                                                    const PrintSheet &sheet,
+                                                    const QString &fileName, const SignLook &look)
+{
+    return write({fileName, "pdf", Failure::None, {}}, [&](QIODevice &device) {
+        const QByteArray bytes = sheet.pdf(frames, look);
+        return device.write(bytes) == bytes.size() ? QString() : device.errorString();
+    });
 }
 
 ExportManager::Result ExportManager::saveStrip(const QList<Frame> &frames, const QString &fileName,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/SafeFileWriter.h"
 #include "render/SpinAnimation.h"
 #include "sign/Frame.h"
 
@@ -11,6 +12,7 @@
 #include <functional>
 
 class ImageWriter;
+class PrintSheet;
 
 // Writes a picture to a file in the format the file's name asks for. It never shows anything:
 // whatever goes wrong comes back in the result, for the window to tell the user. A write-protected
@@ -45,9 +47,20 @@ public:
         bool ok() const { return failure == Failure::None; }
     };
 
-    explicit ExportManager(ImageWriter &writer);
+    // sync: whether each file waits for the disk, or a batch syncs once at its end (see
+    // SafeFileWriter::Sync).
+    explicit ExportManager(ImageWriter &writer,
+                           SafeFileWriter::Sync sync = SafeFileWriter::Sync::EachFile);
 
-    Result save(const QImage &picture, const QString &fileName);
+    // format, where given, stands for what the name's extension asks for.
+    Result save(const QImage &picture, const QString &fileName, const QByteArray &format = {});
+    // A frame, or one area of it in 1× pixels, at scale: a picture, or the shapes of an SVG
+    // file where the name (or format) asks for one.
+    Result saveFrame(const Frame &frame, const QRect &area, qreal scale, const QString &fileName,
+                     const QByteArray &format = {}, const SignLook &look = SignLook());
+    // Frames on a print sheet, as a PDF file whatever the name.
+    Result savePrintSheet(const QList<Frame> &frames, const PrintSheet &sheet,
+                          const QString &fileName, const SignLook &look = SignLook());
     // The whole roll in one picture, its frames top to bottom (see FilmStrip).
     Result saveStrip(const QList<Frame> &frames, const QString &fileName, qreal scale = 1,
                      const SignLook &look = SignLook());
@@ -57,14 +70,16 @@ public:
     // The frames' names in roll order, one to a line, in UTF-8.
     Result saveFrameNames(const QList<Frame> &frames, const QString &fileName);
 
-    // "gif", "png", "bmp", "jpeg" or "webp" after the name's extension, case-insensitively
+    // "gif", "png", "bmp", "jpeg", "webp" or "svg" after the name's extension, in any case
     // (see PictureFormat); empty for any other extension and for none.
     static QByteArray formatForFileName(const QString &fileName);
 
 private:
     // Encodes the whole file first, so that the encoder's failure harms nothing, then puts it
     // in place; encode answers an empty string or the reason it failed.
-    static Result write(Result result, const std::function<QString(QIODevice &)> &encode);
+    static Result write(Result result, const std::function<QString(QIODevice &)> &encode,
+                        SafeFileWriter::Sync sync = SafeFileWriter::Sync::EachFile);
 
     ImageWriter &m_writer;
+    SafeFileWriter::Sync m_sync;
 };

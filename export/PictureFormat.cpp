@@ -15,6 +15,8 @@ QList<PictureFormat> PictureFormat::writable()
     // WebP comes with a plugin that not every installation has.
     if (QImageWriter::supportedImageFormats().contains("webp"))
         formats.append({"webp", QStringLiteral("WebPファイル"), {QStringLiteral("webp")}});
+    // Drawn as shapes rather than encoded from a picture (see ExportManager::saveFrame).
+    formats.append({"svg", QStringLiteral("SVGファイル"), {QStringLiteral("svg")}});
     return formats;
 }
 

@@ -11,7 +11,7 @@
 // calls it and the extensions that ask for it.
 struct PictureFormat
 {
-    QByteArray name;        // "gif", "png", "bmp", "jpeg" or "webp"
+    QByteArray name;        // "gif", "png", "bmp", "jpeg", "webp" or "svg"
     QString typeName;       // "GIFファイル"
     QStringList extensions; // without the dot; a name typed without one gets the first
 

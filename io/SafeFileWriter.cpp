@@ -94,7 +94,15 @@ SafeFileWriter::Outcome SafeFileWriter::check(const QString &fileName)
     return {};
 }
 
-SafeFileWriter::Outcome SafeFileWriter::write(const QByteArray &bytes, const QString &fileName)
+SafeFileWriter::Outcome SafeFileWriter::syncLaterWrites(const QString &folder)
+{
+    if (const QString failure = syncFileSystem(folder); !failure.isEmpty())
+        return {Failure::WriteFailed, failure};
+    return {};
+}
+
+SafeFileWriter::Outcome SafeFileWriter::write(const QByteArray &bytes, const QString &fileName,
+                                              Sync sync)
 {
     if (Outcome checked = check(fileName); !checked.ok())
         return checked;
@@ -105,13 +113,23 @@ SafeFileWriter::Outcome SafeFileWriter::write(const QByteArray &bytes, const QSt
     // until then a failure leaves the old file as it was and no remains behind.
     // A name the file system takes may still be too long for QSaveFile's temporary name;
     // the user can make such a file with any other program, so it gets a short one instead.
+    // QSaveFile always waits for the disk; the short temporary file can leave that for later.
+    const bool shortName = filePathFits(
+        QDir(folder).filePath(QString(ShortTempSaveFile::kTempNameLength, QLatin1Char('x'))));
     Outcome outcome;
-    if (fileNameFits(folder, target.fileName() + kSaveFileSuffix) &&
-        filePathFits(target.absoluteFilePath() + kSaveFileSuffix)) {
+#ifdef Q_OS_WIN
+    // No volume-wide sync to leave it to (see syncFileSystem): every file waits for the disk.
+    sync = Sync::EachFile;
+#endif
+    if (sync == Sync::Later && shortName) {
+        ShortTempSaveFile file(fileName);
+        file.setSyncOnCommit(false);
+        outcome = writeThroughTemporary(file, bytes);
+    } else if (fileNameFits(folder, target.fileName() + kSaveFileSuffix) &&
+               filePathFits(target.absoluteFilePath() + kSaveFileSuffix)) {
         QSaveFile file(fileName);
         outcome = writeThroughTemporary(file, bytes);
-    } else if (filePathFits(QDir(folder).filePath(
-                   QString(ShortTempSaveFile::kTempNameLength, QLatin1Char('x'))))) {
+    } else if (shortName) {
         ShortTempSaveFile file(fileName);
         outcome = writeThroughTemporary(file, bytes);
     } else {

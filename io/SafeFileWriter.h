@@ -31,7 +31,15 @@ public:
         bool ok() const { return failure == Failure::None; }
     };
 
+    // EachFile waits for the disk before the file takes its place. Later only puts the complete
+    // file in place, never a part of it, and leaves the disk to syncLaterWrites(), which a
+    // batch of many files calls once at its end: one wait for the disk instead of one a file.
+    enum class Sync { EachFile, Later };
+
     // What stands in the way of writing fileName, found before any file is touched.
     static Outcome check(const QString &fileName);
-    static Outcome write(const QByteArray &bytes, const QString &fileName);
+    static Outcome write(const QByteArray &bytes, const QString &fileName,
+                         Sync sync = Sync::EachFile);
+    // Makes every write with Sync::Later to the file system that holds folder durable.
+    static Outcome syncLaterWrites(const QString &folder);
 };

@@ -66,7 +66,7 @@ bool ShortTempSaveFile::commit()
 {
     if (!m_pending)
         return false;
-    if (const QString unsynced = syncToDisk(*this); !unsynced.isEmpty()) {
+    if (const QString unsynced = m_sync ? syncToDisk(*this) : QString(); !unsynced.isEmpty()) {
         setErrorString(unsynced);
         discard();
         return false;

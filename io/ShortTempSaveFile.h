@@ -21,6 +21,9 @@ public:
     bool open(OpenMode mode) override;
     void cancelWriting();
     bool commit();
+    // Off: commit() leaves the bytes to the system's cache, for a caller that syncs the whole
+    // file system once after many files (syncFileSystem).
+    void setSyncOnCommit(bool sync) { m_sync = sync; }
 
     // The length of the temporary file's name, in bytes as in characters.
     static constexpr qsizetype kTempNameLength = 8;
@@ -30,4 +33,5 @@ private:
 
     QString m_target;
     bool m_pending = false;
+    bool m_sync = true;
 };

@@ -1,50 +1,15 @@
 #include "platform/QtImageWriter.h"
 
 #include "platform/GifWriter.h"
+#include "platform/PngWriter.h"
 
 #include <QImage>
 #include <QImageWriter>
-#include <QSet>
 
 namespace {
 
 constexpr int kJpegQuality = 95;
 constexpr int kLosslessWebp = 100;
-
-// A sign is drawn in a few colours plus the shades of its anti-aliased text. While they number
-// 256 or fewer a palette PNG holds them exactly, has a third of the bytes to compress and skips
-// libpng's filter search on every row: it is written several times faster, and smaller.
-// Counted first, and given up on at the 257th: Qt's own conversion of a many-coloured picture,
-// a long roll's strip say, spends most of the save on a palette that is then thrown away.
-bool fitsPalette(const QImage &rgb)
-{
-    QSet<QRgb> colours;
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
-        QRgb last = ~line[0];
-        for (int x = 0; x < rgb.width(); ++x) {
-            if (line[x] == last)
-                continue;
-            last = line[x];
-            colours.insert(last);
-            if (colours.size() > 256)
-                return false;
-        }
-    }
-    return true;
-}
-
-QImage withExactPalette(const QImage &image)
-{
-    if (image.hasAlphaChannel())
-        return image;
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    if (!fitsPalette(rgb))
-        return image;
-    const QImage indexed = rgb.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither);
-    // Past 256 colours Qt dithers; the round trip tells.
-    return indexed.convertToFormat(QImage::Format_RGB32) == rgb ? indexed : image;
-}
 
 } // namespace
 
@@ -54,6 +19,11 @@ QString QtImageWriter::write(const QImage &image, QIODevice &device, const QByte
         return QStringLiteral("画像が空です。");
     if (format == "gif")
         return writeGif(image, device);
+    // A sign is drawn in a few colours plus the shades of its anti-aliased text. While they
+    // number 256 or fewer a palette PNG holds them exactly, has a third of the bytes to
+    // compress and needs no filter search: it is written several times faster, and smaller.
+    if (format == "png" && !image.hasAlphaChannel())
+        return writeOpaquePng(image, device);
     if (format != "png" && format != "bmp" && format != "jpeg" && format != "webp")
         return QStringLiteral("「%1」形式の画像は書き出せません。")
             .arg(QString::fromLatin1(format));
@@ -68,7 +38,7 @@ QString QtImageWriter::write(const QImage &image, QIODevice &device, const QByte
         // The top quality is the lossless kind, which keeps the text as sharp as PNG does.
         writer.setQuality(kLosslessWebp);
     }
-    if (writer.write(format == "png" ? withExactPalette(image) : image))
+    if (writer.write(image))
         return {};
     // Qt's writers say little of a device that stopped taking bytes; the device knows why.
     if (writer.error() == QImageWriter::DeviceError)

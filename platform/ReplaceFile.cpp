@@ -10,6 +10,7 @@
 #else
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -39,6 +40,12 @@ QString syncToDisk(QFile &file)
     return {};
 }
 
+QString syncFileSystem(const QString &)
+{
+    // Windows flushes a volume only for its administrators; files there are synced one by one.
+    return {};
+}
+
 QString replaceFile(const QString &from, const QString &to)
 {
     if (MoveFileExW(longPath(from).c_str(), longPath(to).c_str(),
@@ -56,6 +63,23 @@ QString syncToDisk(QFile &file)
     if (::fsync(file.handle()) != 0)
         return qt_error_string(errno);
     return {};
+}
+
+QString syncFileSystem(const QString &folder)
+{
+#ifdef Q_OS_LINUX
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return qt_error_string(errno);
+    const int synced = ::syncfs(fd);
+    const int error = errno;
+    ::close(fd);
+    return synced == 0 ? QString() : qt_error_string(error);
+#else
+    Q_UNUSED(folder);
+    ::sync();
+    return {};
+#endif
 }
 
 QString replaceFile(const QString &from, const QString &to)

@@ -19,7 +19,7 @@ struct Services
     ProcessLauncher &launcher;
     LogonNameService &logonName;
     ImageWriter &imageWriter;
-    // What is remembered between runs: the recently used roll files.
+    // What is remembered between runs: the recently used roll files and the export settings.
     QSettings &settings;
     DesktopAnimations &animations;
 };

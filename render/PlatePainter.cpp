@@ -3,7 +3,10 @@
 #include "sign/PlateGeometry.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QPainterPath>
+#include <QRawFont>
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
 
@@ -37,10 +40,72 @@ QString displayed(QString text)
     return text;
 }
 
+// What a picture lays its text out for: 96 dots to the inch. Vector files lay it out the same
+// way, whatever resolution they count in, so their texts stand where a picture's do.
+const QPaintDevice *pictureDevice()
+{
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(kDotsPerMeter);
+        image.setDotsPerMeterY(kDotsPerMeter);
+        return image;
+    }();
+    return &device;
+}
+
+// Glyph runs filled as paths in the pen's colour, with the lines a font's underline and
+// strikeout would draw.
+void fillOutlines(QPainter &painter, const QList<QGlyphRun> &runs, const QPointF &origin)
+{
+    QPainterPath path;
+    for (const QGlyphRun &run : runs) {
+        const QRawFont font = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i)
+            path.addPath(font.pathForGlyph(glyphs[i]).translated(origin + positions[i]));
+        if (positions.isEmpty() || !(run.underline() || run.strikeOut()))
+            continue;
+        const QRectF span = run.boundingRect().translated(origin);
+        const qreal baseline = origin.y() + positions.first().y();
+        const qreal thickness = std::max(1.0, font.lineThickness());
+        if (run.underline())
+            path.addRect(
+                QRectF(span.left(), baseline + font.underlinePosition(), span.width(), thickness));
+        if (run.strikeOut())
+            path.addRect(
+                QRectF(span.left(), baseline - font.xHeight() / 2, span.width(), thickness));
+    }
+    path.setFillRule(Qt::WindingFill);
+    painter.fillPath(path, painter.pen().color());
+}
+
+// One string, its baseline's left end at baseline.
+void drawString(QPainter &painter, const QPointF &baseline, const QString &text, bool outlines)
+{
+    if (!outlines) {
+        painter.drawText(baseline, text);
+        return;
+    }
+    QTextLayout layout(text, painter.font(), pictureDevice());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    fillOutlines(painter, layout.glyphRuns(), baseline - QPointF(0, line.ascent()));
+}
+
+void drawLayout(QPainter &painter, const QTextLayout &layout, const QPointF &at, bool outlines)
+{
+    if (outlines)
+        fillOutlines(painter, layout.glyphRuns(), at);
+    else
+        layout.draw(&painter, at);
+}
+
 // A name of two to four characters set 均等割り付け: its characters spread evenly across the
 // line, the first at its left and the last at its right, as on 前　橋.
 bool spreadAcross(QPainter &painter, const QRect &lineRect, const QFontMetricsF &metrics,
-                  const QString &text)
+                  const QString &text, bool outlines)
 {
     QStringList characters;
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
@@ -57,7 +122,7 @@ bool spreadAcross(QPainter &painter, const QRect &lineRect, const QFontMetricsF 
         return false;
     qreal x = lineRect.left();
     for (const QString &character : std::as_const(characters)) {
-        painter.drawText(QPointF(x, lineRect.top() + metrics.ascent()), character);
+        drawString(painter, QPointF(x, lineRect.top() + metrics.ascent()), character, outlines);
         x += metrics.horizontalAdvance(character) + gap;
     }
     return true;
@@ -68,9 +133,10 @@ bool spreadAcross(QPainter &painter, const QRect &lineRect, const QFontMetricsF 
 // sideways (長体) to fill the box, its glyphs as tall as ever; below half its width it shrinks
 // evenly as well, so the whole text always shows.
 void paintText(QPainter &painter, const QRect &box, const QFont &font, const QString &text,
-               bool spread)
+               bool spread, bool outlines)
 {
-    QTextLayout layout(displayed(text), font, painter.device());
+    const QPaintDevice *device = outlines ? pictureDevice() : painter.device();
+    QTextLayout layout(displayed(text), font, device);
     QTextOption option;
     option.setTextDirection(Qt::LeftToRight);
     option.setFlags(QTextOption::IncludeTrailingSpaces);
@@ -80,7 +146,7 @@ void paintText(QPainter &painter, const QRect &box, const QFont &font, const QSt
     const QTextLine line = layout.createLine();
     layout.endLayout();
 
-    const QFontMetrics metrics(font, painter.device());
+    const QFontMetrics metrics(font, device);
     const int height = std::max(metrics.boundingRect(text).height(), metrics.height());
     const QRect lineRect(box.x() + kHorizontalMargin, box.y() + (box.height() - height + 1) / 2,
                          box.width() - 2 * kHorizontalMargin, height);
@@ -90,19 +156,20 @@ void paintText(QPainter &painter, const QRect &box, const QFont &font, const QSt
     painter.save();
     painter.setClipRect(box, Qt::IntersectClip);
     painter.setFont(font);
-    if (spread && spreadAcross(painter, lineRect, QFontMetricsF(font, painter.device()), text)) {
+    if (spread && spreadAcross(painter, lineRect, QFontMetricsF(font, device), text, outlines)) {
         painter.restore();
         return;
     }
     if (widthUsed <= lineRect.width()) {
-        layout.draw(&painter, QPoint(lineRect.left() - (widthUsed - lineRect.width()) / 2, top));
+        drawLayout(painter, layout,
+                   QPoint(lineRect.left() - (widthUsed - lineRect.width()) / 2, top), outlines);
     } else {
         const qreal across = lineRect.width() / line.naturalTextWidth();
         const qreal up = std::min(1.0, across / kNarrowest);
         const qreal middle = lineRect.top() + height / 2.0;
         painter.translate(lineRect.left(), middle);
         painter.scale(across, up);
-        layout.draw(&painter, QPointF(0, top - middle));
+        drawLayout(painter, layout, QPointF(0, top - middle), outlines);
     }
     painter.restore();
 }
@@ -142,7 +209,7 @@ void PlatePainter::paintLine(QPainter &painter, SignLine line) const
     painter.setPen(lineForeground(m_frame, line));
     const bool spread =
         m_frame.justify && (line == SignLine::Main || line == SignLine::Destination);
-    paintText(painter, box, lineFont(m_frame, line), m_frame.text(line), spread);
+    paintText(painter, box, lineFont(m_frame, line), m_frame.text(line), spread, m_outlines);
 }
 
 QSize PlatePainter::size() const
@@ -156,14 +223,20 @@ QRect PlatePainter::destinationArea() const
                           : lineRect(m_frame.layout, SignLine::Destination);
 }
 
-QImage PlatePainter::render(int scale) const
+QImage PlatePainter::render(qreal scale) const
 {
     return render(QRect(QPoint(), size()), scale);
 }
 
-QImage PlatePainter::render(const QRect &area, int scale) const
+QSize PlatePainter::scaledSize(const QSize &size, qreal scale)
 {
-    QImage picture(area.size() * scale, QImage::Format_RGB32);
+    return {std::max(1, int(std::lround(size.width() * scale))),
+            std::max(1, int(std::lround(size.height() * scale)))};
+}
+
+QImage PlatePainter::render(const QRect &area, qreal scale) const
+{
+    QImage picture(scaledSize(area.size(), scale), QImage::Format_RGB32);
     picture.setDotsPerMeterX(kDotsPerMeter);
     picture.setDotsPerMeterY(kDotsPerMeter);
     picture.fill(Qt::black);

@@ -30,12 +30,19 @@ public:
     // edits on screen are the plate's).
     void paintLine(QPainter &painter, SignLine line) const;
 
-    // The plate at scale times its size, or one area of it given in 1× pixels.
-    QImage render(int scale = 1) const;
-    QImage render(const QRect &area, int scale = 1) const;
+    // The plate at scale times its size, or one area of it given in 1× pixels. A scale that
+    // is not whole rounds the picture's size to whole pixels.
+    QImage render(qreal scale = 1) const;
+    QImage render(const QRect &area, qreal scale = 1) const;
+    static QSize scaledSize(const QSize &size, qreal scale);
+
+    // Texts drawn as filled outlines of their glyphs, laid out as a picture lays them out, for
+    // vector files: they look the same where the fonts are missing and carry no text objects.
+    void setTextsAsOutlines(bool outlines) { m_outlines = outlines; }
 
 private:
     const Frame &m_frame;
     SignLook m_look;
     LedPhase m_phase;
+    bool m_outlines = false;
 };

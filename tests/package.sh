@@ -20,11 +20,22 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install 
 files="bin/quintelo share/quintelo/help/QNT.html share/applications/$app_id.desktop
     share/metainfo/$app_id.metainfo.xml share/icons/hicolor/32x32/apps/$app_id.png
     share/icons/hicolor/scalable/apps/$app_id.svg share/doc/quintelo/copyright
-    share/mime/packages/$app_id.xml"
+    share/mime/packages/$app_id.xml bin/quintelo-render share/man/man1/quintelo-render.1
+    share/thumbnailers/quintelo.thumbnailer"
 for file in $files; do
     [ -s "$prefix/$file" ] || fail "$file is not installed"
 done
 [ "$("$prefix/bin/quintelo" --version)" = "Quintelo 2.02.0005" ] || fail "installed --version"
+# The thumbnailer's command, as a file manager runs it, makes a PNG of the size asked for.
+printf '{"format": "quintelo-roll", "version": 1, "frames": [{}]}\n' >"$work/thumb.quintelo"
+exec_line=$(sed -n 's/^Exec=quintelo-render //p' "$prefix/share/thumbnailers/quintelo.thumbnailer")
+exec_line=${exec_line//%s/128}
+exec_line=${exec_line//%i/$work/thumb.quintelo}
+# shellcheck disable=SC2086
+env -u DISPLAY "$prefix/bin/quintelo-render" ${exec_line//%o/$work/thumb} 2>/dev/null ||
+    fail "the thumbnailer's command failed"
+[ "$(od -An -tu1 -j16 -N8 "$work/thumb" | tr -s ' ')" = " 0 0 0 128 0 0 0 43" ] ||
+    fail "the thumbnail is not a 128-pixel-wide PNG"
 desktop=$prefix/share/applications/$app_id.desktop
 grep -qx "Exec=quintelo %f" "$desktop" && grep -qx "Icon=$app_id" "$desktop" ||
     fail "the menu entry does not lead to the installed program and icon"

@@ -2,16 +2,19 @@
 #include "composer/RollFileCommands.h"
 #include "composer/RollPanel.h"
 #include "composer/SignLineEdit.h"
+#include "export/ExportSettings.h"
 #include "render/PlatePainter.h"
 #include "sign/PlateGeometry.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QImageReader>
 #include <QListView>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -403,6 +406,28 @@ private slots:
         QCOMPARE(fakes().messages.shown.size(), 1);
         QVERIFY(fakes().messages.shown.first().text.contains(
             QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("missing/sign.gif")))));
+    }
+    void exportSettingsSizeEverySaveAndTheSheet()
+    {
+        whenOpen<QDialog>([](QDialog *dialog) {
+            named<QRadioButton>(*dialog, "takasa")->click();
+            named<QSpinBox>(*dialog, "takasati")->setValue(162);
+            named<QComboBox>(*dialog, "yousi")->setCurrentIndex(1);
+            clickButton(dialog, QDialogButtonBox::Ok);
+        });
+        named<QAction>(window(), "kakidasisettei")->trigger();
+        fakes().dialogs.answer(m_dir.filePath(QStringLiteral("large.png")));
+        click(control("Command6"));
+        QCOMPARE(QImage(m_dir.filePath(QStringLiteral("large.png"))).size(), QSize(482, 162));
+        fakes().dialogs.answer(m_dir.filePath(QStringLiteral("large.svg")));
+        click(control("Command6"));
+        QVERIFY(
+            bytesOf(m_dir.filePath(QStringLiteral("large.svg"))).contains("<svg width=\"482\""));
+        fakes().dialogs.answer(m_dir.filePath(QStringLiteral("sheet.pdf")));
+        named<QAction>(window(), "insatusheet")->trigger();
+        QVERIFY(bytesOf(m_dir.filePath(QStringLiteral("sheet.pdf"))).startsWith("%PDF"));
+        QVERIFY(fakes().messages.shown.isEmpty());
+        QCOMPARE(ExportSettings::load(fakes().settings).paper, ExportSettings::Paper::B5);
     }
 
 private:

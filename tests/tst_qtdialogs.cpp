@@ -159,6 +159,7 @@ private slots:
                              "BMPファイル(*.bmp) → bmp", "JPEGファイル(*.jpg *.jpeg) → jpg"};
         if (QImageWriter::supportedImageFormats().contains("webp"))
             expected << "WebPファイル(*.webp) → webp";
+        expected << "SVGファイル(*.svg) → svg";
         QCOMPARE(typesAndSuffixes, expected);
     }
 };

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "cli/CsvFrames.h"
+#include "export/ExportManager.h"
+#include "export/ExportSettings.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QTextStream;
+
+// quintelo-render: frames from a roll file or a table to pictures, SVG files, print sheets,
+// the strip or the spin, with no window. Everything it says goes to the streams it is given.
+class RenderCommand
+{
+public:
+    enum Exit { Written = 0, SomeFailed = 1, BadUsage = 2 };
+
+    struct Options
+    {
+        enum class Output { Frame, Each, Sheet, Strip, Spin };
+
+        QString input;
+        QString output;
+        Output kind = Output::Frame;
+        int frame = 0; // from 1; 0: the first, or every frame on a print sheet
+        QString namePattern = QStringLiteral("{n:03}.png");
+        QByteArray format; // what the output's extension asks for, or --format
+        ExportSettings size;
+        int fit = 0; // the picture's longer side in pixels, for thumbnails; 0: size decides
+        int threads = 0;
+        bool quiet = false;
+        // --look: the look to draw in instead of the roll file's own.
+        std::optional<LookKind> look;
+    };
+
+    // Saves the strip or the spin of frames at scale in the look as fileName, as ExportManager
+    // saves. Unset, the command says it cannot make that output.
+    using SequenceWriter = std::function<ExportManager::Result(
+        const QList<Frame> &frames, qreal scale, const SignLook &look, const QString &fileName)>;
+
+    RenderCommand(QTextStream &out, QTextStream &err, bool errIsTerminal);
+
+    void setStripWriter(SequenceWriter writer) { m_stripWriter = std::move(writer); }
+    void setSpinWriter(SequenceWriter writer) { m_spinWriter = std::move(writer); }
+
+    // arguments without the program's name; answers the exit status.
+    int run(const QStringList &arguments);
+
+    static QString helpText();
+
+private:
+    // Reads the command line into m_options; answers the problem, or an empty string.
+    QString parse(const QStringList &arguments, bool &stop);
+    // The input's frames; a whole-file problem comes back in error and row problems are told.
+    QList<NumberedFrame> load(QString &error);
+    int renderEach(const QList<NumberedFrame> &frames);
+    int renderOne(const QList<NumberedFrame> &frames);
+    qreal scaleFor(const Frame &frame) const;
+    void fail(const QString &message);
+    void showProgress(int done, int total);
+
+    QTextStream &m_out;
+    QTextStream &m_err;
+    bool m_errIsTerminal = false;
+    Options m_options;
+    // The roll file's look (a table's is the plate), with --look over it.
+    SignLook m_look;
+    int m_rowErrors = 0;
+    int m_inputFrames = 0; // the frames the input holds, whether each could be made or not
+    SequenceWriter m_stripWriter;
+    SequenceWriter m_spinWriter;
+};

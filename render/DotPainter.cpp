@@ -3,7 +3,7 @@
 #include <QHash>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QRadialGradient>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -97,36 +97,34 @@ void paintPixels(QPainter &painter, const QImage &dots, const LedSettings &s, in
     painter.restore();
 }
 
-// For vector pictures and turned painters: the same dots as shapes.
+// For vector pictures and turned painters: the same dots as shapes. The dots of one colour are
+// one path, and flat: a shape and a gradient a dot would make a roll's vector file many
+// megabytes.
 void paintShapes(QPainter &painter, const QImage &dots, const LedSettings &s)
 {
     const Cell cell = cellOf(s, 1);
     painter.save();
     painter.setPen(Qt::NoPen);
     painter.setRenderHint(QPainter::Antialiasing);
+    QHash<QRgb, QPainterPath> bodies;
+    QHash<QRgb, QPainterPath> glows;
     for (int y = 0; y < dots.height(); ++y)
         for (int x = 0; x < dots.width(); ++x) {
             const QRgb dot = dots.pixel(x, y) | 0xff000000;
             const bool lit = qRgb(0, 0, 0) != dot;
-            const QColor colour = lit ? QColor(dot) : kUnlitDot;
             const QPointF middle((x + 0.5) * cell.pitch, (y + 0.5) * cell.pitch);
-            if (lit && cell.reach > cell.radius) {
-                QRadialGradient glow(middle, cell.reach);
-                QColor start = colour;
-                start.setAlphaF(float(kGlowStart));
-                QColor end = colour;
-                end.setAlpha(0);
-                glow.setColorAt(cell.radius / cell.reach, start);
-                glow.setColorAt(1, end);
-                painter.setBrush(glow);
-                painter.drawEllipse(middle, cell.reach, cell.reach);
-            }
-            QRadialGradient body(middle, cell.radius);
-            body.setColorAt(0, colour);
-            body.setColorAt(1, colour.darker(int(100 / (1 - kEdgeShade))));
-            painter.setBrush(body);
-            painter.drawEllipse(middle, cell.radius, cell.radius);
+            bodies[lit ? dot : kUnlitDot.rgb()].addEllipse(middle, cell.radius, cell.radius);
+            if (lit && cell.reach > cell.radius)
+                glows[dot].addEllipse(middle, cell.reach, cell.reach);
         }
+    // The glow as a faint flat halo: a gradient a dot would be most of the file.
+    for (auto it = glows.cbegin(); it != glows.cend(); ++it) {
+        QColor halo(it.key());
+        halo.setAlphaF(float(kGlowStart / 2));
+        painter.fillPath(it.value(), halo);
+    }
+    for (auto it = bodies.cbegin(); it != bodies.cend(); ++it)
+        painter.fillPath(it.value(), QColor(it.key()));
     painter.restore();
 }
 

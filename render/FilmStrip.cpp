@@ -6,13 +6,6 @@
 
 #include <cmath>
 
-namespace {
-
-// As the painter's own pictures: 96 dots to the inch, so point sizes draw the same pixels.
-constexpr int kDotsPerMeter = 3780;
-
-} // namespace
-
 FilmStrip::FilmStrip(const QList<Frame> &frames, const SignLook &look)
     : m_frames(frames)
     , m_look(look)
@@ -32,10 +25,7 @@ QSize FilmStrip::size(qreal scale) const
 
 QImage FilmStrip::render(qreal scale) const
 {
-    QImage strip(size(scale), QImage::Format_RGB32);
-    strip.setDotsPerMeterX(kDotsPerMeter);
-    strip.setDotsPerMeterY(kDotsPerMeter);
-    strip.fill(Qt::black);
+    QImage strip = PlatePainter::blankPicture(size(scale));
     QPainter painter(&strip);
     int top = 0;
     for (const Frame &frame : m_frames) {

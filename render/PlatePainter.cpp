@@ -234,12 +234,18 @@ QSize PlatePainter::scaledSize(const QSize &size, qreal scale)
             std::max(1, int(std::lround(size.height() * scale)))};
 }
 
-QImage PlatePainter::render(const QRect &area, qreal scale) const
+QImage PlatePainter::blankPicture(const QSize &size)
 {
-    QImage picture(scaledSize(area.size(), scale), QImage::Format_RGB32);
+    QImage picture(size, QImage::Format_RGB32);
     picture.setDotsPerMeterX(kDotsPerMeter);
     picture.setDotsPerMeterY(kDotsPerMeter);
     picture.fill(Qt::black);
+    return picture;
+}
+
+QImage PlatePainter::render(const QRect &area, qreal scale) const
+{
+    QImage picture = blankPicture(scaledSize(area.size(), scale));
     QPainter painter(&picture);
     painter.scale(scale, scale);
     painter.translate(-area.topLeft());

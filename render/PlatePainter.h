@@ -35,6 +35,9 @@ public:
     QImage render(qreal scale = 1) const;
     QImage render(const QRect &area, qreal scale = 1) const;
     static QSize scaledSize(const QSize &size, qreal scale);
+    // A black picture of size pixels at the painter's 96 dots to the inch, so that point sizes
+    // drawn on it take the pixels they take on the plate.
+    static QImage blankPicture(const QSize &size);
 
     // Texts drawn as filled outlines of their glyphs, laid out as a picture lays them out, for
     // vector files: they look the same where the fonts are missing and carry no text objects.

@@ -6,12 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr int kDotsPerMeter = 3780;
-
-} // namespace
-
 SpinAnimation::SpinAnimation(const QList<Frame> &frames, const Options &options)
     : m_frames(frames)
     , m_options(options)
@@ -28,28 +22,9 @@ QList<qreal> SpinAnimation::stepPositions() const
     return positions;
 }
 
-namespace {
-
-QImage blankPicture(const QSize &size, qreal scale)
-{
-    QImage picture(QSize(qRound(size.width() * scale), qRound(size.height() * scale)),
-                   QImage::Format_RGB32);
-    picture.setDotsPerMeterX(kDotsPerMeter);
-    picture.setDotsPerMeterY(kDotsPerMeter);
-    picture.fill(Qt::black);
-    return picture;
-}
-
-} // namespace
-
 QImage SpinAnimation::ledPhase(const Frame &frame, LedPhase phase) const
 {
-    const PlatePainter panel(frame, m_options.look, phase);
-    QImage picture = blankPicture(panel.size(), m_options.scale);
-    QPainter painter(&picture);
-    painter.scale(m_options.scale, m_options.scale);
-    panel.paint(painter);
-    return picture;
+    return PlatePainter(frame, m_options.look, phase).render(m_options.scale);
 }
 
 QImage SpinAnimation::rolled(const Frame &from, const Frame &to, qreal moved) const
@@ -57,7 +32,7 @@ QImage SpinAnimation::rolled(const Frame &from, const Frame &to, qreal moved) co
     const PlatePainter fromPlate(from, m_options.look);
     const PlatePainter toPlate(to, m_options.look);
     const qreal scale = m_options.scale;
-    QImage picture = blankPicture(fromPlate.size(), scale);
+    QImage picture = PlatePainter::blankPicture(PlatePainter::scaledSize(fromPlate.size(), scale));
     QPainter painter(&picture);
     // Whole pixels only, so every picture keeps the frames' own colours with no blend between.
     const int offset = qRound(moved * picture.height());

@@ -23,6 +23,9 @@ SpinOptionsDialog::SpinOptionsDialog(int frameCount, const SpinAnimation::Option
     m_hold = spinBox("spinHold", 100, 60000, options.holdMs, QStringLiteral(" ミリ秒"));
     m_hold->setSingleStep(100);
     m_steps = spinBox("spinSteps", 0, 60, options.steps, QStringLiteral(" 段"));
+    m_alternate =
+        spinBox("spinAlternate", 100, 60000, options.alternateMs, QStringLiteral(" ミリ秒"));
+    m_alternate->setSingleStep(100);
     m_first = spinBox("spinFirst", 1, frameCount, options.first + 1, QStringLiteral(" コマ目"));
     m_last = spinBox("spinLast", 1, frameCount,
                      options.last < 0 ? frameCount : std::min(options.last + 1, frameCount),
@@ -39,6 +42,8 @@ SpinOptionsDialog::SpinOptionsDialog(int frameCount, const SpinAnimation::Option
     auto *form = new QFormLayout(this);
     form->addRow(QStringLiteral("各コマを表示する時間(&H):"), m_hold);
     form->addRow(QStringLiteral("次のコマへ送る段数(&S):"), m_steps);
+    // An LED panel does not roll: it shows each frame's Japanese and English lines in turn.
+    form->addRow(QStringLiteral("LED の日本語と英語の切り替え(&A):"), m_alternate);
     form->addRow(QStringLiteral("最初のコマ(&F):"), m_first);
     form->addRow(QStringLiteral("最後のコマ(&L):"), m_last);
     form->addRow(buttons);
@@ -49,6 +54,7 @@ SpinAnimation::Options SpinOptionsDialog::options() const
     SpinAnimation::Options chosen = m_options;
     chosen.holdMs = m_hold->value();
     chosen.steps = m_steps->value();
+    chosen.alternateMs = m_alternate->value();
     chosen.first = m_first->value() - 1;
     chosen.last = m_last->value() - 1;
     return chosen;

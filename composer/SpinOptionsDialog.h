@@ -19,6 +19,7 @@ public:
 private:
     SpinAnimation::Options m_options;
     QSpinBox *m_hold = nullptr;
+    QSpinBox *m_alternate = nullptr;
     QSpinBox *m_steps = nullptr;
     QSpinBox *m_first = nullptr;
     QSpinBox *m_last = nullptr;

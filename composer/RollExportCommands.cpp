@@ -72,6 +72,9 @@ bool RollExportCommands::saveSpin()
         return false;
     m_spinOptions = dialog.options();
     m_spinOptions.look = m_document.look();
+    m_spinOptions.scale =
+        ExportSettings::load(m_services.settings)
+            .scaleFor(PlatePainter(m_document.currentFrame(), m_document.look()).size());
     const std::optional<QString> fileName =
         askFileName(QStringLiteral("回転アニメーションの保存"),
                     QStringLiteral("GIFアニメーション(*.gif)"), QStringLiteral("gif"));

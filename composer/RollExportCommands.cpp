@@ -56,12 +56,8 @@ bool RollExportCommands::saveStrip()
                     QStringLiteral("png"));
     if (!fileName)
         return false;
-    // Each frame of the strip as large as the export settings make a picture.
-    const qreal scale =
-        ExportSettings::load(m_services.settings)
-            .scaleFor(PlatePainter(m_document.currentFrame(), m_document.look()).size());
     return told(ExportManager(m_services.imageWriter)
-                    .saveStrip(m_document.frames(), *fileName, scale, m_document.look()));
+                    .saveStrip(m_document.frames(), *fileName, exportScale(), m_document.look()));
 }
 
 bool RollExportCommands::saveSpin()
@@ -72,9 +68,7 @@ bool RollExportCommands::saveSpin()
         return false;
     m_spinOptions = dialog.options();
     m_spinOptions.look = m_document.look();
-    m_spinOptions.scale =
-        ExportSettings::load(m_services.settings)
-            .scaleFor(PlatePainter(m_document.currentFrame(), m_document.look()).size());
+    m_spinOptions.scale = exportScale();
     const std::optional<QString> fileName =
         askFileName(QStringLiteral("回転アニメーションの保存"),
                     QStringLiteral("GIFアニメーション(*.gif)"), QStringLiteral("gif"));
@@ -89,4 +83,10 @@ bool RollExportCommands::saveFrameNames()
                     QStringLiteral("txt"));
     return fileName && told(ExportManager(m_services.imageWriter)
                                 .saveFrameNames(m_document.frames(), *fileName));
+}
+
+qreal RollExportCommands::exportScale() const
+{
+    return ExportSettings::load(m_services.settings)
+        .scaleFor(PlatePainter(m_document.currentFrame(), m_document.look()).size());
 }

@@ -27,6 +27,8 @@ private:
     std::optional<QString> askFileName(const QString &title, const QString &filter,
                                        const QString &defaultExt);
     bool told(const ExportManager::Result &result);
+    // Each frame as large as the export settings make a picture of it.
+    qreal exportScale() const;
 
     const SignDocument &m_document;
     Services &m_services;

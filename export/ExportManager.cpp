@@ -54,8 +54,7 @@ QByteArray ExportManager::formatForFileName(const QString &fileName)
 }
 
 ExportManager::Result ExportManager::write(Result result,
-                                           const std::function<QString(QIODevice &)> &encode,
-                                           SafeFileWriter::Sync sync)
+                                           const std::function<QString(QIODevice &)> &encode) const
 {
     const auto fail = [&result](Failure failure, const QString &reason) {
         result.failure = failure;
@@ -69,10 +68,19 @@ ExportManager::Result ExportManager::write(Result result,
     if (const QString failure = encode(encoded); !failure.isEmpty())
         return fail(Failure::EncodeFailed, failure);
     const SafeFileWriter::Outcome written =
-        SafeFileWriter::write(encoded.data(), result.path, sync);
+        SafeFileWriter::write(encoded.data(), result.path, m_sync);
     if (!written.ok())
         return fail(exportFailure(written.failure), written.reason);
     return result;
+}
+
+ExportManager::Result ExportManager::writeBytes(Result result,
+                                                const std::function<QByteArray()> &make) const
+{
+    return write(std::move(result), [&make](QIODevice &device) {
+        const QByteArray bytes = make();
+        return device.write(bytes) == bytes.size() ? QString() : device.errorString();
+    });
 }
 
 ExportManager::Result ExportManager::save(const QImage &picture, const QString &fileName,
@@ -84,9 +92,8 @@ ExportManager::Result ExportManager::save(const QImage &picture, const QString &
         result.failure = Failure::UnknownFormat;
         return result;
     }
-    return write(
-        result, [&](QIODevice &device) { return m_writer.write(picture, device, result.format); },
-        m_sync);
+    return write(result,
+                 [&](QIODevice &device) { return m_writer.write(picture, device, result.format); });
 }
 
 ExportManager::Result ExportManager::saveFrame(const Frame &frame, const QRect &area, qreal scale,
@@ -95,23 +102,16 @@ ExportManager::Result ExportManager::saveFrame(const Frame &frame, const QRect &
 {
     if ((format.isEmpty() ? formatForFileName(fileName) : format) != "svg")
         return save(PlatePainter(frame, look).render(area, scale), fileName, format);
-    return write(
-        {fileName, "svg", Failure::None, {}},
-        [&](QIODevice &device) {
-            const QByteArray bytes = svgPicture(frame, area, scale, look);
-            return device.write(bytes) == bytes.size() ? QString() : device.errorString();
-        },
-        m_sync);
+    return writeBytes({fileName, "svg", Failure::None, {}},
+                      [&] { return svgPicture(frame, area, scale, look); });
 }
 
 ExportManager::Result ExportManager::savePrintSheet(const QList<Frame> &frames,
                                                     const PrintSheet &sheet,
                                                     const QString &fileName, const SignLook &look)
 {
-    return write({fileName, "pdf", Failure::None, {}}, [&](QIODevice &device) {
-        const QByteArray bytes = sheet.pdf(frames, look);
-        return device.write(bytes) == bytes.size() ? QString() : device.errorString();
-    });
+    return writeBytes({fileName, "pdf", Failure::None, {}},
+                      [&] { return sheet.pdf(frames, look); });
 }
 
 ExportManager::Result ExportManager::saveStrip(const QList<Frame> &frames, const QString &fileName,
@@ -127,11 +127,10 @@ ExportManager::Result ExportManager::saveSpin(const QList<Frame> &frames,
                                               const SpinAnimation::Options &options,
                                               const QString &fileName)
 {
-    const Result result{fileName, "gif", Failure::None, {}};
     if (formatForFileName(fileName) != "gif")
         return {fileName, "gif", Failure::GifOnly, {}};
     const SpinAnimation spin(frames, options);
-    return write(result, [&](QIODevice &device) {
+    return write({fileName, "gif", Failure::None, {}}, [&](QIODevice &device) {
         return writeAnimatedGif(
             spin.count(),
             [&spin](int index) {
@@ -145,18 +144,17 @@ ExportManager::Result ExportManager::saveSpin(const QList<Frame> &frames,
 ExportManager::Result ExportManager::saveFrameNames(const QList<Frame> &frames,
                                                     const QString &fileName)
 {
-    QString text;
-    for (const Frame &frame : frames) {
-        // A name pasted with a line break in it would otherwise count as two frames.
-        QString name = frame.displayName();
-        for (QChar &c : name)
-            if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator ||
-                c == QChar::ParagraphSeparator)
-                c = u' ';
-        text += name + u'\n';
-    }
-    return write({fileName, "txt", Failure::None, {}}, [&](QIODevice &device) {
-        const QByteArray bytes = text.toUtf8();
-        return device.write(bytes) == bytes.size() ? QString() : device.errorString();
+    return writeBytes({fileName, "txt", Failure::None, {}}, [&frames] {
+        QString text;
+        for (const Frame &frame : frames) {
+            // A name pasted with a line break in it would otherwise count as two frames.
+            QString name = frame.displayName();
+            for (QChar &c : name)
+                if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator ||
+                    c == QChar::ParagraphSeparator)
+                    c = u' ';
+            text += name + u'\n';
+        }
+        return text.toUtf8();
     });
 }

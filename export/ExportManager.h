@@ -77,8 +77,10 @@ public:
 private:
     // Encodes the whole file first, so that the encoder's failure harms nothing, then puts it
     // in place; encode answers an empty string or the reason it failed.
-    static Result write(Result result, const std::function<QString(QIODevice &)> &encode,
-                        SafeFileWriter::Sync sync = SafeFileWriter::Sync::EachFile);
+    Result write(Result result, const std::function<QString(QIODevice &)> &encode) const;
+    // The bytes are made only once the file's place has been checked: a sheet or a long roll is
+    // work to make for nothing.
+    Result writeBytes(Result result, const std::function<QByteArray()> &make) const;
 
     ImageWriter &m_writer;
     SafeFileWriter::Sync m_sync;

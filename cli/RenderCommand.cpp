@@ -306,10 +306,6 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
         return QStringLiteral("「%1」の拡張子から形式がわかりません。%2 か .pdf にするか、--format"
                               " で指定してください。")
             .arg(named, PictureFormat::writableExtensions());
-    if ((o.kind == Options::Output::Strip && !m_stripWriter) ||
-        (o.kind == Options::Output::Spin && !m_spinWriter))
-        return QStringLiteral("この版の quintelo-render では %1 はまだ使えません。")
-            .arg(strip ? QStringLiteral("--strip") : QStringLiteral("--spin"));
     if (o.kind == Options::Output::Strip && o.format == "svg")
         return QStringLiteral(
             "--strip は画像です。出力の名前を .png などの画像の拡張子で終えてください。");
@@ -459,10 +455,14 @@ int RenderCommand::renderOne(const QList<NumberedFrame> &frames)
         if (const auto result = exporter.savePrintSheet(chosen, sheet, o.output, m_look);
             !result.ok())
             failure = oneLine(result);
-    } else if (o.kind == Options::Output::Strip || o.kind == Options::Output::Spin) {
-        const SequenceWriter &write =
-            o.kind == Options::Output::Strip ? m_stripWriter : m_spinWriter;
-        if (const auto result = write(chosen, scale, m_look, o.output); !result.ok())
+    } else if (o.kind == Options::Output::Strip) {
+        if (const auto result = exporter.saveStrip(chosen, o.output, scale, m_look); !result.ok())
+            failure = oneLine(result);
+    } else if (o.kind == Options::Output::Spin) {
+        SpinAnimation::Options options;
+        options.scale = scale;
+        options.look = m_look;
+        if (const auto result = exporter.saveSpin(chosen, options, o.output); !result.ok())
             failure = oneLine(result);
     } else {
         const Frame &frame = chosen.constFirst();

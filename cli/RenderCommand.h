@@ -1,13 +1,12 @@
 #pragma once
 
 #include "cli/CsvFrames.h"
-#include "export/ExportManager.h"
 #include "export/ExportSettings.h"
+#include "sign/SignLook.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 
 class QTextStream;
@@ -37,15 +36,7 @@ public:
         std::optional<LookKind> look;
     };
 
-    // Saves the strip or the spin of frames at scale in the look as fileName, as ExportManager
-    // saves. Unset, the command says it cannot make that output.
-    using SequenceWriter = std::function<ExportManager::Result(
-        const QList<Frame> &frames, qreal scale, const SignLook &look, const QString &fileName)>;
-
     RenderCommand(QTextStream &out, QTextStream &err, bool errIsTerminal);
-
-    void setStripWriter(SequenceWriter writer) { m_stripWriter = std::move(writer); }
-    void setSpinWriter(SequenceWriter writer) { m_spinWriter = std::move(writer); }
 
     // arguments without the program's name; answers the exit status.
     int run(const QStringList &arguments);
@@ -71,6 +62,4 @@ private:
     SignLook m_look;
     int m_rowErrors = 0;
     int m_inputFrames = 0; // the frames the input holds, whether each could be made or not
-    SequenceWriter m_stripWriter;
-    SequenceWriter m_spinWriter;
 };

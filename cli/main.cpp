@@ -1,6 +1,5 @@
 #include "cli/RenderCommand.h"
 #include "platform/AppIdentity.h"
-#include "platform/QtImageWriter.h"
 #include "sign/SignFonts.h"
 
 #include <QGuiApplication>
@@ -36,17 +35,5 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     RenderCommand command(out, err, isatty(fileno(stderr)) != 0);
-    QtImageWriter writer;
-    command.setStripWriter([&writer](const QList<Frame> &frames, qreal scale, const SignLook &look,
-                                     const QString &fileName) {
-        return ExportManager(writer).saveStrip(frames, fileName, scale, look);
-    });
-    command.setSpinWriter([&writer](const QList<Frame> &frames, qreal scale, const SignLook &look,
-                                    const QString &fileName) {
-        SpinAnimation::Options options;
-        options.scale = scale;
-        options.look = look;
-        return ExportManager(writer).saveSpin(frames, options, fileName);
-    });
     return command.run(QCoreApplication::arguments().mid(1));
 }

@@ -22,7 +22,7 @@ SignDocument::SignDocument(QObject *parent)
 void SignDocument::editText(SignLine line, const QString &text)
 {
     if (currentFrame().text(line) != text)
-        m_undoStack.push(new SetTextCommand(*this, line, text));
+        m_undoStack.push(new SetTextCommand(*this, line, text)); // merges with the typing
 }
 
 void SignDocument::endTyping()
@@ -32,56 +32,48 @@ void SignDocument::endTyping()
 
 void SignDocument::editMainColour(const QColor &colour)
 {
-    endTyping();
-    m_undoStack.push(new SetColourCommand(*this, SetColourCommand::Target::MainText, colour));
+    push(new SetColourCommand(*this, SetColourCommand::Target::MainText, colour));
 }
 
 void SignDocument::editEnglishColour(const QColor &colour)
 {
-    endTyping();
-    m_undoStack.push(new SetColourCommand(*this, SetColourCommand::Target::EnglishText, colour));
+    push(new SetColourCommand(*this, SetColourCommand::Target::EnglishText, colour));
 }
 
 void SignDocument::editEnglishBand(const QColor &colour)
 {
-    endTyping();
-    m_undoStack.push(new SetColourCommand(*this, SetColourCommand::Target::EnglishBand, colour));
+    push(new SetColourCommand(*this, SetColourCommand::Target::EnglishBand, colour));
 }
 
 void SignDocument::editMainFont(const QFont &font, const QColor &colour)
 {
-    endTyping();
-    m_undoStack.push(new SetFontCommand(*this, font, colour));
+    push(new SetFontCommand(*this, font, colour));
 }
 
 void SignDocument::toggleLayout()
 {
-    endTyping();
-    m_undoStack.push(new ToggleLayoutCommand(*this));
+    push(new ToggleLayoutCommand(*this));
 }
 
 void SignDocument::editJustify(bool on)
 {
-    endTyping();
     Frame after = currentFrame();
     after.justify = on;
-    m_undoStack.push(new FrameCommand(*this, m_current, after, QStringLiteral("均等割り付け")));
+    push(new FrameCommand(*this, m_current, after, QStringLiteral("均等割り付け")));
 }
 
 void SignDocument::editTypePlate(const QColor &background, const QColor &text)
 {
-    endTyping();
     Frame after = currentFrame();
     after.typePlate = background;
     after.mainColour = text;
     after.englishColour = text;
-    m_undoStack.push(new FrameCommand(*this, m_current, after, QStringLiteral("種別プリセット")));
+    push(new FrameCommand(*this, m_current, after, QStringLiteral("種別プリセット")));
 }
 
 void SignDocument::editLook(const SignLook &look)
 {
-    endTyping();
-    m_undoStack.push(new SetLookCommand(*this, look));
+    push(new SetLookCommand(*this, look));
 }
 
 void SignDocument::setCurrentIndex(int index)
@@ -89,21 +81,17 @@ void SignDocument::setCurrentIndex(int index)
     if (index < 0 || index >= frameCount() || index == m_current)
         return;
     endTyping();
-    m_current = index;
-    emit currentChanged(index);
+    select(index);
 }
 
 void SignDocument::addFrame()
 {
-    endTyping();
-    m_undoStack.push(
-        new InsertFrameCommand(*this, m_current + 1, Frame(), QStringLiteral("コマの追加")));
+    push(new InsertFrameCommand(*this, m_current + 1, Frame(), QStringLiteral("コマの追加")));
 }
 
 void SignDocument::duplicateFrame()
 {
-    endTyping();
-    m_undoStack.push(
+    push(
         new InsertFrameCommand(*this, m_current + 1, currentFrame(), QStringLiteral("コマの複製")));
 }
 
@@ -111,8 +99,7 @@ bool SignDocument::deleteFrame()
 {
     if (frameCount() == 1)
         return false;
-    endTyping();
-    m_undoStack.push(InsertFrameCommand::removal(*this, m_current));
+    push(InsertFrameCommand::removal(*this, m_current));
     return true;
 }
 
@@ -120,16 +107,21 @@ void SignDocument::moveFrame(int from, int to)
 {
     if (from == to || from < 0 || to < 0 || from >= frameCount() || to >= frameCount())
         return;
-    endTyping();
-    m_undoStack.push(new MoveFrameCommand(*this, from, to));
+    push(new MoveFrameCommand(*this, from, to));
 }
 
 void SignDocument::renameFrame(int index, const QString &name)
 {
-    endTyping();
     Frame after = frame(index);
     after.name = name;
-    m_undoStack.push(new FrameCommand(*this, index, after, QStringLiteral("コマ名の変更")));
+    push(new FrameCommand(*this, index, after, QStringLiteral("コマ名の変更")));
+}
+
+// Every edit ends the typing before it, so that typing after it is a step of its own.
+void SignDocument::push(QUndoCommand *command)
+{
+    endTyping();
+    m_undoStack.push(command);
 }
 
 void SignDocument::undo()

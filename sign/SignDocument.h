@@ -97,6 +97,7 @@ signals:
     void lookChanged();
 
 private:
+    void push(QUndoCommand *command);
     void select(int index);
 
     QList<Frame> m_frames;

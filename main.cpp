@@ -1,4 +1,5 @@
 #include "app/AppController.h"
+#include "io/SaveJournal.h"
 #include "platform/AppIdentity.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/QtServices.h"
@@ -61,10 +62,14 @@ int main(int argc, char *argv[])
                                  QStringLiteral("開く幕データ (.quintelo)"));
     parser.parse(QCoreApplication::arguments());
 
-    QtServices platform;
+    // A save cut off while overwriting a file where it stands is put back before anything else.
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const SaveJournal journal(SaveJournal::defaultFolder(dataFolder));
+    const QString restored = SaveJournal::report(journal.restoreLeftovers());
+    QtServices platform(journal);
 
-    AppController controller(platform.services(),
-                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    AppController controller(platform.services(), dataFolder);
+    controller.tellOnStart(restored);
     if (!parser.positionalArguments().isEmpty())
         controller.openOnStart(parser.positionalArguments().constFirst());
     QObject::connect(&controller, &AppController::finishedWithoutMainWindow, &app,

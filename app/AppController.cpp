@@ -51,6 +51,8 @@ void AppController::showMainWindow()
     m_mainWindow->show();
     m_mainWindow->activateWindow();
 
+    if (!m_startNotice.isEmpty())
+        m_services.messages.tell(kAppTitle, m_startNotice, MessageBoxService::Icon::Exclamation);
     // Claimed only now: a program ended at the splash must not take another copy's leftover.
     if (m_autosaves.claim())
         m_autosaver = std::make_unique<Autosaver>(m_mainWindow->document(), m_autosaves);

@@ -29,6 +29,8 @@ public:
 
     void start();
     void openOnStart(const QString &fileName) { m_fileToOpen = fileName; }
+    // Told once the main window is up, before anything else is asked; empty: nothing.
+    void tellOnStart(const QString &message) { m_startNotice = message; }
 
     SplashWindow *splash() const { return m_splash; }
     MainWindow *mainWindow() const { return m_mainWindow.get(); }
@@ -50,4 +52,5 @@ private:
     AutosaveStore m_autosaves;
     std::unique_ptr<Autosaver> m_autosaver;
     QString m_fileToOpen;
+    QString m_startNotice;
 };

@@ -1,12 +1,14 @@
 #include "bench/SaveTiming.h"
 #include "composer/MainWindow.h"
 #include "export/ExportManager.h"
+#include "io/SaveJournal.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/QtServices.h"
 #include "render/PlatePainter.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +24,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     installFonts();
 
-    QtServices platform;
+    // Benchmarks overwrite nothing in place: the journal stays empty in a folder of its own.
+    const QTemporaryDir journalFolder;
+    const SaveJournal journal(journalFolder.path());
+    QtServices platform(journal);
     Services &services = platform.services();
 
     MainWindow window(services);

@@ -631,7 +631,7 @@ void MainWindow::savePicture(const QRect &area)
         return;
     const qreal scale = ExportSettings::load(m_services.settings).scaleFor(area.size());
     const ExportManager::Result result =
-        ExportManager(m_services.imageWriter)
+        ExportManager(m_services.imageWriter, &m_services.saveJournal)
             .saveFrame(m_document.currentFrame(), area, scale, m_colourAndSaveDialog.FileName, {},
                        m_document.look());
     if (!result.ok())
@@ -650,7 +650,7 @@ void MainWindow::onSavePrintSheet()
     const PrintSheet sheet(ExportSettings::pageSize(settings.paper), settings.frameMillimetres,
                            PlatePainter(m_document.currentFrame(), m_document.look()).size());
     const ExportManager::Result result =
-        ExportManager(m_services.imageWriter)
+        ExportManager(m_services.imageWriter, &m_services.saveJournal)
             .savePrintSheet(m_document.frames(), sheet, *fileName, m_document.look());
     if (!result.ok())
         m_services.messages.tell(kAppTitle, saveFailureMessage(result),

@@ -56,7 +56,7 @@ bool RollExportCommands::saveStrip()
                     QStringLiteral("png"));
     if (!fileName)
         return false;
-    return told(ExportManager(m_services.imageWriter)
+    return told(ExportManager(m_services.imageWriter, &m_services.saveJournal)
                     .saveStrip(m_document.frames(), *fileName, exportScale(), m_document.look()));
 }
 
@@ -72,7 +72,7 @@ bool RollExportCommands::saveSpin()
     const std::optional<QString> fileName =
         askFileName(QStringLiteral("回転アニメーションの保存"),
                     QStringLiteral("GIFアニメーション(*.gif)"), QStringLiteral("gif"));
-    return fileName && told(ExportManager(m_services.imageWriter)
+    return fileName && told(ExportManager(m_services.imageWriter, &m_services.saveJournal)
                                 .saveSpin(m_document.frames(), m_spinOptions, *fileName));
 }
 
@@ -81,7 +81,7 @@ bool RollExportCommands::saveFrameNames()
     const std::optional<QString> fileName =
         askFileName(QStringLiteral("コマ一覧の保存"), QStringLiteral("テキストファイル(*.txt)"),
                     QStringLiteral("txt"));
-    return fileName && told(ExportManager(m_services.imageWriter)
+    return fileName && told(ExportManager(m_services.imageWriter, &m_services.saveJournal)
                                 .saveFrameNames(m_document.frames(), *fileName));
 }
 

@@ -88,7 +88,8 @@ bool RollFileCommands::saveAs()
 
 bool RollFileCommands::saveTo(const QString &fileName)
 {
-    if (const QString failure = RollFile::save(m_document.frames(), fileName, m_document.look());
+    if (const QString failure = RollFile::save(m_document.frames(), fileName, m_document.look(),
+                                               &m_services.saveJournal);
         !failure.isEmpty()) {
         m_services.messages.tell(kAppTitle, failure, MessageBoxService::Icon::Critical);
         return false;

@@ -9,43 +9,29 @@
 #include "render/PlatePainter.h"
 
 #include <QBuffer>
+#include <QtMath>
 
-namespace {
-
-ExportManager::Failure exportFailure(SafeFileWriter::Failure failure)
-{
-    using enum SafeFileWriter::Failure;
-    switch (failure) {
-    case None:
-        return ExportManager::Failure::None;
-    case FolderMissing:
-        return ExportManager::Failure::FolderMissing;
-    case IsFolder:
-        return ExportManager::Failure::IsFolder;
-    case WriteProtected:
-        return ExportManager::Failure::WriteProtected;
-    case CannotCreate:
-        return ExportManager::Failure::CannotCreate;
-    case WriteFailed:
-        return ExportManager::Failure::EncodeFailed;
-    case CommitFailed:
-        return ExportManager::Failure::CommitFailed;
-    case NameTooLong:
-        return ExportManager::Failure::NameTooLong;
-    case PathTooLong:
-        return ExportManager::Failure::PathTooLong;
-    case RestoreFailed:
-        return ExportManager::Failure::RestoreFailed;
-    }
-    return ExportManager::Failure::EncodeFailed;
-}
-
-} // namespace
-
-ExportManager::ExportManager(ImageWriter &writer, SafeFileWriter::Sync sync)
+ExportManager::ExportManager(ImageWriter &writer, const SaveJournal *journal,
+                             SafeFileWriter::Sync sync)
     : m_writer(writer)
+    , m_journal(journal)
     , m_sync(sync)
 {}
+
+std::optional<ExportManager::Result> ExportManager::tooLarge(const Result &result,
+                                                             const QSize &size)
+{
+    const std::optional<PictureFormat> format = PictureFormat::forFileName(
+        QStringLiteral("x.") +
+        (result.format == "jpeg" ? QStringLiteral("jpg") : QString::fromLatin1(result.format)));
+    const QString problem = format ? format->sizeProblem(size) : QString();
+    if (problem.isEmpty())
+        return std::nullopt;
+    Result refused = result;
+    refused.failure = Failure::TooLarge;
+    refused.reason = problem;
+    return refused;
+}
 
 QByteArray ExportManager::formatForFileName(const QString &fileName)
 {
@@ -61,16 +47,17 @@ ExportManager::Result ExportManager::write(Result result,
         result.reason = reason;
         return result;
     };
-    if (const SafeFileWriter::Outcome checked = SafeFileWriter::check(result.path); !checked.ok())
-        return fail(exportFailure(checked.failure), checked.reason);
+    if (const SafeFileWriter::Outcome checked = SafeFileWriter::check(result.path); !checked.ok()) {
+        result.file = checked;
+        return fail(Failure::File, {});
+    }
     QBuffer encoded;
     encoded.open(QIODevice::WriteOnly);
     if (const QString failure = encode(encoded); !failure.isEmpty())
         return fail(Failure::EncodeFailed, failure);
-    const SafeFileWriter::Outcome written =
-        SafeFileWriter::write(encoded.data(), result.path, m_sync);
-    if (!written.ok())
-        return fail(exportFailure(written.failure), written.reason);
+    result.file = SafeFileWriter::write(encoded.data(), result.path, m_journal, m_sync);
+    if (!result.file.ok())
+        return fail(Failure::File, {});
     return result;
 }
 
@@ -87,11 +74,13 @@ ExportManager::Result ExportManager::save(const QImage &picture, const QString &
                                           const QByteArray &format)
 {
     Result result{
-        fileName, format.isEmpty() ? formatForFileName(fileName) : format, Failure::None, {}};
+        fileName, format.isEmpty() ? formatForFileName(fileName) : format, Failure::None, {}, {}};
     if (result.format.isEmpty()) {
         result.failure = Failure::UnknownFormat;
         return result;
     }
+    if (std::optional<Result> refused = tooLarge(result, picture.size()))
+        return *refused;
     return write(result,
                  [&](QIODevice &device) { return m_writer.write(picture, device, result.format); });
 }
@@ -100,9 +89,14 @@ ExportManager::Result ExportManager::saveFrame(const Frame &frame, const QRect &
                                                const QString &fileName, const QByteArray &format,
                                                const SignLook &look)
 {
-    if ((format.isEmpty() ? formatForFileName(fileName) : format) != "svg")
+    const QByteArray kind = format.isEmpty() ? formatForFileName(fileName) : format;
+    if (kind != "svg") {
+        const QSize size(qCeil(area.width() * scale), qCeil(area.height() * scale));
+        if (std::optional<Result> refused = tooLarge({fileName, kind, Failure::None, {}, {}}, size))
+            return *refused;
         return save(PlatePainter(frame, look).render(area, scale), fileName, format);
-    return writeBytes({fileName, "svg", Failure::None, {}},
+    }
+    return writeBytes({fileName, "svg", Failure::None, {}, {}},
                       [&] { return svgPicture(frame, area, scale, look); });
 }
 
@@ -110,7 +104,7 @@ ExportManager::Result ExportManager::savePrintSheet(const QList<Frame> &frames,
                                                     const PrintSheet &sheet,
                                                     const QString &fileName, const SignLook &look)
 {
-    return writeBytes({fileName, "pdf", Failure::None, {}},
+    return writeBytes({fileName, "pdf", Failure::None, {}, {}},
                       [&] { return sheet.pdf(frames, look); });
 }
 
@@ -118,9 +112,14 @@ ExportManager::Result ExportManager::saveStrip(const QList<Frame> &frames, const
                                                qreal scale, const SignLook &look)
 {
     // Asked before the strip is drawn: a long roll is a large picture to make for nothing.
-    if (formatForFileName(fileName).isEmpty())
-        return {fileName, {}, Failure::UnknownFormat, {}};
-    return save(FilmStrip(frames, look).render(scale), fileName);
+    const QByteArray format = formatForFileName(fileName);
+    if (format.isEmpty())
+        return {fileName, {}, Failure::UnknownFormat, {}, {}};
+    const FilmStrip strip(frames, look);
+    if (std::optional<Result> refused =
+            tooLarge({fileName, format, Failure::None, {}, {}}, strip.size(scale)))
+        return *refused;
+    return save(strip.render(scale), fileName);
 }
 
 ExportManager::Result ExportManager::saveSpin(const QList<Frame> &frames,
@@ -128,9 +127,16 @@ ExportManager::Result ExportManager::saveSpin(const QList<Frame> &frames,
                                               const QString &fileName)
 {
     if (formatForFileName(fileName) != "gif")
-        return {fileName, "gif", Failure::GifOnly, {}};
+        return {fileName, "gif", Failure::GifOnly, {}, {}};
+    // Every picture of the animation is one frame's size.
+    const QSize frameSize =
+        frames.isEmpty() ? QSize() : PlatePainter(frames.constFirst(), options.look).size();
+    if (std::optional<Result> refused = tooLarge({fileName, "gif", Failure::None, {}, {}},
+                                                 QSize(qCeil(frameSize.width() * options.scale),
+                                                       qCeil(frameSize.height() * options.scale))))
+        return *refused;
     const SpinAnimation spin(frames, options);
-    return write({fileName, "gif", Failure::None, {}}, [&](QIODevice &device) {
+    return write({fileName, "gif", Failure::None, {}, {}}, [&](QIODevice &device) {
         return writeAnimatedGif(
             spin.count(),
             [&spin](int index) {
@@ -144,7 +150,7 @@ ExportManager::Result ExportManager::saveSpin(const QList<Frame> &frames,
 ExportManager::Result ExportManager::saveFrameNames(const QList<Frame> &frames,
                                                     const QString &fileName)
 {
-    return writeBytes({fileName, "txt", Failure::None, {}}, [&frames] {
+    return writeBytes({fileName, "txt", Failure::None, {}, {}}, [&frames] {
         QString text;
         for (const Frame &frame : frames) {
             // A name pasted with a line break in it would otherwise count as two frames.

@@ -10,30 +10,24 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class ImageWriter;
 class PrintSheet;
 
-// Writes a picture to a file in the format the file's name asks for. It never shows anything:
-// whatever goes wrong comes back in the result, for the window to tell the user. A write-protected
-// file is never replaced; any other gives way only to a complete new picture, written beside it,
-// or, in a folder that takes no new file, over it with its old bytes at hand to put back.
+// Writes a picture to a file in the format the file's name asks for, through SafeFileWriter. It
+// never shows anything: whatever goes wrong comes back in the result, for the window to tell the
+// user. A picture larger than its format or memory allows is refused before it is drawn.
 class ExportManager
 {
 public:
     enum class Failure {
         None,
-        UnknownFormat,  // the name's extension asks for no kind of picture that can be written
-        FolderMissing,  // the folder the file should go in does not exist
-        IsFolder,       // the name is that of a folder
-        WriteProtected, // the file there is marked read-only
-        CannotCreate,   // the folder would not take a new file
-        EncodeFailed,   // the picture could not be encoded or its bytes written
-        CommitFailed,   // the finished file could not take the old one's place
-        NameTooLong,    // the file system takes no name this long
-        PathTooLong,    // the system opens no path this long
-        RestoreFailed,  // overwritten where it stood, the old file could not be put back
-        GifOnly,        // an animation asked for in a file whose name does not end in .gif
+        UnknownFormat, // the name's extension asks for no kind of picture that can be written
+        File,          // the file could not be written: file says why
+        EncodeFailed,  // the picture could not be encoded
+        TooLarge,      // the picture would be larger than its format or memory allows
+        GifOnly,       // an animation asked for in a file whose name does not end in .gif
     };
 
     struct Result
@@ -42,14 +36,16 @@ public:
         QByteArray format; // what was written, or would have been; empty for an unknown kind,
                            // "txt" for a list of frame names
         Failure failure = Failure::None;
-        QString reason; // the system's or the encoder's words for the failure
+        QString reason; // the encoder's words, or for TooLarge what the size is and allows
+        SafeFileWriter::Outcome file; // for File
 
         bool ok() const { return failure == Failure::None; }
     };
 
+    // journal: keeps a file's old bytes where it is overwritten in place (see SafeFileWriter);
     // sync: whether each file waits for the disk, or a batch syncs once at its end (see
     // SafeFileWriter::Sync).
-    explicit ExportManager(ImageWriter &writer,
+    explicit ExportManager(ImageWriter &writer, const SaveJournal *journal = nullptr,
                            SafeFileWriter::Sync sync = SafeFileWriter::Sync::EachFile);
 
     // format, where given, stands for what the name's extension asks for.
@@ -81,7 +77,10 @@ private:
     // The bytes are made only once the file's place has been checked: a sheet or a long roll is
     // work to make for nothing.
     Result writeBytes(Result result, const std::function<QByteArray()> &make) const;
+    // Refuses a picture of size before it is drawn, where its format or memory cannot take it.
+    static std::optional<Result> tooLarge(const Result &result, const QSize &size);
 
     ImageWriter &m_writer;
+    const SaveJournal *m_journal;
     SafeFileWriter::Sync m_sync;
 };

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,15 @@ struct PictureFormat
     QByteArray name;        // "gif", "png", "bmp", "jpeg", "webp" or "svg"
     QString typeName;       // "GIFファイル"
     QStringList extensions; // without the dot; a name typed without one gets the first
+    // The longest side the format (or its encoder) takes, in pixels; 0 for shapes, which have
+    // none.
+    int largestSide = 0;
+
+    // The most pixels one picture may have, whatever its format: 256 MB of memory at four bytes
+    // a pixel, asked before it is drawn.
+    static constexpr qint64 kMostPixels = qint64(64) * 1024 * 1024;
+    // Why a picture of size cannot be written in this format, in Japanese; empty when it can.
+    QString sizeProblem(const QSize &size) const;
 
     // Every kind that can be written, GIF first; WebP only where an installed Qt image plugin
     // writes it.

@@ -1,6 +1,7 @@
 #include "io/RollFile.h"
 
 #include "io/SafeFileWriter.h"
+#include "platform/RegularFileReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,6 +41,10 @@ QString readString(const QJsonValue &value, QString &into)
     // A NUL would end the text early wherever it is handed to the system.
     if (text.contains(QChar(0)))
         return QStringLiteral("NUL 文字が含まれています");
+    if (text.size() > Frame::kMaxLineLength)
+        return QStringLiteral("%1 文字あります。1 行は %2 文字までです")
+            .arg(text.size())
+            .arg(Frame::kMaxLineLength);
     into = text;
     return {};
 }
@@ -360,55 +365,23 @@ RollFile::Loaded RollFile::fromJson(const QByteArray &json, const QString &fileN
 
 RollFile::Loaded RollFile::load(const QString &fileName)
 {
-    // A folder or a pipe is refused before it is opened: reading a pipe could wait for ever.
-    const QFileInfo info(fileName);
-    if (info.exists() && !info.isFile())
-        return {{}, failedMessage(fileName, QStringLiteral("普通のファイルではありません。")), {}};
-    // Asked before reading, so that a huge file is never read into memory.
-    if (info.size() > kMaxBytes)
+    // Only a regular file, and its size asked before reading: a pipe or a device could keep the
+    // program waiting or fill its memory for ever.
+    const RegularFileRead read = readRegularFile(fileName, kMaxBytes);
+    if (read.problem == RegularFileRead::Problem::TooLarge)
         return {{}, failedMessage(fileName, tooLarge()), {}};
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, failedMessage(fileName, file.errorString()), {}};
-    const QByteArray bytes = file.read(kMaxBytes + 1);
-    if (file.error() != QFile::NoError)
-        return {{}, failedMessage(fileName, file.errorString()), {}};
-    return fromJson(bytes, fileName);
+    if (!read.ok())
+        return {{}, failedMessage(fileName, read.problemText()), {}};
+    return fromJson(read.bytes, fileName);
 }
 
-QString RollFile::save(const QList<Frame> &frames, const QString &fileName, const SignLook &look)
+QString RollFile::save(const QList<Frame> &frames, const QString &fileName, const SignLook &look,
+                       const SaveJournal *journal)
 {
-    using enum SafeFileWriter::Failure;
-    const SafeFileWriter::Outcome outcome = SafeFileWriter::write(toJson(frames, look), fileName);
-    QString reason;
-    switch (outcome.failure) {
-    case None:
+    const SafeFileWriter::Outcome outcome =
+        SafeFileWriter::write(toJson(frames, look), fileName, journal);
+    if (outcome.ok())
         return {};
-    case FolderMissing:
-        reason = QStringLiteral("保存先のフォルダがありません。");
-        break;
-    case IsFolder:
-        reason = QStringLiteral("同じ名前のフォルダがあります。");
-        break;
-    case WriteProtected:
-        reason = QStringLiteral("ファイルが書き込み禁止になっています。");
-        break;
-    case NameTooLong:
-    case PathTooLong:
-        reason = QStringLiteral("ファイル名かパスが長すぎます。");
-        break;
-    case CannotCreate:
-    case WriteFailed:
-    case CommitFailed:
-    case RestoreFailed:
-        reason = QStringLiteral("ファイルを書き込めませんでした。");
-        break;
-    }
-    if (!outcome.reason.isEmpty())
-        reason += QStringLiteral("（%1）").arg(outcome.reason);
-    const QString kept = outcome.failure == RestoreFailed
-                             ? QStringLiteral("元のファイルが壊れている可能性があります。")
-                             : QStringLiteral("元のファイルがあった場合は、そのまま残っています。");
     return QStringLiteral("幕データ「%1」を保存できませんでした。\n\n%2\n\n%3")
-        .arg(QDir::toNativeSeparators(fileName), reason, kept);
+        .arg(QDir::toNativeSeparators(fileName), outcome.reason(), outcome.oldFile());
 }

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+class SaveJournal;
+
 // The roll file (.quintelo): a document's frames and look as versioned UTF-8 JSON, described in
 // docs/roll-format.md. Reading checks everything before it answers, so a file that cannot be
 // read whole gives no frames at all; errors come back as Japanese sentences naming the file.
@@ -31,7 +33,8 @@ public:
     static Loaded fromJson(const QByteArray &json, const QString &fileName);
 
     static Loaded load(const QString &fileName);
-    // Written through SafeFileWriter; answers an empty string, or what to tell the user.
+    // Written through SafeFileWriter, with journal for a file overwritten where it stands;
+    // answers an empty string, or what to tell the user.
     static QString save(const QList<Frame> &frames, const QString &fileName,
-                        const SignLook &look = SignLook());
+                        const SignLook &look = SignLook(), const SaveJournal *journal = nullptr);
 };

@@ -1,37 +1,43 @@
 #pragma once
 
-#include <QFile>
+#include <QByteArray>
+#include <QString>
 
-// Writes a file under a short temporary name beside its target and puts it in the target's
-// place only once it is complete, as QSaveFile does, for names too long to take the suffix
-// QSaveFile adds for its temporary file. Until commit() succeeds the target stays as it was;
-// a temporary file that is not committed is removed. Unlike QSaveFile it replaces a target the
-// user may not write: SafeFileWriter refuses a write-protected file before either is opened.
-class ShortTempSaveFile final : public QFile
+// Writes a file beside its target and puts it in the target's place only once it is complete,
+// under a short temporary name that fits wherever the target's name does. Until commit()
+// succeeds the target stays as it was, and no temporary file is seen: where the file system
+// allows, the file has no name at all until it is complete (Linux's O_TMPFILE), and it takes one
+// only for the moment before it replaces the target. Any temporary file left by a process that
+// was killed is locked by nobody, and removeLeftovers() clears it away.
+//
+// Every call answers 0 on success, otherwise the system's error number.
+class ShortTempSaveFile
 {
 public:
-    explicit ShortTempSaveFile(const QString &fileName, QObject *parent = nullptr);
-    ~ShortTempSaveFile() override;
+    // target: the file to replace or make, its links already followed.
+    explicit ShortTempSaveFile(QString target);
+    ~ShortTempSaveFile();
 
     ShortTempSaveFile(const ShortTempSaveFile &) = delete;
     ShortTempSaveFile &operator=(const ShortTempSaveFile &) = delete;
 
-    // Creates the temporary file, which takes the place of the target on commit().
-    using QFile::open;
-    bool open(OpenMode mode) override;
-    void cancelWriting();
-    bool commit();
-    // Off: commit() leaves the bytes to the system's cache, for a caller that syncs the whole
-    // file system once after many files (syncFileSystem).
-    void setSyncOnCommit(bool sync) { m_sync = sync; }
+    int open();
+    int write(const QByteArray &bytes);
+    // sync: wait for the disk first; without it the bytes are left to the system's cache, for a
+    // caller that syncs the whole file system once after many files (syncFileSystem).
+    int commit(bool sync);
 
     // The length of the temporary file's name, in bytes as in characters.
     static constexpr qsizetype kTempNameLength = 8;
+    // Whether name is one this class gives its temporary files.
+    static bool isTempName(const QString &name);
+    // Removes the temporary files in folder that no running save holds.
+    static void removeLeftovers(const QString &folder);
 
 private:
     void discard();
 
     QString m_target;
-    bool m_pending = false;
-    bool m_sync = true;
+    QString m_tempPath; // the temporary file's name, while it has one
+    int m_handle = -1;
 };

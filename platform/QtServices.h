@@ -11,11 +11,15 @@
 
 #include <QSettings>
 
-// The real platform services, owned together, for the program and the benchmarks.
+// The real platform services, owned together, for the program and the benchmarks. The save
+// journal belongs to the files layer and is handed in.
 class QtServices
 {
 public:
-    QtServices() = default;
+    explicit QtServices(const SaveJournal &journal)
+        : m_services{m_owner,       m_dialogs,  m_messages,   m_launcher, m_logonName,
+                     m_imageWriter, m_settings, m_animations, journal}
+    {}
     QtServices(const QtServices &) = delete;
     QtServices &operator=(const QtServices &) = delete;
 
@@ -30,6 +34,5 @@ private:
     QtImageWriter m_imageWriter;
     QSettings m_settings;
     QtDesktopAnimations m_animations;
-    Services m_services{m_owner,     m_dialogs,     m_messages, m_launcher,
-                        m_logonName, m_imageWriter, m_settings, m_animations};
+    Services m_services;
 };

@@ -2,13 +2,15 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <cerrno>
+
 #ifdef Q_OS_WIN
 #include <QDir>
 
 #include <io.h>
 #include <windows.h>
 #else
-#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
@@ -31,62 +33,130 @@ std::wstring longPath(const QString &path)
 
 } // namespace
 
-QString syncToDisk(QFile &file)
+int syncToDisk(int handle)
 {
-    if (!file.flush())
-        return file.errorString();
-    if (_commit(file.handle()) != 0)
-        return qt_error_string(errno);
-    return {};
+    return _commit(handle) == 0 ? 0 : errno;
 }
 
-QString syncFileSystem(const QString &)
+int syncFolder(const QString &)
+{
+    // NTFS keeps its names in its journal; there is nothing to open a folder for.
+    return 0;
+}
+
+int syncFileSystem(const QString &)
 {
     // Windows flushes a volume only for its administrators; files there are synced one by one.
-    return {};
+    return 0;
 }
 
-QString replaceFile(const QString &from, const QString &to)
+int replaceFile(const QString &from, const QString &to)
 {
     if (MoveFileExW(longPath(from).c_str(), longPath(to).c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return {};
-    return qt_error_string(int(GetLastError()));
+        return 0;
+    return GetLastError() == ERROR_DISK_FULL ? ENOSPC : EACCES;
+}
+
+int writeWhole(int handle, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const int written = _write(handle, bytes.constData() + done,
+                                   unsigned(std::min<qsizetype>(bytes.size() - done, 1 << 30)));
+        if (written <= 0)
+            return written < 0 ? errno : ENOSPC;
+        done += written;
+    }
+    return 0;
+}
+
+int overwriteInPlace(const QString &path, const QByteArray &bytes, bool *touched)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return EACCES;
+    if (touched)
+        *touched = true;
+    if (const int error = writeWhole(file.handle(), bytes); error != 0)
+        return error;
+    if (!file.resize(bytes.size()))
+        return EIO;
+    return syncToDisk(file.handle());
 }
 
 #else
 
-QString syncToDisk(QFile &file)
+int syncToDisk(int handle)
 {
-    if (!file.flush())
-        return file.errorString();
-    if (::fsync(file.handle()) != 0)
-        return qt_error_string(errno);
-    return {};
+    return ::fsync(handle) == 0 ? 0 : errno;
 }
 
-QString syncFileSystem(const QString &folder)
+int syncFolder(const QString &folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    // Some file systems cannot sync a folder, and say so; their names are safe all the same.
+    const int error = ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
+    ::close(fd);
+    return error;
+}
+
+int syncFileSystem(const QString &folder)
 {
 #ifdef Q_OS_LINUX
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return qt_error_string(errno);
-    const int synced = ::syncfs(fd);
-    const int error = errno;
+        return errno;
+    const int error = ::syncfs(fd) == 0 ? 0 : errno;
     ::close(fd);
-    return synced == 0 ? QString() : qt_error_string(error);
+    return error;
 #else
     Q_UNUSED(folder);
     ::sync();
-    return {};
+    return 0;
 #endif
 }
 
-QString replaceFile(const QString &from, const QString &to)
+int replaceFile(const QString &from, const QString &to)
 {
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
-        return {};
-    return qt_error_string(errno);
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0
+               ? 0
+               : errno;
+}
+
+int writeWhole(int handle, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written =
+            ::write(handle, bytes.constData() + done, std::size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        // A write that takes nothing without an error number: the disk is full.
+        if (written <= 0)
+            return written < 0 ? errno : ENOSPC;
+        done += written;
+    }
+    return 0;
+}
+
+int overwriteInPlace(const QString &path, const QByteArray &bytes, bool *touched)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    if (touched)
+        *touched = true;
+    int error = writeWhole(fd, bytes);
+    if (error == 0 && ::ftruncate(fd, off_t(bytes.size())) != 0)
+        error = errno;
+    if (error == 0)
+        error = syncToDisk(fd);
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    return error;
 }
 
 #endif

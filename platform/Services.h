@@ -8,6 +8,7 @@ class LogonNameService;
 class MessageBoxService;
 class ProcessLauncher;
 class QSettings;
+class SaveJournal;
 
 // The platform services the program's logic works through. The application hands in the
 // real ones; tests hand in scripted fakes.
@@ -22,4 +23,7 @@ struct Services
     // What is remembered between runs: the recently used roll files and the export settings.
     QSettings &settings;
     DesktopAnimations &animations;
+    // Keeps a file's old bytes while a save overwrites it where it stands, in the user's data
+    // folder.
+    const SaveJournal &saveJournal;
 };

@@ -2,6 +2,7 @@
 #include "ModelSupport.h"
 #include "export/ExportManager.h"
 #include "export/SaveFailureMessage.h"
+#include "io/SaveJournal.h"
 #include "platform/QtImageWriter.h"
 #include "render/SpinAnimation.h"
 #include "sign/SignFonts.h"
@@ -18,7 +19,9 @@
 #include <unistd.h>
 
 using Failure = ExportManager::Failure;
+using FileFailure = SafeFileWriter::Failure;
 Q_DECLARE_METATYPE(Failure)
+Q_DECLARE_METATYPE(FileFailure)
 
 namespace {
 
@@ -103,6 +106,8 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         // Open to nobody, whom the superuser becomes to meet a locked folder.
         QVERIFY(m_dir->isValid() && QFile::setPermissions(m_dir->path(), kOpenFolder));
+        // Nobody writes the journal as the user would.
+        QVERIFY(QFile::setPermissions(m_journalDir.path(), QFile::Permissions(0x7777)));
     }
 
     void savePicture_data()
@@ -112,30 +117,40 @@ private slots:
         QTest::addColumn<int>("oldSize");   // 0: no file there
         QTest::addColumn<int>("sizeLimit"); // what the system lets a file grow to; 0: no limit
         QTest::addColumn<Failure>("failure");
+        QTest::addColumn<FileFailure>("file");
         QTest::addColumn<QByteArray>("format");
-        using enum ExportManager::Failure;
+        using enum SafeFileWriter::Failure;
         const auto row = [](const char *tag, const QString &name, bool locked, int oldSize,
-                            int sizeLimit, Failure failure, const char *format) {
-            QTest::newRow(tag) << name << locked << oldSize << sizeLimit << failure
+                            int sizeLimit, FileFailure file, const char *format) {
+            QTest::newRow(tag) << name << locked << oldSize << sizeLimit
+                               << (file == None ? Failure::None : Failure::File) << file
                                << QByteArray(format);
+        };
+        const auto unknown = [](const char *tag, const QString &name) {
+            QTest::newRow(tag) << name << false << 0 << 0 << Failure::UnknownFormat << None
+                               << QByteArray();
         };
         const QString bmp = QStringLiteral("a.bmp");
         row("jpg", "a.JPG", false, 0, 0, None, "jpeg");
-        row("webp", "a.webp", false, 0, 0, kWebp ? None : UnknownFormat, kWebp ? "webp" : "");
-        row("tif", "a.tif", false, 0, 0, UnknownFormat, "");
-        row("no extension", "a", false, 0, 0, UnknownFormat, "");
+        if (kWebp)
+            row("webp", "a.webp", false, 0, 0, None, "webp");
+        else
+            unknown("webp", "a.webp");
+        unknown("tif", "a.tif");
+        unknown("no extension", "a");
         row("read-only", bmp, false, 40, 0, WriteProtected, "bmp");
-        // Too long a name for QSaveFile's temporary file: it is written through another.
+        // The longest name there is: the temporary file's short name still fits beside it.
+        row("new, name of 255 bytes", QString(251, u'a') + ".bmp", false, 0, 0, None, "bmp");
         row("read-only, name of 255 bytes", QString(251, u'a') + ".bmp", false, 40, 0,
             WriteProtected, "bmp");
-        row("write fails", bmp, false, 40, 4096, EncodeFailed, "bmp");
+        row("write fails", bmp, false, 40, 4096, WriteFailed, "bmp");
         row("locked folder, new file", bmp, true, 0, 0, CannotCreate, "bmp");
-        // As before saving went through a new file: the old one is written over where it is.
+        // Written over where it is, its old bytes kept in the journal meanwhile.
         row("locked folder", bmp, true, 30000, 0, None, "bmp");
-        row("locked folder, write fails, old bytes put back", bmp, true, 40, 4096, EncodeFailed,
+        row("locked folder, write fails, old bytes put back", bmp, true, 40, 4096, WriteFailed,
             "bmp");
-        row("locked folder, write fails, old bytes too many to put back", bmp, true, 8192, 4096,
-            RestoreFailed, "bmp");
+        // The journal's copy of the old file cannot be made either: nothing is touched.
+        row("locked folder, no room for the old file's copy", bmp, true, 8192, 4096, NoCopy, "bmp");
     }
     void savePicture()
     {
@@ -144,39 +159,45 @@ private slots:
         QFETCH(int, oldSize);
         QFETCH(int, sizeLimit);
         QFETCH(Failure, failure);
+        QFETCH(FileFailure, file);
         QFETCH(QByteArray, format);
         const QString path = m_dir->filePath(name);
         const QByteArray old(oldSize, 'x');
-        QFile file(path);
+        QFile existing(path);
         if (oldSize > 0)
-            QVERIFY(
-                file.open(QIODevice::WriteOnly) && file.write(old) == oldSize &&
-                file.setPermissions(failure == Failure::WriteProtected ? kReadOnly : kWritable));
-        file.close();
+            QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write(old) == oldSize &&
+                    existing.setPermissions(file == FileFailure::WriteProtected ? kReadOnly
+                                                                                : kWritable));
+        existing.close();
         const ExportManager::Result result = saveAs(locked, sizeLimit, path);
 
         QCOMPARE(result.failure, failure);
+        QCOMPARE(result.file.failure, file);
         QCOMPARE(result.format, format);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
                  oldSize > 0 || failure == Failure::None ? QStringList{name} : QStringList{});
+        // Whatever happened, the journal keeps nothing once the save is over.
+        QCOMPARE(QDir(m_journalDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
         const QByteArray bytes = bytesOf(path);
         if (QBuffer encoded; failure == Failure::None) {
             QVERIFY(encoded.open(QIODevice::WriteOnly) &&
                     m_writer.write(kPicture, encoded, format).isEmpty());
             QCOMPARE(bytes, encoded.data());
             QCOMPARE(QImageReader::imageFormat(path), format);
-        } else if (failure != Failure::RestoreFailed) {
+        } else {
             QCOMPARE(bytes, old);
         }
         // Quality 95: the first step of JPEG's first table is 2 at most, 8 at the usual 75.
         if (format == "jpeg")
             QVERIFY(quint8(bytes.at(bytes.indexOf("\xFF\xDB") + 5)) <= 2);
-        // The user is told the real reason, and never that the old file is whole when it is not.
+        // The user is told the real reason, in Japanese, and that the old file is whole.
         const QString message = saveFailureMessage(result);
         QCOMPARE(message.contains(QStringLiteral("\n\nファイルが書き込み禁止")),
-                 failure == Failure::WriteProtected);
+                 file == FileFailure::WriteProtected);
         QCOMPARE(message.contains(QStringLiteral("そのまま残っています")),
-                 failure != Failure::None && failure != Failure::RestoreFailed);
+                 failure != Failure::None);
+        QCOMPARE(message.contains(QStringLiteral("ファイルがシステムの許す大きさを超えます")),
+                 sizeLimit > 0);
         QCOMPARE(message.section(QStringLiteral("\n\n"), 2, 2)
                      .contains(QStringLiteral(".gif、.png、.bmp、.jpg、.jpeg")),
                  failure == Failure::UnknownFormat);
@@ -346,7 +367,7 @@ private:
         QFile::setPermissions(m_dir->path(), locked ? kLockedFolder : kOpenFolder);
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0 || (root && ::setresuid(kNobody, kNobody, 0)))
             qFatal("cannot set the limits the test asks for");
-        ExportManager::Result result = ExportManager(m_writer).save(kPicture, path);
+        ExportManager::Result result = ExportManager(m_writer, &m_journal).save(kPicture, path);
         if (::setrlimit(RLIMIT_FSIZE, &before) != 0 || (root && ::setresuid(0, 0, 0)))
             qFatal("cannot lift the limits the test set");
         QFile::setPermissions(m_dir->path(), kOpenFolder);
@@ -355,6 +376,8 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QtImageWriter m_writer;
+    QTemporaryDir m_journalDir;
+    SaveJournal m_journal{m_journalDir.path()};
 };
 
 QTEST_MAIN(TestSaveFile)

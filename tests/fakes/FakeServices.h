@@ -5,6 +5,7 @@
 #include "FakeLauncher.h"
 #include "FakeLogonName.h"
 #include "FakeMessageBoxService.h"
+#include "io/SaveJournal.h"
 #include "platform/DialogOwner.h"
 #include "platform/QtImageWriter.h"
 #include "platform/Services.h"
@@ -25,6 +26,7 @@ struct FakeServices
     QTemporaryDir settingsDir;
     QSettings settings{settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
     FakeDesktopAnimations animations;
-    Services services{dialogOwner, dialogs,     messages, launcher,
-                      logonName,   imageWriter, settings, animations};
+    SaveJournal journal{settingsDir.filePath(QStringLiteral("journal"))};
+    Services services{dialogOwner, dialogs,  messages,   launcher, logonName,
+                      imageWriter, settings, animations, journal};
 };

@@ -2,6 +2,7 @@
 #include "composer/MainWindow.h"
 #include "composer/SignLineEdit.h"
 #include "export/ExportManager.h"
+#include "io/SaveJournal.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/QtServices.h"
 #include "render/PlatePainter.h"
@@ -20,7 +21,8 @@
 
 namespace {
 
-constexpr qsizetype kLength = 100000;
+// The most a line takes: a paste of more stops there.
+constexpr qsizetype kLength = Frame::kMaxLineLength;
 
 // A line of the kind a sign carries, repeated to the length asked for.
 QString hugeText()
@@ -50,7 +52,10 @@ int main(int argc, char *argv[])
     installFonts();
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
 
-    QtServices platform;
+    // Benchmarks overwrite nothing in place: the journal stays empty in a folder of its own.
+    const QTemporaryDir journalFolder;
+    const SaveJournal journal(journalFolder.path());
+    QtServices platform(journal);
     Services &services = platform.services();
     MainWindow window(services);
     waitUntilShown(window);

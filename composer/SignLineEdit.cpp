@@ -5,7 +5,7 @@
 
 #include <QPainter>
 
-#include <limits>
+#include <QToolTip>
 
 SignLineEdit::SignLineEdit(SignLine line, QWidget *parent)
     : TwipsControl<QLineEdit>(TwipRect(), parent)
@@ -13,9 +13,18 @@ SignLineEdit::SignLineEdit(SignLine line, QWidget *parent)
 {
     setFrame(false);
     setAlignment(Qt::AlignCenter);
-    // Sign texts have no length limit; the line edit would otherwise stop at 32767.
-    setMaxLength(std::numeric_limits<int>::max());
+    // Typing and pasting stop at a line's most characters, and say so where the user looks.
+    setMaxLength(int(Frame::kMaxLineLength));
+    connect(this, &QLineEdit::inputRejected, this, [this] {
+        QToolTip::showText(mapToGlobal(QPoint(0, height())), lengthLimitNotice(), this);
+    });
     setAutoFillBackground(true);
+}
+
+QString SignLineEdit::lengthLimitNotice()
+{
+    return QStringLiteral("1 行に入るのは %1 文字までです。それより後ろは入りませんでした。")
+        .arg(Frame::kMaxLineLength);
 }
 
 void SignLineEdit::showFrame(const Frame &frame)

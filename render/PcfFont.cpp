@@ -1,6 +1,6 @@
 #include "render/PcfFont.h"
 
-#include <QFile>
+#include "platform/RegularFileReader.h"
 
 #include <zlib.h>
 
@@ -130,10 +130,12 @@ std::optional<QByteArray> gunzip(const QByteArray &packed)
 
 std::optional<PcfFont> PcfFont::load(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
+    // Only a regular file, its size asked first: a font path that names a pipe or a device
+    // would otherwise keep the painter waiting for ever.
+    const RegularFileRead read = readRegularFile(fileName, kMaxFileBytes);
+    if (!read.ok())
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
+    const QByteArray &bytes = read.bytes;
     if (bytes.startsWith("\x1f\x8b")) {
         const std::optional<QByteArray> unpacked = gunzip(bytes);
         return unpacked ? fromPcf(*unpacked) : std::nullopt;

@@ -1,5 +1,7 @@
 #include "sign/SignPresets.h"
 
+#include "platform/RegularFileReader.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -54,27 +56,41 @@ QString read(const QByteArray &bytes, SignPresets &into)
     return {};
 }
 
+QString problemWith(const QString &userFile, const QString &problem)
+{
+    return QStringLiteral("自分用のプリセット（%1）を読み込めませんでした。\n%2\n\n"
+                          "付属のプリセットだけを使います。")
+        .arg(QDir::toNativeSeparators(userFile), problem);
+}
+
 } // namespace
 
 SignPresets SignPresets::load(const QString &userFile)
+{
+    if (userFile.isEmpty())
+        return withUserFile({}, userFile);
+    // Only a regular file of a sensible size: a pipe or /dev/zero under the name would otherwise
+    // keep the program waiting, or fill its memory, before its window ever shows.
+    const RegularFileRead read = readRegularFile(userFile, kLargestUserFile);
+    if (read.problem == RegularFileRead::Problem::Missing)
+        return withUserFile({}, {});
+    if (!read.ok()) {
+        SignPresets presets = withUserFile({}, {});
+        presets.problem = problemWith(userFile, read.problemText());
+        return presets;
+    }
+    return withUserFile(read.bytes, userFile);
+}
+
+SignPresets SignPresets::withUserFile(const QByteArray &userBytes, const QString &userFile)
 {
     SignPresets presets;
     QFile shipped(QStringLiteral(":/presets/presets.json"));
     if (shipped.open(QIODevice::ReadOnly))
         read(shipped.readAll(), presets);
-    QFile own(userFile);
-    if (!own.exists())
+    if (userFile.isEmpty())
         return presets;
-    QString problem;
-    if (own.size() > kLargestUserFile)
-        problem = QStringLiteral("ファイルが大きすぎます。");
-    else if (!own.open(QIODevice::ReadOnly))
-        problem = QStringLiteral("開けません（%1）。").arg(own.errorString());
-    else
-        problem = read(own.readAll(), presets);
-    if (!problem.isEmpty())
-        presets.problem = QStringLiteral("自分用のプリセット（%1）を読み込めませんでした。\n%2\n\n"
-                                         "付属のプリセットだけを使います。")
-                              .arg(QDir::toNativeSeparators(userFile), problem);
+    if (const QString problem = read(userBytes, presets); !problem.isEmpty())
+        presets.problem = problemWith(userFile, problem);
     return presets;
 }

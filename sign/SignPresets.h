@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QList>
 #include <QString>
@@ -28,4 +29,7 @@ struct SignPresets
     // The shipped table, and the user's file at userFile where it exists. A broken user file
     // adds nothing and says why.
     static SignPresets load(const QString &userFile);
+    // The shipped table and the user's file as the bytes it holds; userFile names it in the
+    // problem, and an empty name stands for no file.
+    static SignPresets withUserFile(const QByteArray &userBytes, const QString &userFile);
 };

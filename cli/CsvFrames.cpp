@@ -158,6 +158,10 @@ CsvFrames::Read CsvFrames::read(const QByteArray &bytes, const QString &fileName
     }
 
     read.rows = int(table.records.size() - 1);
+    if (read.rows == 0) {
+        read.error = QStringLiteral("%1: 見出しの行だけで、コマにする行がありません。").arg(shown);
+        return read;
+    }
     for (qsizetype r = 1; r < table.records.size(); ++r) {
         const CsvReader::Record &record = table.records.at(r);
         const int number = int(r);
@@ -171,8 +175,22 @@ CsvFrames::Read CsvFrames::read(const QByteArray &bytes, const QString &fileName
             continue;
         }
         QHash<QString, QString> row;
-        for (qsizetype i = 0; i < record.fields.size(); ++i)
+        QString tooLong;
+        for (qsizetype i = 0; i < record.fields.size(); ++i) {
             row.insert(header.at(i), record.fields.at(i));
+            if (tooLong.isEmpty() && record.fields.at(i).size() > Frame::kMaxLineLength)
+                tooLong = QStringLiteral("%1: %2 行目「%3」列: %4 文字あります。1 行は %5 文字"
+                                         "までです。")
+                              .arg(shown)
+                              .arg(record.line)
+                              .arg(header.at(i))
+                              .arg(record.fields.at(i).size())
+                              .arg(Frame::kMaxLineLength);
+        }
+        if (!tooLong.isEmpty()) {
+            read.rowErrors << tooLong;
+            continue;
+        }
         const RowOutcome outcome = frameOf(row, presets);
         if (!outcome.problem.isEmpty()) {
             read.rowErrors << QStringLiteral("%1: %2 行目「%3」列: %4")

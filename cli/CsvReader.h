@@ -5,9 +5,12 @@
 #include <QString>
 #include <QStringList>
 
-// Comma-separated values as RFC 4180 writes them, from UTF-8 with or without a byte order
-// mark: fields in double quotes may hold commas, line breaks and doubled quotes; lines end in
-// CRLF or LF. Blank lines hold no record.
+// A table as spreadsheets save it: comma-separated values as RFC 4180 writes them, or values
+// separated by tabs (told apart by the header line). Fields in double quotes may hold
+// separators, line breaks and doubled quotes; lines end in CRLF or LF. Blank lines hold no
+// record. The text is UTF-8 with or without a byte order mark, UTF-16 with one (a spreadsheet's
+// "Unicode text"), or Shift_JIS as Windows writes it (CP932, what Japanese spreadsheets save by
+// default); anything that is none of these is refused rather than read as something else.
 class CsvReader
 {
 public:
@@ -24,5 +27,16 @@ public:
         bool ok() const { return error.isEmpty(); }
     };
 
+    // The most rows a table may have, its header included.
+    static constexpr qsizetype kMaxRecords = 100001;
+
     static Table parse(const QByteArray &bytes);
+
+    struct Text
+    {
+        QString text;
+        QString error; // in Japanese, naming the line, when the bytes are in no encoding read
+    };
+    // The bytes as text, in whichever of the encodings read they are, without a byte order mark.
+    static Text decode(const QByteArray &bytes);
 };

@@ -6,15 +6,16 @@
 #include "export/SaveFailureMessage.h"
 #include "export/VectorPictures.h"
 #include "io/RollFile.h"
+#include "io/SaveJournal.h"
 #include "platform/AppIdentity.h"
+#include "platform/FileKind.h"
 #include "platform/QtImageWriter.h"
+#include "platform/RegularFileReader.h"
 #include "render/PlatePainter.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QStandardPaths>
 #include <QTextStream>
 #include <QThread>
 #include <QThreadPool>
@@ -30,6 +31,8 @@ const QString kProgram = QStringLiteral("quintelo-render");
 constexpr int kFramesWorthABar = 20;
 constexpr int kBarWidth = 30;
 constexpr int kProgressPollMs = 100;
+// A table of the most rows a run takes (CsvReader::kMaxRecords) at a generous 300 bytes a row.
+constexpr qint64 kLargestTable = qint64(32) * 1024 * 1024;
 
 // The window's message for a failed save, on one line.
 QString oneLine(const ExportManager::Result &result)
@@ -82,10 +85,13 @@ QString unused(const QString &name, QSet<QString> &taken)
 
 } // namespace
 
-RenderCommand::RenderCommand(QTextStream &out, QTextStream &err, bool errIsTerminal)
+RenderCommand::RenderCommand(QTextStream &out, QTextStream &err, bool errIsTerminal,
+                             const SaveJournal &journal, QString presetsFile)
     : m_out(out)
     , m_err(err)
     , m_errIsTerminal(errIsTerminal)
+    , m_journal(journal)
+    , m_presetsFile(std::move(presetsFile))
 {}
 
 QString RenderCommand::helpText()
@@ -297,6 +303,12 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
         if (!pattern.problem().isEmpty())
             return pattern.problem();
     }
+    // --each writes into a folder: a name that asks for a file is a mistake, not a folder's.
+    if (each && !QFileInfo(o.output).isDir() && !formatOf(o.output).isEmpty())
+        return QStringLiteral("--each の -o は書き出し先のフォルダです。「%1」はファイルの名前に"
+                              "見えます。ファイル名は --name で指定してください（既定 "
+                              "{n:03}.png）。")
+            .arg(o.output);
     if (o.format == "pdf" && o.kind == Options::Output::Frame)
         o.kind = Options::Output::Sheet;
     else if (o.format == "pdf")
@@ -335,20 +347,19 @@ QList<NumberedFrame> RenderCommand::load(QString &error)
             frames << NumberedFrame{int(i + 1), roll.frames.at(i)};
         return frames;
     }
-    QFile file(input);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("%1: 開けません（%2）。").arg(input, file.errorString());
+    // Only a regular file of a table's size: a pipe or /dev/zero would never end.
+    const RegularFileRead file = readRegularFile(input, kLargestTable);
+    if (!file.ok()) {
+        error = QStringLiteral("%1: 読めません。%2").arg(input, file.problemText());
         return {};
     }
-    const SignPresets presets =
-        SignPresets::load(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-                          QStringLiteral("/presets.json"));
+    const SignPresets presets = SignPresets::load(m_presetsFile);
     if (!presets.problem.isEmpty())
         fail(QString(presets.problem)
                  .replace(QStringLiteral("\n\n"), QStringLiteral(" "))
                  .replace(u'\n', u' '));
     m_look.kind = m_options.look.value_or(LookKind::Plate);
-    const CsvFrames::Read read = CsvFrames::read(file.readAll(), input, presets);
+    const CsvFrames::Read read = CsvFrames::read(file.bytes, input, presets);
     error = read.error;
     for (const QString &problem : read.rowErrors)
         fail(problem);
@@ -377,8 +388,10 @@ int RenderCommand::renderEach(const QList<NumberedFrame> &frames)
     const QDir folder(m_options.output);
     if (!QDir().mkpath(folder.path())) {
         fail(QStringLiteral("%1: 書き出し先のフォルダを作れません。").arg(m_options.output));
-        return SomeFailed;
+        return BadUsage;
     }
+    // What a run into this folder that was killed left behind goes first.
+    SafeFileWriter::removeLeftovers(folder.path());
     const FileNamePattern pattern(m_options.namePattern);
     QSet<QString> taken;
     QStringList fileNames;
@@ -393,10 +406,13 @@ int RenderCommand::renderEach(const QList<NumberedFrame> &frames)
     pool.setMaxThreadCount(m_options.threads);
     for (qsizetype i = 0; i < frames.size(); ++i) {
         pool.start([this, &frames, &fileNames, &failures, &done, i] {
+            // Asked to stop: what is being written is finished, nothing more is begun.
+            if (interrupted())
+                return;
             const Frame &frame = frames.at(i).frame;
             QtImageWriter writer;
             const ExportManager::Result result =
-                ExportManager(writer, SafeFileWriter::Sync::Later)
+                ExportManager(writer, &m_journal, SafeFileWriter::Sync::Later)
                     .saveFrame(frame, QRect(QPoint(), PlatePainter(frame, m_look).size()),
                                scaleFor(frame), fileNames.at(i), m_options.format, m_look);
             if (!result.ok())
@@ -406,6 +422,8 @@ int RenderCommand::renderEach(const QList<NumberedFrame> &frames)
     }
     const bool bar = m_errIsTerminal && !m_options.quiet && frames.size() > kFramesWorthABar;
     while (!pool.waitForDone(kProgressPollMs)) {
+        if (interrupted())
+            pool.clear();
         if (bar)
             showProgress(done, int(frames.size()));
     }
@@ -416,10 +434,12 @@ int RenderCommand::renderEach(const QList<NumberedFrame> &frames)
     // Every file is in place whole already; one wait for the disk makes them all durable.
     if (const SafeFileWriter::Outcome synced = SafeFileWriter::syncLaterWrites(folder.path());
         !synced.ok()) {
-        fail(QStringLiteral("%1: 書き出したファイルをディスクに書き込めませんでした（%2）。")
-                 .arg(m_options.output, synced.reason));
+        fail(QStringLiteral("%1: 書き出したファイルをディスクに書き込めませんでした。%2")
+                 .arg(m_options.output, synced.reason().replace(u'\n', u' ')));
         return SomeFailed;
     }
+    if (interrupted())
+        return Interrupted;
     int failed = 0;
     for (const QString &failure : failures) {
         if (!failure.isEmpty()) {
@@ -439,48 +459,73 @@ int RenderCommand::renderOne(const QList<NumberedFrame> &frames)
             chosen << numbered.frame;
     }
     if (o.frame > 0 && chosen.isEmpty())
-        return SomeFailed; // the row that makes it was bad, and has been told
-    if (chosen.isEmpty()) {
-        fail(QStringLiteral("%1: 書き出せるコマがありません。").arg(o.input));
-        return SomeFailed;
-    }
+        return BadUsage; // the row that makes it was bad, and has been told
 
     QtImageWriter writer;
-    ExportManager exporter(writer);
+    ExportManager exporter(writer, &m_journal);
     const qreal scale = scaleFor(chosen.constFirst());
     QString failure;
+    bool refused = false; // the output cannot be made at all from this command line
+    const auto failed = [&](const ExportManager::Result &result) {
+        failure = oneLine(result);
+        refused = result.failure == ExportManager::Failure::TooLarge;
+    };
     if (o.kind == Options::Output::Sheet) {
         const PrintSheet sheet(ExportSettings::pageSize(o.size.paper), o.size.frameMillimetres,
                                PlatePainter(chosen.constFirst(), m_look).size());
         if (const auto result = exporter.savePrintSheet(chosen, sheet, o.output, m_look);
             !result.ok())
-            failure = oneLine(result);
+            failed(result);
     } else if (o.kind == Options::Output::Strip) {
         if (const auto result = exporter.saveStrip(chosen, o.output, scale, m_look); !result.ok())
-            failure = oneLine(result);
+            failed(result);
     } else if (o.kind == Options::Output::Spin) {
         SpinAnimation::Options options;
         options.scale = scale;
         options.look = m_look;
         if (const auto result = exporter.saveSpin(chosen, options, o.output); !result.ok())
-            failure = oneLine(result);
+            failed(result);
     } else {
         const Frame &frame = chosen.constFirst();
         const auto result =
             exporter.saveFrame(frame, QRect(QPoint(), PlatePainter(frame, m_look).size()), scale,
                                o.output, o.format, m_look);
         if (!result.ok())
-            failure = oneLine(result);
+            failed(result);
     }
     if (!failure.isEmpty()) {
         fail(failure);
-        return SomeFailed;
+        return refused ? BadUsage : SomeFailed;
     }
     return m_rowErrors > 0 ? SomeFailed : Written;
 }
 
+QString RenderCommand::outputProblem() const
+{
+    const Options &o = m_options;
+    if (o.kind == Options::Output::Each) {
+        // The folder may be new or a folder already; a file or anything else under its name is
+        // no place to write files into.
+        const FileKind kind = fileKindOf(o.output);
+        if (kind != FileKind::Missing && kind != FileKind::Folder)
+            return QStringLiteral("%1: --each の書き出し先はフォルダですが、この名前は%2です。")
+                .arg(o.output, fileKindName(kind));
+        return {};
+    }
+    const SafeFileWriter::Outcome checked = SafeFileWriter::check(o.output);
+    if (checked.ok())
+        return {};
+    return QStringLiteral("%1: 書き出せません。%2")
+        .arg(o.output, checked.reason().replace(u'\n', u' '));
+}
+
 int RenderCommand::run(const QStringList &arguments)
 {
+    // A file whose overwrite a killed run cut off is put back before anything else is done.
+    if (const QString restored = SaveJournal::report(m_journal.restoreLeftovers());
+        !restored.isEmpty())
+        for (const QString &line : restored.split(u'\n'))
+            fail(line);
     bool stop = false;
     if (const QString problem = parse(arguments, stop); !problem.isEmpty()) {
         fail(problem);
@@ -500,6 +545,16 @@ int RenderCommand::run(const QStringList &arguments)
                  .arg(m_options.input));
         return BadUsage;
     }
+    if (frames.isEmpty()) {
+        fail(QStringLiteral("%1: 書き出せるコマがありません。").arg(m_options.input));
+        return BadUsage;
+    }
+    if (const QString problem = outputProblem(); !problem.isEmpty()) {
+        fail(problem);
+        return BadUsage;
+    }
+    if (interrupted())
+        return Interrupted;
     if (m_options.kind == Options::Output::Frame && m_options.frame == 0)
         m_options.frame = 1;
     if (m_options.kind != Options::Output::Each)

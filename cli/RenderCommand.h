@@ -7,16 +7,18 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <optional>
 
 class QTextStream;
+class SaveJournal;
 
 // quintelo-render: frames from a roll file or a table to pictures, SVG files, print sheets,
 // the strip or the spin, with no window. Everything it says goes to the streams it is given.
 class RenderCommand
 {
 public:
-    enum Exit { Written = 0, SomeFailed = 1, BadUsage = 2 };
+    enum Exit { Written = 0, SomeFailed = 1, BadUsage = 2, Interrupted = 130 };
 
     struct Options
     {
@@ -36,7 +38,14 @@ public:
         std::optional<LookKind> look;
     };
 
-    RenderCommand(QTextStream &out, QTextStream &err, bool errIsTerminal);
+    // journal: where a file overwritten in place keeps its old bytes meanwhile; any left by a
+    // run that was cut off is put back first thing. presetsFile: the user's own presets.
+    RenderCommand(QTextStream &out, QTextStream &err, bool errIsTerminal,
+                  const SaveJournal &journal, QString presetsFile);
+
+    // Set to a signal's number when the user asks the run to stop (Ctrl+C, SIGTERM): the files
+    // being written are finished, no other is begun, and run() answers Interrupted.
+    void setInterruption(const std::atomic<int> *signal) { m_interruption = signal; }
 
     // arguments without the program's name; answers the exit status.
     int run(const QStringList &arguments);
@@ -51,12 +60,19 @@ private:
     int renderEach(const QList<NumberedFrame> &frames);
     int renderOne(const QList<NumberedFrame> &frames);
     qreal scaleFor(const Frame &frame) const;
+    // What stands in the way of the output the command line names, found before anything is
+    // drawn; empty when nothing does.
+    QString outputProblem() const;
+    bool interrupted() const { return m_interruption && *m_interruption != 0; }
     void fail(const QString &message);
     void showProgress(int done, int total);
 
     QTextStream &m_out;
     QTextStream &m_err;
     bool m_errIsTerminal = false;
+    const SaveJournal &m_journal;
+    QString m_presetsFile;
+    const std::atomic<int> *m_interruption = nullptr;
     Options m_options;
     // The roll file's look (a table's is the plate), with --look over it.
     SignLook m_look;

@@ -133,7 +133,12 @@ QString RenderCommand::helpText()
 
 void RenderCommand::fail(const QString &message)
 {
-    m_err << kProgram << ": " << message << Qt::endl;
+    // The window's messages come in paragraphs; a terminal takes them on one line.
+    m_err << kProgram << ": "
+          << QString(message)
+                 .replace(QStringLiteral("\n\n"), QStringLiteral(" "))
+                 .replace(u'\n', u' ')
+          << Qt::endl;
 }
 
 QString RenderCommand::parse(const QStringList &arguments, bool &stop)

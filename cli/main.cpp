@@ -11,6 +11,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <string_view>
 #include <unistd.h>
 
 #ifdef __GLIBC__
@@ -41,6 +42,27 @@ const char *unspellableArgument(int argc, char *argv[])
     return nullptr;
 }
 
+// --quiet asks for errors alone: Qt's own notes (a missing runtime folder, a font it stands
+// in for) are not. Told apart before the command reads its options, since Qt speaks as soon as
+// the application starts.
+bool quietAsked(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "--")
+            return false;
+        if (argument == "-q" || argument == "--quiet")
+            return true;
+    }
+    return false;
+}
+
+void errorsOnly(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -55,6 +77,8 @@ int main(int argc, char *argv[])
 #endif
     // Drawing needs the window system's fonts but never a window: the offscreen platform
     // serves on a server or in a file manager's thumbnailer, where no display is.
+    if (quietAsked(argc, argv))
+        qInstallMessageHandler(errorsOnly);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

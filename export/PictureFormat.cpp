@@ -66,7 +66,7 @@ QString PictureFormat::sizeProblem(const QSize &size) const
         return {};
     const QLocale c = QLocale::c();
     const QString limit = sideTooLong
-                              ? QStringLiteral("%1 で書ける画像は 1 辺 %2 ピクセルまでです。")
+                              ? QStringLiteral("%1で書ける画像は 1 辺 %2 ピクセルまでです。")
                                     .arg(typeName, c.toString(largestSide))
                               : QStringLiteral("1 枚の画像は %1 万ピクセル (%2 MB) までです。")
                                     .arg(c.toString(kMostPixels / 10000))

@@ -1,12 +1,16 @@
 #include "composer/Autosaver.h"
 #include "io/AutosaveStore.h"
 #include "io/RollFile.h"
+#include "render/PcfFont.h"
 #include "sign/SignDocument.h"
+#include "sign/SignPresets.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 class RollFileTest : public QObject
 {
@@ -49,13 +53,45 @@ private slots:
             0);
     }
 
-    void filesAreSizedBeforeTheyAreRead()
+    // Every reader of the user's files answers at once and reads nothing but a regular file of
+    // its size: a pipe would keep it waiting for ever, /dev/zero would fill its memory.
+    void readersTakeOnlyRegularFilesOfTheirSize_data()
     {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("pipe") << "pipe"
+                              << "名前付きパイプ (FIFO)";
+        QTest::newRow("link to /dev/zero") << "zero"
+                                           << "デバイスファイル";
+        QTest::newRow("folder") << "folder"
+                                << "フォルダ";
+        QTest::newRow("dangling link") << "dangling"
+                                       << "リンク先のないシンボリックリンク";
+        QTest::newRow("sparse 100 MB") << "huge"
+                                       << "大きすぎます";
+    }
+    void readersTakeOnlyRegularFilesOfTheirSize()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, problem);
         QTemporaryDir dir;
-        QFile huge(dir.filePath(QStringLiteral("huge.quintelo")));
-        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(RollFile::kMaxBytes + 1));
-        QVERIFY(RollFile::load(huge.fileName()).error.contains(QStringLiteral("16 MB")));
-        QVERIFY(RollFile::load(dir.path()).error.contains(QStringLiteral("普通のファイル")));
+        const QString path = dir.filePath(name);
+        QVERIFY(::mkfifo(qPrintable(dir.filePath("pipe")), 0600) == 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath("zero")));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+        QVERIFY(QFile::link(dir.filePath("nowhere"), dir.filePath("dangling")));
+        QFile huge(dir.filePath("huge"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(100) << 20));
+        huge.close();
+
+        const QString roll = RollFile::load(path).error;
+        QVERIFY2(roll.contains(problem) ||
+                     (name == QLatin1String("huge") && roll.contains(QStringLiteral("16 MB"))),
+                 qPrintable(roll));
+        const SignPresets presets = SignPresets::load(path);
+        QVERIFY2(presets.problem.contains(problem), qPrintable(presets.problem));
+        QCOMPARE(presets.serviceTypes.size(), SignPresets::load(QString()).serviceTypes.size());
+        QVERIFY(!PcfFont::load(path));
     }
 
     void missingKeysTakeDefaults()
@@ -100,6 +136,11 @@ private slots:
                                     << "2 コマ目の「main」";
         QTest::newRow("nul") << head + R"([{"english":"a\u0000b"}]})"
                              << "NUL";
+        // The longest line a frame takes, and one more character.
+        QTest::newRow("line of 1,001")
+            << head + "[{\"main\":\"" + QByteArray(1000, 'x') + "\"}, {\"english\":\"" +
+                   QByteArray(1001, 'x') + "\"}]}"
+            << "2 コマ目の「english」が正しくありません（1001 文字";
         QTest::newRow("bad colour") << head + R"([{"mainColour":"#GGG"}]})"
                                     << "#RRGGBB";
         QTest::newRow("other digits") << head + R"([{"englishBand":"#١٢٣٤٥٦"}]})"

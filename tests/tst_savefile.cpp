@@ -11,11 +11,20 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
+#include "io/RollFile.h"
+
 #include <csignal>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using Failure = ExportManager::Failure;
@@ -48,6 +57,19 @@ QByteArray encoded(const QImage &image, const QByteArray &format)
 {
     QBuffer buffer;
     return encode(image, format, buffer).isEmpty() ? buffer.data() : QByteArray();
+}
+
+// A local socket bound to path, left open for the test's run: a name that is no file.
+bool bindSocket(const QString &path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (name.size() >= qsizetype(sizeof(address.sun_path)))
+        return false;
+    std::copy(name.begin(), name.end(), std::begin(address.sun_path));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    return fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0;
 }
 
 // Blocks of 4 × 4 pixels in as many different colours as asked; more than 256 asked gives a
@@ -201,6 +223,157 @@ private slots:
         QCOMPARE(message.section(QStringLiteral("\n\n"), 2, 2)
                      .contains(QStringLiteral(".gif、.png、.bmp、.jpg、.jpeg")),
                  failure == Failure::UnknownFormat);
+    }
+
+    // One rule for every save: a regular file or a new name is written, a link is followed to
+    // the file it ends at (which is replaced while the link stays), anything else is refused
+    // untouched, naming what it is.
+    void onlyRegularFilesAndNewNamesAreWritten_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<FileFailure>("failure");
+        QTest::addColumn<QString>("said");
+        using enum SafeFileWriter::Failure;
+        QTest::newRow("new name") << "new.png" << None << "";
+        QTest::newRow("link to a file") << "link.png" << None << "";
+        QTest::newRow("link to a link to a file") << "chain.png" << None << "";
+        QTest::newRow("pipe") << "pipe" << SpecialFile << "名前付きパイプ (FIFO)";
+        QTest::newRow("link to a pipe") << "pipelink" << SpecialFile << "名前付きパイプ (FIFO)";
+        QTest::newRow("socket") << "socket" << SpecialFile << "ソケット";
+        QTest::newRow("device") << "device" << SpecialFile << "デバイスファイル";
+        QTest::newRow("folder") << "folder" << IsFolder << "フォルダ";
+        QTest::newRow("dangling link") << "dangling.png" << DanglingLink << "リンク先のない";
+        QTest::newRow("name from bytes of another encoding")
+            << QStringLiteral("\uFFFD.png") << BadName << "文字コード";
+    }
+    void onlyRegularFilesAndNewNamesAreWritten()
+    {
+        QFETCH(QString, name);
+        QFETCH(FileFailure, failure);
+        QFETCH(QString, said);
+        const QDir folder(m_dir->path());
+        QVERIFY(QFile(folder.filePath("file.png")).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::link(QStringLiteral("file.png"), folder.filePath("link.png")));
+        QVERIFY(QFile::link(QStringLiteral("link.png"), folder.filePath("chain.png")));
+        QVERIFY(QFile::link(QStringLiteral("nowhere.png"), folder.filePath("dangling.png")));
+        QVERIFY(::mkfifo(qPrintable(folder.filePath("pipe")), 0600) == 0);
+        QVERIFY(QFile::link(QStringLiteral("pipe"), folder.filePath("pipelink")));
+        QVERIFY(folder.mkdir(QStringLiteral("folder")));
+        QVERIFY(bindSocket(folder.filePath("socket")));
+        // A device of its own, the superuser's to make: a mistake here never meets /dev/null.
+        const bool device =
+            ::mknod(qPrintable(folder.filePath("device")), S_IFCHR | 0600, makedev(1, 3)) == 0;
+        if (name == QLatin1String("device") && !device)
+            QSKIP("only the superuser makes a device");
+        const auto kinds = [&folder] {
+            QStringList kinds;
+            for (const QFileInfo &entry : folder.entryInfoList(QDir::AllEntries | QDir::System |
+                                                               QDir::Hidden | QDir::NoDotAndDotDot))
+                kinds << entry.fileName() +
+                             (entry.isSymLink() ? "->" + entry.symLinkTarget() : "") +
+                             (entry.isFile()  ? " file"
+                              : entry.isDir() ? " folder"
+                                              : " other");
+            return kinds;
+        };
+        const QStringList before = kinds();
+
+        const QString path = folder.filePath(name);
+        const ExportManager::Result result =
+            ExportManager(m_writer, &m_journal).save(kPicture, path, "png");
+        QCOMPARE(result.file.failure, failure);
+        if (failure != FileFailure::None) {
+            QCOMPARE(kinds(), before);
+            const QString message = saveFailureMessage(result);
+            QVERIFY2(message.contains(said) && message.contains(QDir::toNativeSeparators(path)),
+                     qPrintable(message));
+            // A roll file is saved by the same rule, and says the same.
+            const QString roll = RollFile::save({Frame()}, path);
+            QVERIFY2(roll.contains(said), qPrintable(roll));
+            QCOMPARE(kinds(), before);
+            return;
+        }
+        QCOMPARE(QImage(path).size(), kPicture.size());
+        // Followed to the end: the links are links still, the file they lead to is new.
+        if (name != QLatin1String("new.png")) {
+            QVERIFY(QFileInfo(folder.filePath("link.png")).isSymLink() &&
+                    QFileInfo(folder.filePath("chain.png")).isSymLink());
+            QCOMPARE(bytesOf(folder.filePath("file.png")), bytesOf(path));
+        }
+        QCOMPARE(
+            folder.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)
+                .size(),
+            before.size() + (name == QLatin1String("new.png") ? 1 : 0));
+    }
+
+    // A save that was killed leaves at most a temporary file no process holds, and the next
+    // save into the folder clears it; one a running save holds, or anything else, stays.
+    void leftoverTemporaryFilesGoAtTheNextSave()
+    {
+        const QDir folder(m_dir->path());
+        for (const char *name : {".~qdead1", ".~qheld1", ".~QOTHER", ".~qtoolongname", "x.png"})
+            QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
+        QFile held(folder.filePath(".~qheld1"));
+        QVERIFY(held.open(QIODevice::ReadOnly) && ::flock(held.handle(), LOCK_EX) == 0);
+        QVERIFY(
+            ExportManager(m_writer, &m_journal).save(kPicture, folder.filePath("saved.png")).ok());
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 QStringList({".~QOTHER", ".~qheld1", ".~qtoolongname", "saved.png", "x.png"}));
+    }
+
+    // The journal's copy is held while its save runs: another copy of the program starting
+    // then leaves it alone. Once the save is gone without dropping it, as a killed one does,
+    // the next start puts the old file back whole and says so.
+    void journalPutsBackAFileWhoseOverwriteWasCutOff()
+    {
+        const QString target = m_dir->filePath(QStringLiteral("roll.quintelo"));
+        const QByteArray old = QByteArray("old file ").repeated(1000);
+        {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        }
+        const SaveJournal otherCopy(m_journalDir.path());
+        {
+            SaveJournal::Begun begun = m_journal.begin(target, old);
+            QVERIFY(begun.entry && begun.error == 0);
+            QFile cut(target);
+            QVERIFY(cut.open(QIODevice::WriteOnly) && cut.write("new, cut sh") > 0);
+            cut.close();
+            QVERIFY(otherCopy.restoreLeftovers().isEmpty());
+            QCOMPARE(bytesOf(target), QByteArray("new, cut sh"));
+        } // the entry goes out of scope undropped, as with a killed save
+        const QList<SaveJournal::Restored> restored = otherCopy.restoreLeftovers();
+        QCOMPARE(restored.size(), 1);
+        QCOMPARE(restored.constFirst().target, QFileInfo(target).canonicalFilePath());
+        QCOMPARE(restored.constFirst().problem, QString());
+        QCOMPARE(bytesOf(target), old);
+        QVERIFY(SaveJournal::report(restored).contains(
+            QStringLiteral("上書きする前の内容に戻しました")));
+        QVERIFY(otherCopy.restoreLeftovers().isEmpty());
+        QCOMPARE(QDir(m_journalDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // A disk that fills up part-way through a save says so in Japanese and leaves the old file.
+    void fullDiskIsToldInJapanese()
+    {
+        const QString mount = m_dir->filePath(QStringLiteral("small"));
+        QVERIFY(QDir().mkpath(mount));
+        if (QProcess::execute(QStringLiteral("mount"),
+                              {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                               QStringLiteral("size=64k"), QStringLiteral("tmpfs"), mount}) != 0)
+            QSKIP("a small file system to fill needs the superuser's mount");
+        const auto unmount =
+            qScopeGuard([&mount] { QProcess::execute(QStringLiteral("umount"), {mount}); });
+        const QString path = QDir(mount).filePath(QStringLiteral("plate.bmp"));
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly) && QFile(path).resize(4));
+        QImage big(200, 200, QImage::Format_RGB32); // 120 kB of BMP
+        big.fill(Qt::red);
+        const ExportManager::Result result = ExportManager(m_writer, &m_journal).save(big, path);
+        QCOMPARE(result.file.failure, FileFailure::WriteFailed);
+        QVERIFY2(saveFailureMessage(result).contains(QStringLiteral("ディスクに空きがありません")),
+                 qPrintable(saveFailureMessage(result)));
+        QCOMPARE(QFileInfo(path).size(), 4);
+        QCOMPARE(QDir(mount).entryList(QDir::Files | QDir::Hidden), QStringList{"plate.bmp"});
     }
 
     // Each writer on its own, without a file.

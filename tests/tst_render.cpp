@@ -5,10 +5,16 @@
 #include "export/VectorPictures.h"
 #include "io/RollFile.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QXmlStreamReader>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -18,13 +24,41 @@ struct Run
     QString errors;
 };
 
+// The user's own folders inside folder, so that presets and the save journal are the test's.
+void useFoldersIn(QProcess &process, const QString &folder)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder + QStringLiteral("/config"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), folder + QStringLiteral("/data"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder);
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder);
+}
+
 Run render(const QStringList &arguments, const QString &folder)
 {
     QProcess process;
-    process.setWorkingDirectory(folder);
+    useFoldersIn(process, folder);
     process.start(QStringLiteral(QUINTELO_RENDER), arguments);
     process.waitForFinished(60000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// One table in UTF-8, comma-separated, with the characters Shift_JIS and CP932 disagree on.
+const QString kTable = QStringLiteral("sign,sign_en\r\n新宿,Shinjuku\r\n\"ｼﾝｼﾞｭｸ～①\",\"a,b\"\r\n");
+// The same as a Japanese spreadsheet saves it by default: CP932.
+const QByteArray kTableCp932 = "sign,sign_en\r\n\x90\x56\x8f\x68,Shinjuku\r\n"
+                               "\"\xbc\xdd\xbc\xde\xad\xb8\x81\x60\x87\x40\",\"a,b\"\r\n";
+
+// The table as its "Unicode text": UTF-16 with a byte order mark, tab-separated.
+QByteArray utf16(const QString &text, bool bigEndian)
+{
+    QByteArray bytes;
+    for (const QChar c : QChar(QChar::ByteOrderMark) + text) {
+        const char high = char(c.unicode() >> 8), low = char(c.unicode() & 0xFF);
+        bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
+    }
+    return bytes;
 }
 
 QString tool(const QString &program, const QStringList &arguments)
@@ -83,6 +117,49 @@ private slots:
                  qPrintable(unknown.error));
         QVERIFY(CsvFrames::read("sign\n\"open\n", "s.csv", {}).error.contains(u'"'));
     }
+    void tablesInEveryEncodingReadAlike()
+    {
+        const CsvFrames::Read utf8 = CsvFrames::read(kTable.toUtf8(), QStringLiteral("t.csv"), {});
+        QCOMPARE(utf8.frames.size(), 2);
+        QCOMPARE(utf8.frames.at(1).frame.text(SignLine::Main), QStringLiteral("ｼﾝｼﾞｭｸ～①"));
+        QCOMPARE(utf8.frames.at(1).frame.text(SignLine::English), QStringLiteral("a,b"));
+        const QString tabbed = QString(kTable)
+                                   .replace(QStringLiteral(","), QStringLiteral("\t"))
+                                   .replace(QStringLiteral("a\tb"), QStringLiteral("a,b"));
+        for (const auto &[tag, bytes] : {std::pair{"CP932", kTableCp932},
+                                         {"UTF-8 with BOM", "\xEF\xBB\xBF" + kTable.toUtf8()},
+                                         {"UTF-16 LE, tabs", utf16(tabbed, false)},
+                                         {"UTF-16 BE, tabs", utf16(tabbed, true)}}) {
+            const CsvFrames::Read read = CsvFrames::read(bytes, QStringLiteral("t.csv"), {});
+            QVERIFY2(read.error.isEmpty() && read.rowErrors.isEmpty(), tag);
+            QCOMPARE(read.frames.size(), utf8.frames.size());
+            for (qsizetype i = 0; i < read.frames.size(); ++i)
+                QVERIFY2(read.frames.at(i).frame == utf8.frames.at(i).frame, tag);
+        }
+
+        // Neither UTF-8 nor CP932, or broken UTF-16: refused, naming the line, never read as
+        // replacement characters.
+        for (const auto &[bytes, line] :
+             {std::pair{QByteArray("sign\n\xe6\x9d\xb1\n\x82\xa0\xff\n"), 3},
+              {utf16(QStringLiteral("sign\nA\n"), false) + QByteArray("\x00\xD8\n\x00", 4), 3},
+              {QByteArray("sign\nA\0B\n", 9), 2}}) {
+            const CsvFrames::Read read = CsvFrames::read(bytes, QStringLiteral("t.csv"), {});
+            QVERIFY(read.frames.isEmpty());
+            QVERIFY2(read.error.startsWith(QStringLiteral("t.csv: %1 行目").arg(line)),
+                     qPrintable(read.error));
+        }
+        // A header alone makes no frame; a line longer than a frame takes leaves its row out.
+        QVERIFY(CsvFrames::read("sign,name\r\n", "t.csv", {})
+                    .error.contains(QStringLiteral("見出しの行だけ")));
+        const CsvFrames::Read tooLong = CsvFrames::read("sign,name\nA," + QByteArray(1001, 'x') +
+                                                            "\nB," + QByteArray(1000, 'x') + "\n",
+                                                        "t.csv", {});
+        QCOMPARE(tooLong.frames.size(), 1);
+        QCOMPARE(tooLong.rowErrors,
+                 QStringList{QStringLiteral(
+                     "t.csv: 2 行目「name」列: 1001 文字あります。1 行は 1000 文字までです。")});
+    }
+
     void rowsPickTheirLayoutAndPresets()
     {
         const QByteArray csv = "preset,type,destination,destination_en,sign,band_colour\n"
@@ -161,8 +238,157 @@ private slots:
             QVERIFY(run.errors.contains(QStringLiteral("quintelo-render: ")));
         }
         QVERIFY(!QFile::exists(dir.filePath("x.png")));
+
+        // Nothing written, exit 2, for whatever kind of output: an input or output that is no
+        // file, a table of a header alone, a picture too large for its format, a folder asked
+        // for under a file's name.
+        write(dir.filePath("header.csv"), "sign,name\n");
+        QVERIFY(::mkfifo(qPrintable(dir.filePath("pipe.csv")), 0600) == 0);
+        QVERIFY(::mkfifo(qPrintable(dir.filePath("pipe.png")), 0600) == 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath("zero.csv")));
+        write(dir.filePath("long.csv"), "sign\n" + QByteArray("a\n").repeated(900));
+        for (const auto &[usage, said] :
+             {std::pair{QStringList{"header.csv", "-o", "x.png"}, "見出しの行だけ"},
+              {{"header.csv", "--each", "-o", "x"}, "見出しの行だけ"},
+              {{"header.csv", "--strip", "-o", "x.png"}, "見出しの行だけ"},
+              {{"header.csv", "--spin", "-o", "x.gif"}, "見出しの行だけ"},
+              {{"header.csv", "-o", "x.pdf"}, "見出しの行だけ"},
+              {{"pipe.csv", "-o", "x.png"}, "名前付きパイプ"},
+              {{"zero.csv", "-o", "x.png"}, "デバイスファイル"},
+              {{"s.csv", "-o", "pipe.png"}, "名前付きパイプ"},
+              {{"s.csv", "--each", "-o", "x.pdf"}, "--name"},
+              {{"s.csv", "--each", "-o", "s.csv"}, "普通のファイル"},
+              {{"long.csv", "--strip", "--scale", "8", "-o", "x.gif"}, "65535 ピクセルまで"}}) {
+            run = render(usage, dir.path());
+            QCOMPARE(run.status, 2);
+            QVERIFY2(run.errors.contains(QString::fromUtf8(said)), qPrintable(run.errors));
+        }
+        QCOMPARE(QDir(dir.path()).entryList({"x*"}, QDir::AllEntries | QDir::Hidden),
+                 QStringList());
+        QCOMPARE(QFileInfo(dir.filePath("pipe.png")).size(), 0);
+
+        // A name of bytes the system encoding cannot spell is refused, not written as another.
+        QProcess shell;
+        useFoldersIn(shell, dir.path());
+        shell.start(QStringLiteral("bash"),
+                    {QStringLiteral("-c"), QStringLiteral("\"$0\" s.csv -o $'\\xff.png'"),
+                     QStringLiteral(QUINTELO_RENDER)});
+        QVERIFY(shell.waitForFinished(60000));
+        QCOMPARE(shell.exitCode(), 2);
+        QCOMPARE(
+            QDir(dir.path()).entryList({"*.png"}, QDir::Files).filter(QStringLiteral("\uFFFD")),
+            QStringList());
+
+        // A user's presets that are a pipe: said, and the shipped ones serve. Quiet: errors only.
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("config/Quintelo")));
+        QVERIFY(::mkfifo(qPrintable(dir.filePath("config/Quintelo/presets.json")), 0600) == 0);
+        run = render({"s.csv", "-o", "p.png"}, dir.path());
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.errors.contains(QStringLiteral("名前付きパイプ")), qPrintable(run.errors));
+        QVERIFY(QFile::remove(dir.filePath("config/Quintelo/presets.json")));
+        run = render({"s.csv", "--each", "-o", "quiet", "-q"}, dir.path());
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.errors, QString());
         // No window library, so it runs wherever no display is.
         QVERIFY(!tool("readelf", {"-d", QStringLiteral(QUINTELO_RENDER)}).contains("Widgets"));
+    }
+
+    // In a folder that takes no new file the picture is written over the old one where it
+    // stands. Killed at any moment, the file is the whole old one or the whole new one, or the
+    // next start puts the old one back from the journal and says so.
+    void overwriteInPlaceSurvivesKill9()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::Permissions(0x7777)));
+        write(dir.filePath("roll.csv"), "sign\n" + QByteArray("東京\n").repeated(60));
+        const QString locked = dir.filePath("locked");
+        const QString target = locked + QStringLiteral("/strip.bmp");
+        QVERIFY(QDir().mkpath(locked) && QDir().mkpath(dir.filePath("data")));
+        QVERIFY(QFile::setPermissions(dir.filePath("data"), QFile::Permissions(0x7777)));
+        // What the run makes when nothing stops it: some 20 MB of BMP.
+        const QStringList arguments{"roll.csv", "--strip", "--scale", "2", "-o", target};
+        QCOMPARE(render(arguments, dir.path()).status, 0);
+        const QByteArray made = bytesOf(target);
+        const QByteArray old = QByteArray("old picture ").repeated(200000);
+        const auto reset = [&] {
+            QFile file(target);
+            return file.open(QIODevice::WriteOnly) && file.write(old) == old.size() &&
+                   file.setPermissions(QFile::Permissions(0x6666));
+        };
+        QVERIFY(reset());
+        QVERIFY(QFile::setPermissions(locked, QFile::Permissions(0x5555)));
+        const auto restore =
+            qScopeGuard([&locked] { QFile::setPermissions(locked, QFile::Permissions(0x7755)); });
+        const QDir journal(dir.filePath("data/Quintelo/journal"));
+
+        int putBack = 0;
+        for (const int delayMs : {0, 0, 5, 10, 20, 40, 80, 160}) {
+            QProcess run;
+            useFoldersIn(run, dir.path());
+            // The superuser may create files anywhere: the run is nobody's, as a user's is.
+            run.setChildProcessModifier([] {
+                if (::geteuid() == 0 && ::setresgid(65534, 65534, 65534) == 0)
+                    ::setresuid(65534, 65534, 65534);
+            });
+            run.start(QStringLiteral(QUINTELO_RENDER), arguments);
+            QDeadlineTimer deadline(30000);
+            while (journal.entryList({"*.journal"}, QDir::Files).isEmpty() &&
+                   run.state() != QProcess::NotRunning && !deadline.hasExpired())
+                QThread::usleep(200);
+            QThread::msleep(delayMs);
+            run.kill();
+            QVERIFY(run.waitForFinished(30000));
+            const QByteArray after = bytesOf(target);
+            const bool copyLeft = !journal.entryList({"*.journal"}, QDir::Files).isEmpty();
+            QVERIFY2(copyLeft || after == old || after == made,
+                     qPrintable(QString::number(delayMs)));
+
+            // The next start, whatever it is asked, puts back what was cut off.
+            const Run next = render({"--version"}, dir.path());
+            const QByteArray restored = bytesOf(target);
+            QVERIFY(restored == old || restored == made);
+            if (next.errors.contains(QStringLiteral("上書きする前の内容に戻しました"))) {
+                ++putBack;
+                QCOMPARE(restored, old);
+            }
+            QCOMPARE(journal.entryList(QDir::Files | QDir::Hidden), QStringList());
+            QCOMPARE(QDir(locked).entryList(QDir::Files | QDir::Hidden), QStringList{"strip.bmp"});
+            QFile::setPermissions(locked, QFile::Permissions(0x7755));
+            QVERIFY(reset());
+            QFile::setPermissions(locked, QFile::Permissions(0x5555));
+        }
+        // Some kill must have met a write in progress, or the journal was never put to work.
+        QVERIFY(putBack > 0);
+    }
+
+    // Ctrl+C or SIGTERM in the middle of --each: the files being written are finished, no
+    // other is begun, nothing temporary is left, and the run ends by the signal.
+    void interruptedBatchLeavesOnlyWholeFiles()
+    {
+        QTemporaryDir dir;
+        write(dir.filePath("many.csv"), "sign\n" + QByteArray("新宿\n").repeated(3000));
+        for (const bool hard : {false, true}) {
+            const QString out = dir.filePath(hard ? "killed" : "stopped");
+            QProcess run;
+            useFoldersIn(run, dir.path());
+            run.start(QStringLiteral(QUINTELO_RENDER),
+                      {"many.csv", "--each", "-o", out, "--scale", "4", "-j", "2"});
+            QDeadlineTimer deadline(30000);
+            while (QDir(out).entryList(QDir::Files).size() < 20 && !deadline.hasExpired())
+                QThread::msleep(5);
+            if (hard)
+                run.kill();
+            else
+                run.terminate();
+            QVERIFY(run.waitForFinished(30000));
+            QCOMPARE(run.exitStatus(), QProcess::CrashExit);
+            const QStringList files = QDir(out).entryList(QDir::Files | QDir::Hidden);
+            QVERIFY(files.size() >= 20 && files.size() < 3000);
+            QCOMPARE(files.filter(QRegularExpression(QStringLiteral("^\\."))), QStringList());
+            if (!hard)
+                for (const QString &file : files)
+                    QVERIFY2(!QImage(QDir(out).filePath(file)).isNull(), qPrintable(file));
+        }
     }
 
     void svgIsShapesThatDrawAsThePicture()

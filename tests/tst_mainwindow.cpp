@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 using FontChoice = DialogService::FontChoice;
 
@@ -80,6 +81,22 @@ private slots:
         QCOMPARE(triggered.count(), 1);
         // Neither cut nor paste reached the text.
         QCOMPARE(edit->text(), QStringLiteral("幕名"));
+    }
+    // Typing and pasting stop at a line's most characters and say so under the line.
+    void aLineTakesAThousandCharactersAndSaysSo()
+    {
+        SignLineEdit *edit = window().lineEdit(SignLine::English);
+        edit->setFocus();
+        edit->clear();
+        QGuiApplication::clipboard()->setText(QString(1500, u'x'));
+        QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(frame().text(SignLine::English), QString(Frame::kMaxLineLength, u'x'));
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), SignLineEdit::lengthLimitNotice());
+        QToolTip::hideText();
+        QTest::keyClick(edit, Qt::Key_Y);
+        QCOMPARE(edit->text().size(), Frame::kMaxLineLength);
+        QVERIFY(QToolTip::isVisible());
     }
     void rollFilesKeepTheTitleAndAskBeforeLosingChanges()
     {

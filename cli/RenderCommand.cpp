@@ -118,17 +118,23 @@ QString RenderCommand::helpText()
         "  --fit PX            長いほうの辺を PX ピクセルにする (サムネイル用)\n"
         "  --format 形式        拡張子の代わりに形式を指定する (png、gif、svg など)\n"
         "  -j, --jobs N        同時に描くスレッドの数 (既定はコアの数)\n"
-        "  -q, --quiet         進み具合を表示しない\n"
+        "  -q, --quiet         エラーのほかは何も表示しない\n"
         "  -h, --help          この説明を表示する\n"
         "  --version           版を表示する\n"
         "\n"
-        "CSV: UTF-8、1 行目は列の名前。列: sign, sign_en (方向幕)、type, type_en, destination,\n"
-        "destination_en (種別・行き先)、text_colour, en_colour, band_colour (#RRGGBB)、preset\n"
-        "(種別プリセット名)、name (コマの名前)。\n"
+        "CSV: UTF-8、BOM 付き UTF-16、Shift_JIS (CP932)。カンマかタブ区切りで、1 行目は列の\n"
+        "名前。列: sign, sign_en (方向幕)、type, type_en, destination, destination_en\n"
+        "(種別・行き先)、text_colour, en_colour, band_colour (#RRGGBB)、preset (種別プリセット\n"
+        "名)、name (コマの名前)。\n"
         "\n"
-        "終了コード: 0 すべて書き出した、1 書き出せなかった行やファイルがある "
-        "(ほかは書き出した)、\n"
-        "2 コマンドラインか入力ファイルが正しくない (何も書き出していない)。\n");
+        "上限: 1 行 1,000 文字。画像 1 枚 6,710 万ピクセル (256 MB)、1 辺は GIF・JPEG 65,535、\n"
+        "PNG 1,000,000、BMP 32,767、WebP 16,383 ピクセル。CSV 32 MB・100,000 行、幕データ\n"
+        "16 MB・10,000 コマ。\n"
+        "\n"
+        "終了コード (どの出力でも同じ):\n"
+        "  0  すべて書き出した\n"
+        "  1  書き出せなかった行やファイルがある (ほかは書き出した。ディスクがいっぱいなど)\n"
+        "  2  コマンドライン・入力ファイル・出力先が正しくない (何も書き出していない)\n");
 }
 
 void RenderCommand::fail(const QString &message)

@@ -41,12 +41,18 @@ QString readString(const QJsonValue &value, QString &into)
     // A NUL would end the text early wherever it is handed to the system.
     if (text.contains(QChar(0)))
         return QStringLiteral("NUL 文字が含まれています");
-    if (text.size() > Frame::kMaxLineLength)
-        return QStringLiteral("%1 文字あります。1 行は %2 文字までです")
-            .arg(text.size())
-            .arg(Frame::kMaxLineLength);
     into = text;
     return {};
+}
+
+// A line of the sign is what is drawn: one longer than a frame takes is refused, not cut.
+QString readLine(const QJsonValue &value, QString &into)
+{
+    if (value.isString() && value.toString().size() > Frame::kMaxLineLength)
+        return QStringLiteral("%1 文字あります。1 行は %2 文字までです")
+            .arg(value.toString().size())
+            .arg(Frame::kMaxLineLength);
+    return readString(value, into);
 }
 
 QString readBool(const QJsonValue &value, bool &into)
@@ -60,7 +66,7 @@ QString readBool(const QJsonValue &value, bool &into)
 Field textField(const QString &key, SignLine line)
 {
     return {key, [line](const Frame &f) { return QJsonValue(f.text(line)); },
-            [line](Frame &f, const QJsonValue &v) { return readString(v, f.text(line)); }};
+            [line](Frame &f, const QJsonValue &v) { return readLine(v, f.text(line)); }};
 }
 
 Field stringField(const QString &key, QString Frame::*member)

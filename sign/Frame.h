@@ -25,8 +25,8 @@ struct Frame
 {
     Frame();
 
-    // The most characters (UTF-16 units) a line or the frame's name holds: more than any real
-    // sign, and few enough that every line draws at once.
+    // The most characters (UTF-16 units) a line of the sign holds: more than any real sign, and
+    // few enough that every line draws at once.
     static constexpr qsizetype kMaxLineLength = 1000;
 
     SignLayout layout = SignLayout::SignName;

@@ -32,13 +32,22 @@ ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0:detect_stack_use_after_retur
     ctest --test-dir build-asan --output-on-failure
 sanitize_seconds=$((SECONDS - stage))
 
-# The roll file reader under libFuzzer with ASan and UBSan, from the seed corpus of real roll
-# files, for a fixed number of inputs (about a minute); a crash or a failed round trip stops it.
+# The readers of the user's files under libFuzzer with ASan and UBSan, each from its seed corpus
+# of real files, for about a minute each: the roll file (a fixed number of inputs), the CSV
+# table in its encodings and the user's presets. A crash, a failed round trip or a broken
+# promise of the reader stops it.
 stage=$SECONDS
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Debug -DQUINTELO_FUZZ=ON
-cmake --build build-fuzz -j"$jobs" --target fuzz_rollfile
-rm -rf build-fuzz/corpus && mkdir build-fuzz/corpus
-build-fuzz/fuzz/fuzz_rollfile -runs=600000 -seed=1 -max_len=4096 build-fuzz/corpus fuzz/corpus
+cmake --build build-fuzz -j"$jobs" --target fuzz_rollfile fuzz_csv fuzz_presets
+for target in rollfile csv presets; do
+    rm -rf "build-fuzz/corpus-$target" && mkdir "build-fuzz/corpus-$target"
+done
+build-fuzz/fuzz/fuzz_rollfile -runs=600000 -seed=1 -max_len=4096 build-fuzz/corpus-rollfile \
+    fuzz/corpus
+build-fuzz/fuzz/fuzz_csv -max_total_time=60 -seed=1 -max_len=4096 build-fuzz/corpus-csv \
+    fuzz/corpus-csv
+build-fuzz/fuzz/fuzz_presets -max_total_time=60 -seed=1 -max_len=4096 \
+    build-fuzz/corpus-presets fuzz/corpus-presets
 fuzz_seconds=$((SECONDS - stage))
 
 # clang-tidy over the project's own sources (not the moc and rcc output in the build tree),

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include <cerrno>
+#include <cstdint>
 #include <iconv.h>
 
 namespace {
@@ -19,17 +20,18 @@ Converted convert(const char *encoding, const QByteArray &bytes)
 {
     Converted out;
     const iconv_t cd = iconv_open("UTF-8", encoding);
-    if (cd == iconv_t(-1)) {
+    // iconv_open() answers (iconv_t)-1 when it has no such conversion.
+    if (reinterpret_cast<std::intptr_t>(cd) == -1) {
         out.badLine = 1;
         return out;
     }
     // UTF-8 takes at most three bytes for a character any of these encodings gives in two or
     // one, and two bytes of UTF-16 at most three of UTF-8.
     out.utf8.resize(bytes.size() * 3 + 4);
-    char *in = const_cast<char *>(bytes.constData());
-    std::size_t inLeft = std::size_t(bytes.size());
+    auto *in = const_cast<char *>(bytes.constData());
+    auto inLeft = std::size_t(bytes.size());
     char *to = out.utf8.data();
-    std::size_t toLeft = std::size_t(out.utf8.size());
+    auto toLeft = std::size_t(out.utf8.size());
     const std::size_t done = iconv(cd, &in, &inLeft, &to, &toLeft);
     const bool whole = done != std::size_t(-1) && inLeft == 0 &&
                        iconv(cd, nullptr, nullptr, &to, &toLeft) != std::size_t(-1);

@@ -32,7 +32,7 @@ extern "C" void askToStop(int signal)
 // An argument the system encoding cannot spell as it came: bytes that are not UTF-8 on a UTF-8
 // system. Qt stands U+FFFD in for them, and a file written under that name would be another
 // than the one asked for.
-const char *unspellableArgument(int argc, char *argv[])
+const char *unspellableArgument(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray raw(argv[i]);
@@ -45,7 +45,7 @@ const char *unspellableArgument(int argc, char *argv[])
 // --quiet asks for errors alone: Qt's own notes (a missing runtime folder, a font it stands
 // in for) are not. Told apart before the command reads its options, since Qt speaks as soon as
 // the application starts.
-bool quietAsked(int argc, char *argv[])
+bool quietAsked(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument(argv[i]);

@@ -11,6 +11,7 @@
 #include <utility>
 
 #ifdef Q_OS_WIN
+#include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
 #else

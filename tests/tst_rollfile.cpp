@@ -6,6 +6,9 @@
 #include "sign/SignPresets.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -137,10 +140,10 @@ private slots:
         QTest::newRow("nul") << head + R"([{"english":"a\u0000b"}]})"
                              << "NUL";
         // The longest line a frame takes, and one more character.
-        QTest::newRow("line of 1,001")
-            << head + "[{\"main\":\"" + QByteArray(1000, 'x') + "\"}, {\"english\":\"" +
-                   QByteArray(1001, 'x') + "\"}]}"
-            << "2 コマ目の「english」が正しくありません（1001 文字";
+        const QJsonArray lines{QJsonObject{{"main", QString(1000, u'x')}},
+                               QJsonObject{{"english", QString(1001, u'x')}}};
+        QTest::newRow("line of 1,001") << head + QJsonDocument(lines).toJson() + "}"
+                                       << "2 コマ目の「english」が正しくありません（1001 文字";
         QTest::newRow("bad colour") << head + R"([{"mainColour":"#GGG"}]})"
                                     << "#RRGGBB";
         QTest::newRow("other digits") << head + R"([{"englishBand":"#١٢٣٤٥٦"}]})"

@@ -19,7 +19,7 @@ namespace {
 // More copies than anyone runs at once; the bound keeps a folder of stuck locks from looping.
 constexpr int kSlots = 64;
 // The roll file a slot names is a path: anything longer is not ours.
-constexpr qint64 kMaxSlotInfoBytes = 64 * 1024;
+constexpr qint64 kMaxSlotInfoBytes = qint64(64) * 1024;
 
 const QString kRollKey = QStringLiteral("rollFile");
 const QString kReadOnlyKey = QStringLiteral("readOnly");

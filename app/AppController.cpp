@@ -13,8 +13,11 @@
 #include "platform/RunModal.h"
 #include "platform/Services.h"
 
+#include <QDir>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QSessionManager>
+#include <QTimer>
 
 AppController::AppController(Services &services, const QString &autosaveFolder, QObject *parent)
     : QObject(parent)
@@ -40,7 +43,7 @@ void AppController::start()
 
 void AppController::showMainWindow()
 {
-    m_mainWindow = std::make_unique<MainWindow>(m_services);
+    m_mainWindow = std::make_unique<MainWindow>(m_services, &m_autosaves);
     m_services.dialogOwner.setWindow(m_mainWindow.get());
     connect(m_mainWindow.get(), &MainWindow::aboutRequested, this, &AppController::openAbout);
     // The desktop session ending is one more way out, and asks like the others.
@@ -56,27 +59,84 @@ void AppController::showMainWindow()
     // Claimed only now: a program ended at the splash must not take another copy's leftover.
     if (m_autosaves.claim())
         m_autosaver = std::make_unique<Autosaver>(m_mainWindow->document(), m_autosaves);
-    // Work taken back is not saved anywhere yet, so the named file does not replace it.
-    if (!offerRecovery() && !m_fileToOpen.isEmpty())
-        m_mainWindow->rollFiles().openAfterAsking(m_fileToOpen);
+    // The splash closes as soon as this returns; a question asked here would keep it on the
+    // screen beneath the main window until answered.
+    QTimer::singleShot(0, this, &AppController::askAtStart);
 }
 
-bool AppController::offerRecovery()
+void AppController::askAtStart()
 {
-    if (!m_autosaves.hasLeftover())
-        return false;
-    if (!m_services.messages.askYesNo(kAppTitle, QStringLiteral("前回の作業を復元しますか？"),
-                                      MessageBoxService::Icon::Question)) {
-        m_autosaves.setLeftoverAside();
-        return false;
+    if (!m_mainWindow)
+        return;
+    // Work taken back is not saved anywhere yet, so the named file does not replace it.
+    if (!offerLeftovers()) {
+        if (!m_fileToOpen.isEmpty())
+            m_mainWindow->rollFiles().openAfterAsking(m_fileToOpen);
+    } else if (!m_fileToOpen.isEmpty()) {
+        m_services.messages.tell(
+            kAppTitle,
+            QStringLiteral("前回の作業を復元したため、幕データ「%1」は開いていません。\n\n"
+                           "復元した作業を保存してから、ファイル → 開く で開いてください。")
+                .arg(QDir::toNativeSeparators(m_fileToOpen)),
+            MessageBoxService::Icon::Information);
     }
-    const RollFile::Loaded leftover = m_autosaves.leftover();
-    if (!leftover.ok()) {
-        m_services.messages.tell(kAppTitle, leftover.error, MessageBoxService::Icon::Critical);
-        return false;
+}
+
+bool AppController::offerLeftovers()
+{
+    RollFileCommands &rollFiles = m_mainWindow->rollFiles();
+    const QList<AutosaveStore::Leftover> leftovers = m_autosaves.leftovers();
+    bool restored = false;
+    QStringList kept;
+    const auto keep = [this, &kept](const AutosaveStore::Leftover &leftover) {
+        // Where it cannot be moved it stays in its place, to be offered again at the next start.
+        const QString where = m_autosaves.keep(leftover);
+        kept << QDir::toNativeSeparators(where.isEmpty() ? leftover.fileName : where);
+    };
+    for (qsizetype i = 0; i < leftovers.size(); ++i) {
+        const AutosaveStore::Leftover &leftover = leftovers[i];
+        const QString count =
+            leftovers.size() > 1
+                ? QStringLiteral("（%1 件のうち %2 件目）").arg(leftovers.size()).arg(i + 1)
+                : QString();
+        const QString text =
+            QStringLiteral("前回の作業を復元しますか？%1\n\n幕データ：%2\n最後の変更：%3")
+                .arg(count,
+                     leftover.rollFile.isEmpty() ? QStringLiteral("無題")
+                                                 : QDir::toNativeSeparators(leftover.rollFile),
+                     QLocale(QLocale::Japanese)
+                         .toString(leftover.lastChange, QStringLiteral("yyyy/MM/dd HH:mm")));
+        if (!m_services.messages.askYesNo(kAppTitle, text, MessageBoxService::Icon::Question)) {
+            keep(leftover);
+            continue;
+        }
+        const RollFile::Loaded loaded = AutosaveStore::load(leftover);
+        if (!loaded.ok()) {
+            m_services.messages.tell(kAppTitle, loaded.error, MessageBoxService::Icon::Critical);
+            keep(leftover);
+            continue;
+        }
+        // A second piece of work takes the place of the first, which is not saved yet.
+        if (restored && !rollFiles.confirmDiscard()) {
+            keep(leftover);
+            continue;
+        }
+        rollFiles.restore(loaded.frames, loaded.look, leftover.rollFile);
+        restored = true;
+        // Its work is safe in this copy's own autosave before its file goes; else it stays, to
+        // be offered again at the next start.
+        if (m_autosaver && m_autosaver->saveNow())
+            m_autosaves.forget(leftover);
     }
-    m_mainWindow->document().replaceFrames(leftover.frames, QString(), leftover.look);
-    return true;
+    if (!kept.isEmpty())
+        m_services.messages.tell(
+            kAppTitle,
+            QStringLiteral("復元しなかった作業は、次の場所に残してあります。ファイル → 開く で"
+                           "開けます（%1 日後に削除します）。\n\n%2")
+                .arg(AutosaveStore::kKeptDays)
+                .arg(kept.join(u'\n')),
+            MessageBoxService::Icon::Information);
+    return restored;
 }
 
 void AppController::openAbout()

@@ -43,8 +43,11 @@ private:
     void showMainWindow();
     void openAbout();
     void commitSession(QSessionManager &manager);
-    // Answers whether the user took the leftover back.
-    bool offerRecovery();
+    // Once the main window is up and the splash gone: the work other copies left behind, then
+    // the file named on the command line.
+    void askAtStart();
+    // Answers whether the user took any leftover back.
+    bool offerLeftovers();
 
     Services &m_services;
     QPointer<SplashWindow> m_splash;

@@ -4,6 +4,7 @@
 #include "composer/ExportSettingsDialog.h"
 #include "composer/LedSettingsDialog.h"
 #include "composer/MenuShortcutGuard.h"
+#include "composer/PanelPlacement.h"
 #include "composer/PlateTurn.h"
 #include "composer/PlateView.h"
 #include "composer/RollExportCommands.h"
@@ -88,9 +89,18 @@ bool confirmExit(MessageBoxService &messages)
 void keepCaptionsWhole(QMenu *menu)
 {
     QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {
+        // The menu lays its items out again only when told that they changed: once to measure
+        // them without the width of its last opening, which would otherwise grow each time, and
+        // once to lay them out at the new width.
+        const auto relayOut = [menu] {
+            QEvent itemsChanged(QEvent::FontChange);
+            QCoreApplication::sendEvent(menu, &itemsChanged);
+        };
         menu->setMinimumWidth(0);
+        relayOut();
         menu->setMinimumWidth(menu->sizeHint().width() +
                               menu->fontMetrics().horizontalAdvance(u'&'));
+        relayOut();
     });
 }
 
@@ -105,7 +115,7 @@ QAction *menuItem(QMenu *menu, const char *name, const QString &caption,
 
 } // namespace
 
-MainWindow::MainWindow(Services &services, QWidget *parent)
+MainWindow::MainWindow(Services &services, const AutosaveStore *otherCopies, QWidget *parent)
     : QMainWindow(parent)
     , m_services(services)
     , m_fontDialog(services.dialogs)
@@ -123,7 +133,7 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
     m_colourAndSaveDialog.Filter = PictureFormat::fileDialogFilter();
     m_colourAndSaveDialog.Flags = kSaveHidesReadOnly;
 
-    m_rollFiles = new RollFileCommands(m_document, services, this);
+    m_rollFiles = new RollFileCommands(m_document, services, otherCopies, this);
     m_exports = new RollExportCommands(m_document, services, this);
     setAcceptDrops(true);
     createControls();
@@ -144,11 +154,12 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
     });
     connect(&m_document, &SignDocument::framesReplaced, this, &MainWindow::showCurrentFrame);
     connect(&m_document, &SignDocument::fileNameChanged, this, &MainWindow::showFileName);
-    // Only a title naming a file carries the modified mark.
     connect(&m_document, &SignDocument::modifiedChanged, this, &MainWindow::showFileName);
+    connect(&m_document, &SignDocument::readOnlyChanged, this, &MainWindow::showFileName);
     connect(&m_document, &SignDocument::lookChanged, this, &MainWindow::showLook);
     showCurrentFrame();
     showLook();
+    showFileName();
 
     // The client area has a fixed design size; the window is as large as it and the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -706,31 +717,58 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    // Beside the window once it has its place on the screen, as tall as it.
+    // Once the window has its place on the screen.
     if (m_panelPlaced)
         return;
     m_panelPlaced = true;
+    placeRollPanel();
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // The window's frame is known only once it is up, and a window manager may move the window
+    // then: the panel keeps beside it for as long as the user leaves the panel where it was put.
+    if (m_panelPlace && m_rollPanel->isVisible() && m_rollPanel->geometry() == *m_panelPlace)
+        placeRollPanel();
+}
+
+void MainWindow::placeRollPanel()
+{
     const QRect frame = frameGeometry();
-    m_rollPanel->resize(m_rollPanel->sizeHint().width(), frame.height());
-    // On the right where the screen has room, else on the left, else inside the screen's edge.
+    // The panel's frame is taken to be as thick as the window's.
+    const QMargins decoration(geometry().left() - frame.left(), geometry().top() - frame.top(),
+                              frame.right() - geometry().right(),
+                              frame.bottom() - geometry().bottom());
+    const QSize extra(decoration.left() + decoration.right(),
+                      decoration.top() + decoration.bottom());
     const QRect screen = this->screen()->availableGeometry();
-    const int width = m_rollPanel->frameGeometry().width();
-    int left = frame.right() + 1;
-    if (left + width > screen.right() + 1)
-        left = frame.left() - width >= screen.left() ? frame.left() - width
-                                                     : screen.right() + 1 - width;
-    m_rollPanel->move(left, frame.top());
+    const std::optional<QRect> place =
+        besideOrBelow(frame, QSize(m_rollPanel->sizeHint().width() + extra.width(), frame.height()),
+                      m_rollPanel->smallestUsefulHeight() + extra.height(), screen);
+    if (!place) {
+        // Asked for all the same, it stands at the screen's right edge.
+        const QSize size(m_rollPanel->sizeHint().width() + extra.width(), frame.height());
+        m_rollPanel->setGeometry(QRect(QPoint(screen.right() + 1 - size.width(), frame.top()), size)
+                                     .marginsRemoved(decoration));
+        m_panelAction->setChecked(false);
+        m_panelPlace.reset();
+        return;
+    }
+    m_panelPlace = place->marginsRemoved(decoration);
+    m_rollPanel->setGeometry(*m_panelPlace);
     m_rollPanel->setVisible(m_panelAction->isChecked());
 }
 
 void MainWindow::showFileName()
 {
     const QString &fileName = m_document.fileName();
-    setWindowTitle(
-        fileName.isEmpty()
-            ? kWindowTitle
-            : QStringLiteral("%1[*] - %2").arg(QFileInfo(fileName).fileName(), kWindowTitle));
-    setWindowModified(!fileName.isEmpty() && m_document.isModified());
+    QString name = QFileInfo(fileName).fileName();
+    if (m_document.isReadOnly())
+        name += QStringLiteral("（読み取り専用）");
+    setWindowTitle(fileName.isEmpty() ? kWindowTitle + QStringLiteral("[*]")
+                                      : QStringLiteral("%1[*] - %2").arg(name, kWindowTitle));
+    setWindowModified(m_document.isModified());
 }
 
 namespace {

@@ -10,7 +10,9 @@
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
+class AutosaveStore;
 class CommandButton;
 class PlateTurn;
 class PlateView;
@@ -31,7 +33,9 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit MainWindow(Services &services, QWidget *parent = nullptr);
+    // otherCopies tells which roll files other running copies of the program have open.
+    explicit MainWindow(Services &services, const AutosaveStore *otherCopies = nullptr,
+                        QWidget *parent = nullptr);
     ~MainWindow() override;
 
     SignDocument &document() { return m_document; }
@@ -50,6 +54,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -65,6 +70,9 @@ private:
     // The shipped service-type and line-colour presets, and the user's own.
     void fillPresetMenus();
     void showFileName();
+    // Beside the window, else below it, wherever it covers nothing of the window; else hidden
+    // until asked for.
+    void placeRollPanel();
     // The plate, or the LED panel over which the line edits show only while typed into.
     void showLook();
 
@@ -99,6 +107,8 @@ private:
     Frame m_shownFrame;
     int m_shownIndex = 0;
     bool m_panelPlaced = false;
+    // Where the panel was put, while it stands there.
+    std::optional<QRect> m_panelPlace;
 
     PlateView *m_plate = nullptr;
     std::array<SignLineEdit *, 4> m_lineEdits{};

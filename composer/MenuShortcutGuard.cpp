@@ -36,8 +36,15 @@ bool MenuShortcutGuard::eventFilter(QObject *watched, QEvent *event)
             m_menuBar->setActiveAction(menu);
         return true;
     }
-    if (event->type() != QEvent::ShortcutOverride)
+    if (event->type() == QEvent::KeyPress) {
+        // No shortcut or access key took it: a line edit would type the letter. Alt with Ctrl is
+        // AltGr on Windows, which types characters of its own.
+        const Qt::KeyboardModifiers modifiers = keyEvent->modifiers();
+        if (modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier) &&
+            !keyEvent->text().isEmpty() && keyEvent->text().at(0).isPrint())
+            return true;
         return QObject::eventFilter(watched, event);
+    }
     const QKeySequence pressed(keyEvent->keyCombination());
     for (const QPointer<QAction> &action : std::as_const(m_actions)) {
         if (action && action->isEnabled() && action->shortcuts().contains(pressed)) {

@@ -5,6 +5,7 @@
 #include "sign/SignDocument.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QListView>
 #include <QToolButton>
@@ -86,6 +87,25 @@ void RollPanel::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
     emit closed();
+}
+
+int RollPanel::smallestUsefulHeight() const
+{
+    const QMargins margins = layout()->contentsMargins();
+    const int list = 2 * m_list->frameWidth() + m_list->sizeHintForRow(0);
+    return margins.top() + layout()->itemAt(0)->sizeHint().height() + layout()->spacing() + list +
+           margins.bottom();
+}
+
+bool RollPanel::event(QEvent *event)
+{
+    // A dialog or message box of the main window blocks the panel too: the panel steps beneath
+    // so that nothing it covers is hidden, and comes back on top once the dialog has gone.
+    if (event->type() == QEvent::WindowBlocked && isVisible())
+        lower();
+    else if (event->type() == QEvent::WindowUnblocked && isVisible())
+        raise();
+    return QWidget::event(event);
 }
 
 void RollPanel::renameCurrent()

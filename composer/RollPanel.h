@@ -20,12 +20,15 @@ public:
     QListView *list() const { return m_list; }
     // Edits the current frame's name in its row.
     void renameCurrent();
+    // The buttons and one whole row of the list: shorter, the panel is of no use.
+    int smallestUsefulHeight() const;
 
 signals:
     void closed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void showCurrent(int index);

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -37,6 +38,26 @@ bool QtMessageBoxService::askYesNo(const QString &title, const QString &text, Ic
     box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
     return runModal(box) == QMessageBox::Yes;
+}
+
+int QtMessageBoxService::ask(const QString &title, const QString &text, Icon icon,
+                             const QStringList &buttons, int defaultButton)
+{
+    QMessageBox box(toQt(icon), title, text, QMessageBox::NoButton, m_owner.window());
+    QList<QPushButton *> pushed;
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        // Every button but the last acts; the style keeps them in the order given.
+        const bool last = i == buttons.size() - 1;
+        pushed.append(
+            box.addButton(buttons[i], last ? QMessageBox::RejectRole : QMessageBox::ActionRole));
+    }
+    if (pushed.isEmpty())
+        return -1;
+    box.setDefaultButton(pushed.value(defaultButton, pushed.last()));
+    box.setEscapeButton(pushed.last());
+    runModal(box);
+    const auto pressed = pushed.indexOf(static_cast<QPushButton *>(box.clickedButton()));
+    return pressed < 0 ? int(pushed.size()) - 1 : int(pressed);
 }
 
 void QtMessageBoxService::tell(const QString &title, const QString &text, Icon icon)

@@ -11,6 +11,8 @@ public:
     explicit QtMessageBoxService(const DialogOwner &owner);
 
     bool askYesNo(const QString &title, const QString &text, Icon icon) override;
+    int ask(const QString &title, const QString &text, Icon icon, const QStringList &buttons,
+            int defaultButton) override;
     void tell(const QString &title, const QString &text, Icon icon) override;
 
 private:

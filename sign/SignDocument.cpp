@@ -207,4 +207,19 @@ void SignDocument::markSaved(const QString &fileName)
         m_fileName = fileName;
         emit fileNameChanged(fileName);
     }
+    setReadOnly(false);
+}
+
+void SignDocument::markUnsaved()
+{
+    endTyping();
+    m_undoStack.resetClean();
+}
+
+void SignDocument::setReadOnly(bool readOnly)
+{
+    if (readOnly == m_readOnly)
+        return;
+    m_readOnly = readOnly;
+    emit readOnlyChanged(readOnly);
 }

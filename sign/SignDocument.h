@@ -41,7 +41,14 @@ public:
     // Changed since it was opened or saved: the undo history knows, so undoing back to the
     // saved state makes it unmodified again.
     bool isModified() const { return !m_undoStack.isClean(); }
+    // Saved under fileName: no longer read-only.
     void markSaved(const QString &fileName);
+    // Work brought back after a crash: saved nowhere yet, whatever file it came from, until
+    // it is saved; undoing cannot reach a saved state.
+    void markUnsaved();
+    // Opened while another copy of the program has the file open: saving asks for a new name.
+    bool isReadOnly() const { return m_readOnly; }
+    void setReadOnly(bool readOnly);
 
     // Each edit is one undoable step on the current frame; typing into one line merges into one
     // step until endTyping().
@@ -94,6 +101,7 @@ signals:
     void framesReplaced();
     void fileNameChanged(const QString &fileName);
     void modifiedChanged(bool modified);
+    void readOnlyChanged(bool readOnly);
     void lookChanged();
 
 private:
@@ -105,6 +113,7 @@ private:
     bool m_signNameRestored = false;
     int m_typingSession = 0;
     QString m_fileName;
+    bool m_readOnly = false;
     SignLook m_look;
     QUndoStack m_undoStack;
 };

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
@@ -75,7 +76,48 @@ struct FakedStart
         controller.start();
         return controller.splash();
     }
+    // The splash's time is up; the questions of the start have been asked once this returns.
+    MainWindow &handOver()
+    {
+        emit start()->handOver();
+        QCoreApplication::processEvents();
+        return *controller.mainWindow();
+    }
 };
+
+#ifdef QUINTELO_OTHER_COPY
+// Another copy of the program with the same data folder (tests/other_copy.cpp), running until
+// it is ended normally or killed.
+class OtherCopy
+{
+public:
+    OtherCopy(const QString &folder, const QString &rollFile, const QStringList &frames = {})
+    {
+        m_process.start(QStringLiteral(QUINTELO_OTHER_COPY),
+                        QStringList{folder, rollFile} + frames);
+        if (m_process.waitForReadyRead(10000))
+            autosave = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    }
+    ~OtherCopy()
+    {
+        m_process.closeWriteChannel();
+        m_process.waitForFinished(10000);
+    }
+    OtherCopy(const OtherCopy &) = delete;
+    OtherCopy &operator=(const OtherCopy &) = delete;
+
+    // As kill -9 does: its autosave and its lock stay behind.
+    void kill()
+    {
+        m_process.kill();
+        m_process.waitForFinished(10000);
+    }
+
+    QString autosave; // empty when it did not start
+private:
+    QProcess m_process;
+};
+#endif
 
 // Each test function gets a fresh main window on scripted services, shown and active.
 class MainWindowTest : public QObject

@@ -1,8 +1,10 @@
 #include "TestSupport.h"
+#include "composer/PanelPlacement.h"
 #include "composer/RollFileCommands.h"
 #include "composer/RollPanel.h"
 #include "composer/SignLineEdit.h"
 #include "export/ExportSettings.h"
+#include "io/RollFile.h"
 #include "render/PlatePainter.h"
 #include "sign/PlateGeometry.h"
 
@@ -98,35 +100,43 @@ private slots:
         QCOMPARE(edit->text().size(), Frame::kMaxLineLength);
         QVERIFY(QToolTip::isVisible());
     }
+    // 新規, 開く, a recent file and a drop ask before unsaved changes go: キャンセル, the default,
+    // keeps them; 保存 goes on only once they are saved; 保存しない drops them.
     void rollFilesKeepTheTitleAndAskBeforeLosingChanges()
     {
         const auto trigger = [this](const char *name) {
             named<QAction>(window(), name)->trigger();
         };
+        enum { Save, DontSave };
         QTemporaryDir dir;
         const QString saved = dir.filePath(QStringLiteral("東京.quintelo"));
         const QString broken = dir.filePath(QStringLiteral("broken.quintelo"));
         QFile(broken).open(QIODevice::WriteOnly);
         window().document().editText(SignLine::Main, QStringLiteral("東京"));
-        fakes().dialogs.answer(saved);
-        trigger("makuhozon");
-        QCOMPARE(window().windowTitle(), QStringLiteral("東京.quintelo[*] - QuinteloVersion2"));
-        QVERIFY(!window().isWindowModified());
-        trigger("makuhozon"); // the name is known now: no dialog, nothing to ask
-        QCOMPARE(fakes().dialogs.saveCalls.size(), 1);
-        window().document().editText(SignLine::Main, QStringLiteral("大阪"));
         QVERIFY(window().isWindowModified());
-        fakes().messages.answerNo();
         trigger("sinki");
-        QCOMPARE(frame().text(SignLine::Main), QStringLiteral("大阪"));
-        fakes().messages.answerYes();
-        fakes().dialogs.answer(broken);
+        QCOMPARE(fakes().messages.shown.last().buttons.size(), 3);
+        fakes().messages.answer(Save); // and the save dialog is cancelled
         trigger("hiraku");
+        QCOMPARE(frame().text(SignLine::Main), QStringLiteral("東京"));
+        fakes().messages.answer(Save);
+        fakes().dialogs.answer(saved);
+        trigger("sinki");
+        QCOMPARE(RollFile::load(saved).frames.first().text(SignLine::Main), QStringLiteral("東京"));
+        QCOMPARE(frame(), Frame());
+        QVERIFY(window().rollFiles().openAfterAsking(saved)); // nothing unsaved: nothing asked
+        QCOMPARE(window().windowTitle(), QStringLiteral("東京.quintelo[*] - QuinteloVersion2"));
+        QCOMPARE(fakes().messages.shown.size(), 3);
+        trigger("makuhozon"); // the name is known now: no dialog, nothing to ask
+        QCOMPARE(fakes().dialogs.saveCalls.size(), 2);
+        window().document().editText(SignLine::Main, QStringLiteral("大阪"));
+        fakes().messages.answer(DontSave);
+        QVERIFY(!window().rollFiles().openAfterAsking(broken));
         QVERIFY(fakes().messages.shown.last().text.contains(QStringLiteral("broken.quintelo")));
         QCOMPARE(frame().text(SignLine::Main), QStringLiteral("大阪"));
-        fakes().messages.answerYes();
+        fakes().messages.answer(DontSave);
         trigger("sinki");
-        QCOMPARE(window().windowTitle(), QStringLiteral("QuinteloVersion2"));
+        QCOMPARE(window().windowTitle(), QStringLiteral("QuinteloVersion2[*]"));
         QCOMPARE(window().lineEdit(SignLine::Main)->text(), Frame().text(SignLine::Main));
         QCOMPARE(window().rollFiles().recentFiles(), QStringList{saved});
         QMimeData dragged; // dropped on the window; unmodified, so nothing to ask
@@ -213,6 +223,51 @@ private slots:
         QCOMPARE(buttons(), first);
         QVERIFY(control<QWidget>("Text3")->isHidden());
     }
+    // The panel covers nothing of the window: beside it, else below it, else only when asked.
+    void rollPanelCoversNothingOfTheWindow_data()
+    {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QPoint>("window"); // a window of 398 × 308
+        QTest::addColumn<QRect>("panel");   // empty: not shown
+        QTest::newRow("right") << QRect(0, 0, 1280, 1024) << QPoint(300, 100)
+                               << QRect(698, 100, 268, 308);
+        QTest::newRow("left") << QRect(0, 0, 980, 1024) << QPoint(600, 100)
+                              << QRect(332, 100, 268, 308);
+        QTest::newRow("below") << QRect(0, 0, 800, 600) << QPoint(201, 146)
+                               << QRect(201, 454, 398, 146);
+        QTest::newRow("nowhere") << QRect(0, 0, 800, 480) << QPoint(201, 86) << QRect();
+    }
+    void rollPanelCoversNothingOfTheWindow()
+    {
+        QFETCH(QRect, screen);
+        QFETCH(QPoint, window);
+        QFETCH(QRect, panel);
+        QCOMPARE(
+            besideOrBelow({window, QSize(398, 308)}, {268, 308}, 100, screen).value_or(QRect()),
+            panel);
+        // The real window on the test platform's screen, with no window manager.
+        FakedStart app;
+        MainWindow &main = app.handOver();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        const RollPanel *shown = main.rollPanel();
+        QVERIFY(shown->isVisible() && !shown->geometry().intersects(main.frameGeometry()));
+        QVERIFY(main.screen()->availableGeometry().contains(shown->geometry()));
+    }
+    // Once Command4 has given up its &L, and for letters no control ever had, Alt types nothing.
+    void altWithALetterNothingTakesTypesNothing()
+    {
+        SignLineEdit *edit = window().lineEdit(SignLine::Main);
+        click(control("Command8"));
+        click(control("Command8"));
+        for (int key = Qt::Key_A; key <= Qt::Key_Z; ++key) {
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key(key), Qt::AltModifier);
+            QCoreApplication::processEvents();
+            if (QWidget *menu = QApplication::activePopupWidget())
+                menu->close();
+            QVERIFY2(edit->text() == Frame().text(SignLine::Main), qPrintable(edit->text()));
+        }
+    }
     void menusTakeTheirAccessKeysFirst()
     {
         // Alt+F and Alt+H also mark a button; the menu opens all the same, wherever the focus.
@@ -296,6 +351,13 @@ private slots:
         // A caption cut short shows an ellipsis where its middle was: the left half of each menu
         // then differs from a copy of it given room to spare.
         for (QAction *title : window().menuBar()->actions()) {
+            QList<int> widths; // opened again, a menu is no wider
+            for (int opening = 0; opening < 2; ++opening) {
+                title->menu()->popup(window().mapToGlobal(QPoint()));
+                widths << title->menu()->width();
+                title->menu()->hide();
+            }
+            QCOMPARE(widths.first(), widths.last());
             QMenu roomy;
             roomy.addActions(title->menu()->actions());
             std::array<QImage, 2> shown;

@@ -1,12 +1,25 @@
 #include "TestSupport.h"
 #include "app/AboutBox.h"
+#include "composer/RollFileCommands.h"
 #include "composer/SignLineEdit.h"
 #include "io/RollFile.h"
 #include "platform/SystemLogonName.h"
 
 #include <QAction>
+#include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
+
+namespace {
+
+QList<Frame> rollOf(const QString &text)
+{
+    Frame frame;
+    frame.text(SignLine::Main) = text;
+    return {frame};
+}
+
+} // namespace
 
 class TestSplash : public QObject
 {
@@ -44,6 +57,8 @@ private slots:
         QVERIFY(mainShownBeforeSplashWent);
         QCOMPARE(finished.count(), 0);
     }
+    // Asked once the splash has gone, and a file named on the command line gives way to the work
+    // taken back, with a word that it was not opened.
     void leftoverAndNamedFileWaitForTheMainWindow_data()
     {
         QTest::addColumn<bool>("restore");
@@ -56,24 +71,130 @@ private slots:
         FakedStart app;
         QTemporaryDir dir;
         const QString named = dir.filePath(QStringLiteral("named.quintelo"));
-        const auto rollOf = [](const QString &text) {
-            Frame frame;
-            frame.text(SignLine::Main) = text;
-            return QList<Frame>{frame};
-        };
-        const QDir autosaves(app.autosaves.path());
-        QVERIFY(RollFile::save(rollOf(QStringLiteral("東京")),
-                               autosaves.filePath(QStringLiteral("autosave-1.quintelo")))
-                    .isEmpty());
+        OtherCopy(app.autosaves.path(), QString(), {QStringLiteral("東京")}).kill();
         QVERIFY(RollFile::save(rollOf(QStringLiteral("大阪")), named).isEmpty());
         restore ? app.fakes.messages.answerYes() : app.fakes.messages.answerNo();
         app.controller.openOnStart(named);
-        emit app.start()->handOver();
-        QCOMPARE(app.fakes.messages.shown.first().text,
-                 QStringLiteral("前回の作業を復元しますか？"));
+        QPointer<SplashWindow> splash = app.start();
+        bool splashGoneWhenAsked = false;
+        app.fakes.messages.whenShown = [&] {
+            splashGoneWhenAsked = app.fakes.messages.shown.size() == 1 &&
+                                  (splash.isNull() || splash->isHidden()) &&
+                                  app.controller.mainWindow()->isVisible();
+            app.fakes.messages.whenShown = nullptr;
+        };
+        splash->Timer1()->start(0);
+        QTRY_COMPARE(app.fakes.messages.shown.size(), 2);
+        QVERIFY(splashGoneWhenAsked);
         QCOMPARE(app.controller.mainWindow()->document().frames(),
                  rollOf(restore ? QStringLiteral("東京") : QStringLiteral("大阪")));
-        QCOMPARE(autosaves.entryList({QStringLiteral("autosave-1-*")}).size(), restore ? 0 : 1);
+        // Restored: told that the file was not opened. Declined: told where the work is.
+        QCOMPARE(app.fakes.messages.shown.last().text.contains(QStringLiteral("named.quintelo")),
+                 restore);
+    }
+
+    // Taken back after a crash, the work is unsaved: it carries the mark and the roll file's
+    // name, every way of dropping it asks first, and it is saved back there only after asking.
+    void recoveredWorkIsUnsavedUntilSaved()
+    {
+        QTemporaryDir dir;
+        const QString six = dir.filePath(QStringLiteral("six.quintelo"));
+        QVERIFY(RollFile::save(rollOf(QStringLiteral("元")), six).isEmpty());
+        FakedStart app;
+        const QStringList names{"一", "二", "三", "四", "五"};
+        OtherCopy(app.autosaves.path(), six, names).kill();
+        app.fakes.messages.answerYes();
+        MainWindow &main = app.handOver();
+        const SignDocument &document = main.document();
+        QCOMPARE(document.frameCount(), names.size());
+        QVERIFY(main.isWindowModified() && main.windowTitle().startsWith(u"six.quintelo"));
+        named<QAction>(main, "sinki")->trigger();
+        named<QAction>(main, "hiraku")->trigger();
+        main.rollFiles().openAfterAsking(six); // a recent file, a drop
+        QCOMPARE(document.frameCount(), names.size());
+        QCOMPARE(app.fakes.messages.shown.size(), 4);
+        named<QAction>(main, "makuhozon")->trigger(); // asked, and cancelled
+        QCOMPARE(RollFile::load(six).frames, rollOf(QStringLiteral("元")));
+        app.fakes.messages.answer(0);
+        named<QAction>(main, "makuhozon")->trigger();
+        QCOMPARE(RollFile::load(six).frames, document.frames());
+        QVERIFY(!main.isWindowModified() && app.fakes.dialogs.saveCalls.isEmpty());
+        // Nothing unsaved is left anywhere to be offered again.
+        QVERIFY(QDir(app.autosaves.path()).entryList({"*.quintelo"}, QDir::Files).isEmpty());
+    }
+
+    // Every autosave no running copy holds is offered, newest first, each kept until answered;
+    // declined work is kept where the user is told.
+    void everyLeftoverIsOfferedNewestFirst()
+    {
+        FakedStart app;
+        const QString folder = app.autosaves.path();
+        OtherCopy running(folder, QString(), {QStringLiteral("走行中")});
+        OtherCopy older(folder, QString(), {QStringLiteral("古い")});
+        OtherCopy newer(folder, QStringLiteral("/n/新しい.quintelo"), {QStringLiteral("新しい")});
+        older.kill();
+        newer.kill();
+        QFile aged(older.autosave);
+        QVERIFY(aged.open(QIODevice::Append));
+        aged.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                         QFileDevice::FileModificationTime);
+        QList<int> kept; // how many of the two are in their place as each box comes up
+        app.fakes.messages.whenShown = [&] {
+            kept << int(QFile::exists(older.autosave)) + int(QFile::exists(newer.autosave));
+        };
+        app.fakes.messages.answerNo();
+        app.fakes.messages.answerYes();
+        MainWindow &main = app.handOver();
+        const auto &shown = app.fakes.messages.shown;
+        QCOMPARE(shown.size(), 3);
+        QVERIFY(shown[0].text.contains(u"新しい.quintelo") && shown[1].text.contains(u"無題"));
+        QCOMPARE(kept, (QList<int>{2, 1, 0}));
+        QCOMPARE(main.document().frames(), rollOf(QStringLiteral("古い")));
+        QCOMPARE(RollFile::load(shown[2].text.section(u'\n', -1)).frames,
+                 rollOf(QStringLiteral("新しい")));
+        QVERIFY(QFile::exists(running.autosave));
+    }
+
+    // A roll file another running copy has open opens only read-only, and a roll file changed
+    // on the disk since it was read is not written over unasked, however small the change.
+    void copiesNeverWriteOverEachOther()
+    {
+        QTemporaryDir dir;
+        const QString six = dir.filePath(QStringLiteral("six.quintelo"));
+        const QString seven = dir.filePath(QStringLiteral("seven.quintelo"));
+        QVERIFY(RollFile::save(rollOf(QStringLiteral("六")), six).isEmpty());
+        QVERIFY(RollFile::save(rollOf(QStringLiteral("七")), seven).isEmpty());
+        FakedStart app;
+        const OtherCopy other(app.autosaves.path(), six);
+        MainWindow &main = app.handOver();
+        RollFileCommands &files = main.rollFiles();
+        QVERIFY(!files.openFile(six));
+        app.fakes.messages.answer(0);
+        QVERIFY(files.openFile(six));
+        QVERIFY(main.windowTitle().contains(u"読み取り専用"));
+        main.document().editText(SignLine::Main, QStringLiteral("こちら"));
+        app.fakes.dialogs.answer(six);
+        QVERIFY(!files.save()); // a new name is asked for, and asked again for the taken one
+        QCOMPARE(app.fakes.dialogs.saveCalls.size(), 2);
+        QCOMPARE(RollFile::load(six).frames, rollOf(QStringLiteral("六")));
+
+        app.fakes.messages.answer(1);
+        QVERIFY(files.openAfterAsking(seven));
+        // Another program writes the same number of bytes and puts the time back.
+        const QDateTime time = QFileInfo(seven).lastModified();
+        QVERIFY(RollFile::save(rollOf(QStringLiteral("八")), seven).isEmpty());
+        QFile touched(seven);
+        QVERIFY(touched.open(QIODevice::Append));
+        touched.setFileTime(time, QFileDevice::FileModificationTime);
+        touched.close();
+        main.document().editText(SignLine::Main, QStringLiteral("こちら"));
+        const qsizetype asked = app.fakes.messages.shown.size();
+        QVERIFY(!files.save());
+        QCOMPARE(RollFile::load(seven).frames, rollOf(QStringLiteral("八")));
+        app.fakes.messages.answer(0);
+        QVERIFY(files.save() && files.save()); // its own save is no change on the disk
+        QCOMPARE(RollFile::load(seven).frames, main.document().frames());
+        QCOMPARE(app.fakes.messages.shown.size(), asked + 2);
     }
 
     void onlyACharacterKeyEndsWithoutMainWindow_data()

@@ -231,6 +231,17 @@ QImage PlatePainter::render(qreal scale) const
     return render(QRect(QPoint(), size()), scale);
 }
 
+QImage PlatePainter::renderFitted(const QSize &room, qreal devicePixelRatio) const
+{
+    const QSize whole = size();
+    const QSize fitted = whole.scaled(room * devicePixelRatio, Qt::KeepAspectRatio);
+    QImage picture = fitted.width() < whole.width()
+                         ? render().scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                         : render(qreal(fitted.width()) / whole.width());
+    picture.setDevicePixelRatio(devicePixelRatio);
+    return picture;
+}
+
 QSize PlatePainter::scaledSize(const QSize &size, qreal scale)
 {
     return {std::max(1, int(std::lround(size.width() * scale))),

@@ -192,6 +192,29 @@ private slots:
                      qPrintable(QString::number(dots.height())));
         }
     }
+    // On screen and in the roll panel the panel is shrunk by averaging: it keeps its light,
+    // where sampling a pixel here and there would stripe it or lose dots.
+    void shrunkPanelsKeepTheirLight()
+    {
+        const auto light = [](const QImage &picture) {
+            qint64 sum = 0;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    sum += qGray(picture.pixel(x, y));
+            return double(sum) / (picture.width() * picture.height());
+        };
+        const Frame frame = typeFrame();
+        const PlatePainter panel(frame, led(LedGrid::Side, 0, 0, LedColours::Amber, 6, 2, 50));
+        const double whole = light(panel.render());
+        for (const qreal share : {1.0, 0.5}) {
+            const QSize room = plateSize() * share;
+            const QImage shrunk = panel.renderFitted(room);
+            QCOMPARE(shrunk.size(), QSize(room.width(), room.width() / 4)); // the panel's 4:1
+            QVERIFY2(std::abs(light(shrunk) - whole) < whole * 0.03,
+                     qPrintable(QStringLiteral("%1 %2").arg(light(shrunk)).arg(whole)));
+        }
+    }
+
     void nothingIsDrawnBetweenDots()
     {
         const Frame frame = typeFrame();

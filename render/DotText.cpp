@@ -187,10 +187,14 @@ std::optional<std::vector<int>> shares(const std::vector<int> &widths, int budge
     std::vector<int> out = widths;
     std::vector<int> least;
     int used = 0;
+    int fewest = 0;
     for (const int w : widths) {
         least.push_back(std::min(w, std::max(kFewestColumns, int(std::ceil(w * narrowest)))));
         used += w;
+        fewest += least.back();
     }
+    if (fewest > budget)
+        return std::nullopt;
     while (used > budget) {
         std::optional<std::size_t> best;
         for (std::size_t i = 0; i < out.size(); ++i)

@@ -113,7 +113,6 @@ LedLineSet LedLineSet::set(const QString &text, const QFont &fallback, int colum
             continue;
         if (const auto both = twoRows(DotText::set(text, face, fallback), columns))
             return {*both, face, true};
-        break;
     }
     return {{smallest}, faces.back(), false};
 }

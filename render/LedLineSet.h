@@ -22,9 +22,10 @@ struct LedLineSet
 
     // A long line goes down the faces as panels do: the window's own height, squeezed sideways
     // down to kNarrowest; then the next smaller dot face (24, then 16 dots), squeezed as well;
-    // then, where twoRowRoom has the height, two rows of the smaller face, broken where a
-    // name breaks (・, a space) nearest the middle. Past that it stays one row of the smallest
-    // face tried, at its whole width, and does not fit.
+    // then, where twoRowRoom has the height, two rows of a smaller face (24 dots, else 16),
+    // broken where the name breaks best (after ・, at a space, else where the script changes)
+    // nearest the middle. Past that it stays one row of the smallest face tried, at its whole
+    // width, and does not fit.
     static LedLineSet set(const QString &text, const QFont &fallback, int columns, int rows,
                           int twoRowRoom);
     // Two to four characters spread across the columns (均等割り付け), or nothing where they

@@ -174,6 +174,7 @@ std::vector<Column> narrowed(const QImage &dots, int left, int right, int width)
         columns.erase(columns.begin() + std::ptrdiff_t(best) + 1);
     }
     std::vector<Column> out;
+    out.reserve(columns.size());
     for (const Merged &column : columns)
         out.push_back(column.dots);
     return out;
@@ -302,6 +303,7 @@ std::optional<DotText::Run> DotText::fitted(const Run &run, int width, qreal nar
     if (inkWidth == 0 || width < room + 1)
         return std::nullopt;
     std::vector<int> inks;
+    inks.reserve(inked.size());
     for (const Inked &c : inked)
         inks.push_back(c.right - c.left);
     const std::optional<std::vector<int>> widths = shares(inks, width - room, narrowest);

@@ -53,8 +53,8 @@ struct Frame
     bool operator==(const Frame &) const = default;
 };
 
-// A text's characters as a reader counts them: が, a letter with its accents, 👨‍👩‍👧 are one
-// each.
+// A text's characters as a reader counts them: が, a letter with its accents, a family of
+// joined emoji are one each.
 QStringList charactersOf(const QString &text);
 
 // 均等割り付け spreads a name of two to four characters across its line (前　橋): the sign

@@ -83,6 +83,39 @@ QString unused(const QString &name, QSet<QString> &taken)
     return candidate;
 }
 
+// What to say of the frames whose lines an LED panel cannot show whole, even in two rows of a
+// smaller face: they show their first screenful. Only the spin shows the English phase.
+QStringList cutLineWarnings(const QList<NumberedFrame> &frames, const SignLook &look,
+                            bool englishToo)
+{
+    QStringList warnings;
+    if (!look.isLed())
+        return warnings;
+    for (const NumberedFrame &numbered : frames) {
+        const Frame &frame = numbered.frame;
+        QList<SignLine> cut = LedPainter(frame, look.led).linesCut();
+        if (englishToo)
+            cut << LedPainter(frame, look.led, LedPhase::English).linesCut();
+        QStringList lines;
+        for (const SignLine line : kSignLines) {
+            if (!cut.contains(line))
+                continue;
+            const bool signName = frame.layout == SignLayout::SignName;
+            lines << (line == SignLine::Main
+                          ? signName ? QStringLiteral("幕名") : QStringLiteral("種別")
+                      : line == SignLine::English     ? QStringLiteral("英語文字")
+                      : line == SignLine::Destination ? QStringLiteral("行き先")
+                                                      : QStringLiteral("行き先の英字"));
+        }
+        if (!lines.isEmpty())
+            warnings << QStringLiteral("警告: %1 コマ目「%2」の%3は LED の表示に収まりません。"
+                                       "最初の一画面だけを描きます。")
+                            .arg(numbered.number)
+                            .arg(frame.displayName(), lines.join(u'、'));
+    }
+    return warnings;
+}
+
 } // namespace
 
 RenderCommand::RenderCommand(QTextStream &out, QTextStream &err, bool errIsTerminal,
@@ -568,6 +601,12 @@ int RenderCommand::run(const QStringList &arguments)
         return Interrupted;
     if (m_options.kind == Options::Output::Frame && m_options.frame == 0)
         m_options.frame = 1;
+    QList<NumberedFrame> drawn = frames;
+    if (m_options.frame > 0)
+        drawn.removeIf([this](const NumberedFrame &f) { return f.number != m_options.frame; });
+    for (const QString &warning :
+         cutLineWarnings(drawn, m_look, m_options.kind == Options::Output::Spin))
+        fail(warning);
     if (m_options.kind != Options::Output::Each)
         return renderOne(frames);
     const int status = renderEach(frames);

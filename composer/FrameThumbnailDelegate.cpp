@@ -65,8 +65,10 @@ void FrameThumbnailDelegate::paint(QPainter *painter, const QStyleOptionViewItem
     const QRect plate = plateRect(option, index);
     const Frame &frame = m_document.frame(index.row());
     if (m_document.look().isLed()) {
-        painter->setRenderHint(QPainter::SmoothPixmapTransform);
-        painter->drawImage(plate, PlatePainter(frame, m_document.look()).render());
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawImage(
+            plate.topLeft(),
+            PlatePainter(frame, m_document.look()).renderFitted(plate.size(), ratio));
         painter->restore();
         return;
     }

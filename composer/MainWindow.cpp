@@ -113,6 +113,19 @@ QAction *menuItem(QMenu *menu, const char *name, const QString &caption,
     return action;
 }
 
+// 均等割り付け as it stands for the frame: greyed, with the reason, where no line could spread,
+// unless it is on and may be turned off; ticked, with a note, where it is on but spreads nothing.
+void showJustify(QAction *justify, const Frame &frame)
+{
+    const bool spreads = canSpread(frame);
+    justify->setChecked(frame.justify);
+    justify->setEnabled(spreads || frame.justify);
+    justify->setToolTip(spreads ? QStringLiteral("二～四文字の名前を行いっぱいに均等に並べます")
+                        : frame.justify
+                            ? QStringLiteral("今の名前は二～四文字でないので並べ替えません")
+                            : QStringLiteral("幕名・種別・行き先が二～四文字のときに使えます"));
+}
+
 } // namespace
 
 MainWindow::MainWindow(Services &services, const AutosaveStore *otherCopies, QWidget *parent)
@@ -296,7 +309,12 @@ void MainWindow::createMenus()
     format->setObjectName(QStringLiteral("syosiki"));
     m_justifyAction = menuItem(format, "kintou", QStringLiteral("均等割り付け(&J)"));
     m_justifyAction->setCheckable(true);
-    connect(m_justifyAction, &QAction::triggered, &m_document, &SignDocument::editJustify);
+    format->setToolTipsVisible(true);
+    // The tick follows the frame, also where the document takes no step.
+    connect(m_justifyAction, &QAction::triggered, this, [this](bool on) {
+        m_document.editJustify(on);
+        showJustify(m_justifyAction, m_document.currentFrame());
+    });
     m_typePresetMenu = format->addMenu(QStringLiteral("種別プリセット(&T)"));
     m_typePresetMenu->setObjectName(QStringLiteral("syubetu"));
     m_lineColourMenu = format->addMenu(QStringLiteral("路線色(&L)"));
@@ -544,7 +562,7 @@ void MainWindow::showCurrentFrame()
     m_englishBandButton->setEnabled(signName);
     m_lineColourMenu->menuAction()->setEnabled(signName);
     m_typePresetMenu->menuAction()->setEnabled(!signName);
-    m_justifyAction->setChecked(frame.justify);
+    showJustify(m_justifyAction, frame);
 }
 
 std::optional<QColor> MainWindow::chooseColour()

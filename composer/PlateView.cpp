@@ -23,10 +23,9 @@ void PlateView::paintEvent(QPaintEvent *)
     }
     // The panel as a picture saves it, fitted into the plate's place.
     painter.fillRect(rect(), Qt::black);
-    const QImage panel = PlatePainter(m_document.currentFrame(), look).render();
-    const QSize fitted = panel.size().scaled(size(), Qt::KeepAspectRatio);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, fitted.width() < panel.width());
-    painter.drawImage(
-        QRect(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted),
-        panel);
+    const QImage panel =
+        PlatePainter(m_document.currentFrame(), look).renderFitted(size(), devicePixelRatioF());
+    const QSize fitted = panel.deviceIndependentSize().toSize();
+    painter.drawImage(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2),
+                      panel);
 }

@@ -55,8 +55,8 @@ bool RollModel::setData(const QModelIndex &index, const QVariant &value, int rol
         return false;
     const Frame &frame = m_document.frame(index.row());
     QString name = value.toString();
-    // Left as the main line shows it, the frame keeps going by its main line.
-    if (name == frame.text(SignLine::Main))
+    // Left as its texts name it, the frame keeps going by its texts.
+    if (name == frame.automaticName())
         name.clear();
     if (name != frame.name)
         m_document.renameFrame(index.row(), name);

@@ -1,18 +1,20 @@
 #include "render/DotText.h"
 
 #include "render/PcfFont.h"
+#include "sign/Frame.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
+#include <bitset>
 #include <cmath>
+#include <limits>
+#include <numeric>
 #include <optional>
 
 namespace {
-
-constexpr qreal kNarrowest = 0.5;
 
 // efont's 24-dot faces, half-width and full-width, read once: they are files of the system's
 // that never change while the program runs, and unpacking them takes longer than drawing a
@@ -56,17 +58,23 @@ QImage blank(int width, int height)
     return dots;
 }
 
-QImage fromPcf(const Efont24 &faces, const QString &text, int height)
+DotText::Run fromPcf(const Efont24 &faces, const QStringList &characters, int height)
 {
     const PcfFont &font = *faces.full;
     std::vector<PcfFont::Glyph> glyphs;
+    std::vector<int> lastGlyphOf;
+    DotText::Run run;
+    run.characters = characters;
     int width = 0;
-    for (const char32_t c : text.toUcs4())
-        if (std::optional<PcfFont::Glyph> g = faces.glyph(c)) {
-            width += g->advance;
-            glyphs.push_back(std::move(*g));
-        }
-    QImage dots = blank(width, height);
+    for (const QString &character : characters) {
+        for (const char32_t c : character.toUcs4())
+            if (std::optional<PcfFont::Glyph> g = faces.glyph(c)) {
+                width += g->advance;
+                glyphs.push_back(std::move(*g));
+            }
+        run.ends << width;
+    }
+    run.dots = blank(width, height);
     const int baseline = font.ascent() + (height - font.ascent() - font.descent()) / 2;
     int pen = 0;
     for (const PcfFont::Glyph &g : glyphs) {
@@ -75,19 +83,19 @@ QImage fromPcf(const Efont24 &faces, const QString &text, int height)
             if (row < 0 || row >= height)
                 continue;
             const uchar *in = g.ink.constScanLine(y);
-            uchar *out = dots.scanLine(row);
+            uchar *out = run.dots.scanLine(row);
             for (int x = 0; x < g.ink.width(); ++x) {
                 const int column = pen + g.left + x;
-                if (in[x] && column >= 0 && column < dots.width())
+                if (in[x] && column >= 0 && column < run.dots.width())
                     out[column] = 1;
             }
         }
         pen += g.advance;
     }
-    return dots;
+    return run;
 }
 
-QImage fromOutline(QFont font, const QString &text, int height)
+DotText::Run fromOutline(QFont font, const QStringList &characters, int height)
 {
     font.setPixelSize(height);
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
@@ -97,7 +105,11 @@ QImage fromOutline(QFont font, const QString &text, int height)
     // full-height ideograph and a capital instead, which a pixel font draws on its own grid.
     const QRect ink = metrics.tightBoundingRect(QStringLiteral("国M"));
     const int baseline = -ink.top() + (height - ink.height()) / 2;
-    const int width = metrics.horizontalAdvance(text);
+    DotText::Run run;
+    run.characters = characters;
+    int width = 0;
+    for (const QString &character : characters)
+        run.ends << (width += metrics.horizontalAdvance(character));
     QImage canvas(std::max(width, 1), height, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     {
@@ -106,65 +118,215 @@ QImage fromOutline(QFont font, const QString &text, int height)
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(font);
         painter.setPen(Qt::white);
-        painter.drawText(QPoint(0, baseline), text);
+        for (qsizetype i = 0; i < characters.size(); ++i)
+            painter.drawText(QPoint(i == 0 ? 0 : run.ends[i - 1], baseline), characters[i]);
     }
-    QImage dots = blank(canvas.width(), height);
+    run.dots = blank(canvas.width(), height);
     for (int y = 0; y < height; ++y) {
         const auto *in = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
-        uchar *out = dots.scanLine(y);
+        uchar *out = run.dots.scanLine(y);
         for (int x = 0; x < canvas.width(); ++x)
             out[x] = qAlpha(in[x]) >= 128 ? 1 : 0;
     }
-    return dots;
+    return run;
+}
+
+// A character narrowed to fewer columns than this stops being one.
+constexpr int kFewestColumns = 3;
+
+// One dot column, a bit a row: a face is never taller than the tallest panel.
+using Column = std::bitset<128>;
+
+Column columnOf(const QImage &dots, int x)
+{
+    Column column;
+    for (int y = 0; y < std::min<int>(dots.height(), int(column.size())); ++y)
+        column[std::size_t(y)] = dots.constScanLine(y)[x] != 0;
+    return column;
+}
+
+// The columns [left, right) of a character narrowed to width: the two neighbouring columns that
+// differ in fewest dots merge, the narrower pair first among equals so that a long bar gives up
+// its length evenly, until the character is width wide.
+std::vector<Column> narrowed(const QImage &dots, int left, int right, int width)
+{
+    struct Merged
+    {
+        Column dots;
+        int span;
+    };
+    std::vector<Merged> columns;
+    for (int x = left; x < right; ++x)
+        columns.push_back({columnOf(dots, x), 1});
+    while (int(columns.size()) > std::max(width, 1)) {
+        std::size_t best = 0;
+        std::size_t bestCost = std::numeric_limits<std::size_t>::max();
+        for (std::size_t i = 0; i + 1 < columns.size(); ++i) {
+            const std::size_t cost = (columns[i].dots ^ columns[i + 1].dots).count() * 1024 +
+                                     std::size_t(columns[i].span + columns[i + 1].span);
+            if (cost < bestCost) {
+                bestCost = cost;
+                best = i;
+            }
+        }
+        columns[best].dots |= columns[best + 1].dots;
+        columns[best].span += columns[best + 1].span;
+        columns.erase(columns.begin() + std::ptrdiff_t(best) + 1);
+    }
+    std::vector<Column> out;
+    out.reserve(columns.size());
+    for (const Merged &column : columns)
+        out.push_back(column.dots);
+    return out;
+}
+
+// How wide each character is made so that they fill budget columns together: each narrowed
+// alike, the least narrowed first, but never below narrowest of its width nor below three
+// columns, the fewest a letter reads in; nothing where that leaves them too wide.
+std::optional<std::vector<int>> shares(const std::vector<int> &widths, int budget, qreal narrowest)
+{
+    std::vector<int> out = widths;
+    std::vector<int> least;
+    int used = 0;
+    int fewest = 0;
+    for (const int w : widths) {
+        least.push_back(std::min(w, std::max(kFewestColumns, int(std::ceil(w * narrowest)))));
+        used += w;
+        fewest += least.back();
+    }
+    if (fewest > budget)
+        return std::nullopt;
+    while (used > budget) {
+        std::optional<std::size_t> best;
+        for (std::size_t i = 0; i < out.size(); ++i)
+            if (out[i] > least[i] &&
+                (!best || out[i] * widths[*best] > out[*best] * widths[i] ||
+                 (out[i] * widths[*best] == out[*best] * widths[i] && out[i] > out[*best])))
+                best = i;
+        if (!best)
+            return std::nullopt;
+        --out[*best];
+        --used;
+    }
+    return out;
+}
+
+// One character of a run as a panel sets a long line: where its ink lies, and whether it is
+// a space between words.
+struct Inked
+{
+    int left = 0;  // first lit column; left == right for a character with no ink
+    int right = 0; // past the last
+    bool space = false;
+};
+
+std::vector<Inked> inkedCharacters(const DotText::Run &run)
+{
+    std::vector<Inked> inked;
+    int start = 0;
+    for (qsizetype i = 0; i < run.characters.size(); ++i) {
+        const int end = run.ends[i];
+        Inked character{end, end, false};
+        for (int x = start; x < end; ++x) {
+            bool lit = false;
+            for (int y = 0; y < run.height() && !lit; ++y)
+                lit = run.dots.constScanLine(y)[x] != 0;
+            if (lit) {
+                character.left = std::min(character.left, x);
+                character.right = x + 1;
+            }
+        }
+        if (character.right == end && character.left == end)
+            character.left = character.right = start;
+        character.space = run.characters[i].trimmed().isEmpty();
+        inked.push_back(character);
+        start = end;
+    }
+    return inked;
 }
 
 } // namespace
 
-QImage DotText::render(const QString &rawText, int height, const QFont &fallback)
+DotText::Run DotText::Run::cut(qsizetype from, qsizetype to) const
 {
-    const QString text = displayed(rawText);
-    if (text.isEmpty())
-        return blank(0, height);
+    Run part;
+    const int left = from > 0 ? ends[from - 1] : 0;
+    const int right = to > 0 ? ends[to - 1] : 0;
+    part.characters = characters.mid(from, to - from);
+    for (qsizetype i = from; i < to; ++i)
+        part.ends << ends[i] - left;
+    part.dots = dots.copy(left, 0, std::max(right - left, 1), height());
+    if (right <= left)
+        part.dots.fill(0);
+    return part;
+}
+
+DotText::Run DotText::set(const QString &rawText, int height, const QFont &fallback)
+{
+    const QStringList characters = charactersOf(displayed(rawText));
+    if (characters.isEmpty())
+        return {blank(0, height), {}, {}};
     if (height == 24 && efont24())
-        return fromPcf(*efont24(), text, height);
+        return fromPcf(*efont24(), characters, height);
     const QString pixelFace = height == 8    ? QStringLiteral("MisakiGothic")
                               : height == 16 ? QStringLiteral("DotGothic16")
                                              : QString();
     if (!pixelFace.isEmpty() && QFontDatabase::hasFamily(pixelFace))
-        return fromOutline(QFont(pixelFace), text, height);
-    return fromOutline(fallback, text, height);
+        return fromOutline(QFont(pixelFace), characters, height);
+    return fromOutline(fallback, characters, height);
 }
 
-QImage DotText::fitted(const QImage &dots, int width)
+std::optional<DotText::Run> DotText::fitted(const Run &run, int width, qreal narrowest)
 {
-    if (dots.width() <= width || width < 1)
-        return dots;
-    const qreal across = qreal(width) / dots.width();
-    const int rows =
-        std::max(1, int(std::lround(dots.height() * std::min(1.0, across / kNarrowest))));
-    const int top = (dots.height() - rows) / 2;
-    const qreal columnSpan = 1 / across;
-    const qreal rowSpan = qreal(dots.height()) / rows;
-    // A dot lights where at least half of what it gathers was lit: a stroke keeps a dot of its
-    // own, and squeezed strokes merge no more than they must.
-    QImage out = blank(width, dots.height());
-    for (int y = 0; y < rows; ++y) {
-        uchar *line = out.scanLine(top + y);
-        for (int x = 0; x < width; ++x) {
-            qreal lit = 0;
-            const qreal left = x * columnSpan;
-            const qreal right = left + columnSpan;
-            const qreal upper = y * rowSpan;
-            const qreal lower = upper + rowSpan;
-            for (int sy = int(upper); sy < std::min(dots.height(), int(std::ceil(lower))); ++sy) {
-                const qreal h = std::min<qreal>(sy + 1, lower) - std::max<qreal>(sy, upper);
-                const uchar *in = dots.constScanLine(sy);
-                for (int sx = int(left); sx < std::min(dots.width(), int(std::ceil(right))); ++sx)
-                    if (in[sx])
-                        lit += h * (std::min<qreal>(sx + 1, right) - std::max<qreal>(sx, left));
-            }
-            line[x] = lit * 2 >= columnSpan * rowSpan ? 1 : 0;
+    const std::vector<Inked> inked = inkedCharacters(run);
+    // The dark columns kept before each character: none before the first, one between two
+    // characters (none where they touched already), a quarter of the height at a space.
+    const int wordSpace = std::max(kFewestColumns, run.height() / 4);
+    std::vector<int> before(inked.size(), 0);
+    int lastRight = -1;
+    bool spaceSince = false;
+    int inkWidth = 0;
+    int room = 0; // the dark columns between characters
+    for (std::size_t i = 0; i < inked.size(); ++i) {
+        spaceSince = spaceSince || inked[i].space;
+        if (inked[i].left == inked[i].right)
+            continue;
+        if (lastRight >= 0) {
+            before[i] =
+                std::min(std::max(inked[i].left - lastRight, 0), spaceSince ? wordSpace : 1);
+            room += before[i];
         }
+        inkWidth += inked[i].right - inked[i].left;
+        lastRight = inked[i].right;
+        spaceSince = false;
     }
+    if (inkWidth == 0 || width < room + 1)
+        return std::nullopt;
+    std::vector<int> inks;
+    inks.reserve(inked.size());
+    for (const Inked &c : inked)
+        inks.push_back(c.right - c.left);
+    const std::optional<std::vector<int>> widths = shares(inks, width - room, narrowest);
+    if (!widths)
+        return std::nullopt;
+
+    Run out;
+    out.characters = run.characters;
+    out.dots = blank(width, run.height());
+    int x = 0;
+    for (std::size_t i = 0; i < inked.size(); ++i) {
+        const Inked &c = inked[i];
+        x += before[i];
+        if (c.left < c.right) {
+            const std::vector<Column> columns = narrowed(run.dots, c.left, c.right, (*widths)[i]);
+            for (std::size_t column = 0; column < columns.size(); ++column)
+                for (int y = 0; y < run.height() && y < int(columns[column].size()); ++y)
+                    if (columns[column][std::size_t(y)])
+                        out.dots.scanLine(y)[x + int(column)] = 1;
+            x += int(columns.size());
+        }
+        out.ends << x;
+    }
+    out.dots = out.dots.copy(0, 0, std::max(x, 1), run.height());
     return out;
 }

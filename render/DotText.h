@@ -2,19 +2,40 @@
 
 #include <QFont>
 #include <QImage>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
-// One line of text as the dots of an LED panel: one byte a dot, 0 dark and 1 lit, exactly
-// height rows tall and as wide as the text runs, never anti-aliased. Where Debian has a pixel
-// font drawn for the height it is used (8 rows 美咲ゴシック, 16 rows DotGothic16, 24 rows
-// efont); any other height is the fallback font rasterised without anti-aliasing.
+#include <optional>
+
+// Text as the dots of an LED panel: one byte a dot, 0 dark and 1 lit, exactly height rows tall,
+// never anti-aliased. Where Debian has a pixel font drawn for the height it is used (8 rows
+// 美咲ゴシック, 16 rows DotGothic16, 24 rows efont); any other height is the fallback font
+// rasterised without anti-aliasing.
 namespace DotText {
 
-QImage render(const QString &text, int height, const QFont &fallback);
+// A line of dots that knows its characters, so that it can be narrowed character by character,
+// split into rows or cut at a character.
+struct Run
+{
+    QImage dots; // Format_Grayscale8; at least one column wide, even for no text
+    QStringList characters;
+    QList<int> ends; // the column after each character
 
-// Squeezes a line wider than width sideways (長体), a dot lit where half of what it gathers was;
-// below half its width it shrinks evenly as well, so the whole text always shows. The answer
-// keeps the line's height and is at most width wide.
-QImage fitted(const QImage &dots, int width);
+    int width() const { return ends.isEmpty() ? 0 : ends.constLast(); }
+    int height() const { return dots.height(); }
+    // The dots from one character's start to another's.
+    Run cut(qsizetype from, qsizetype to) const;
+};
+
+Run set(const QString &text, int height, const QFont &fallback);
+
+// The run fitted into width columns, for a line too wide for its window. First the room between
+// characters is taken in to one dark column (more at a space), as a panel sets a long line
+// tight; then every character is narrowed alike: its columns merge where they differ least (a
+// thick stroke, a long bar, blank room first), a dot lit where any merged dot was, so every
+// stroke keeps its dots and no character runs into the next. Nothing where a character would
+// have to go below narrowest of its width, or below three columns.
+std::optional<Run> fitted(const Run &run, int width, qreal narrowest);
 
 } // namespace DotText

@@ -1,13 +1,12 @@
 #include "render/LedPainter.h"
 
 #include "render/DotPainter.h"
-#include "render/DotText.h"
 #include "sign/PlateGeometry.h"
 
 #include <QPainter>
-#include <QTextBoundaryFinder>
 
-#include <cmath>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -15,11 +14,6 @@ namespace {
 constexpr int kSmallRows = 8;
 // One dark column at each side of a box keeps the service type off the destination.
 constexpr int kBoxMargin = 1;
-
-bool isUpperLine(SignLine line)
-{
-    return line == SignLine::Main || line == SignLine::Destination;
-}
 
 // The colour a line is lit in before the panel rounds it: on a coloured service-type plate the
 // type's letters take the plate's colour, as an LED shows 特急 in red letters.
@@ -33,27 +27,82 @@ QColor wantedColour(const Frame &frame, SignLine line)
     return lineForeground(frame, line);
 }
 
-QStringList graphemesOf(const QString &text)
+// The rows of a run's dots that are lit, top and bottom, or nothing.
+std::optional<std::pair<int, int>> inkRows(const QImage &dots)
 {
-    QStringList characters;
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
-    for (qsizetype from = 0, to = graphemes.toNextBoundary(); to > 0;
-         from = to, to = graphemes.toNextBoundary())
-        characters << text.mid(from, to - from);
-    return characters;
+    std::optional<std::pair<int, int>> rows;
+    for (int y = 0; y < dots.height(); ++y) {
+        const uchar *line = dots.constScanLine(y);
+        if (std::any_of(line, line + dots.width(), [](uchar dot) { return dot != 0; }))
+            rows = std::pair{rows ? rows->first : y, y};
+    }
+    return rows;
 }
 
-void stamp(QImage &into, const QImage &dots, QPoint at, QRgb colour)
+// The lit rows of a placed line, in panel rows.
+std::optional<std::pair<int, int>> inkRows(const LedPainter::Line &line)
 {
+    std::optional<std::pair<int, int>> rows;
+    for (qsizetype i = 0; i < line.set.rows.size(); ++i)
+        if (const auto ink = inkRows(line.set.rows[i].dots)) {
+            const int top = line.rows[i].y() + ink->first;
+            const int bottom = line.rows[i].y() + ink->second;
+            rows = std::pair{rows ? std::min(rows->first, top) : top,
+                             rows ? std::max(rows->second, bottom) : bottom};
+        }
+    return rows;
+}
+
+void shift(LedPainter::Line &line, int rows)
+{
+    for (QPoint &row : line.rows)
+        row.ry() += rows;
+}
+
+// Rows of the set placed in rows [top, top + height) of the window's columns: centred both
+// ways where the line fits, from the window's left where it does not (its first screenful).
+QList<QPoint> placed(const LedLineSet &set, const QRect &columns, int top, int height)
+{
+    QList<QPoint> rows;
+    const int all = int(set.rows.size()) * set.face;
+    for (qsizetype i = 0; i < set.rows.size(); ++i) {
+        const int width = set.rows[i].width();
+        const int left = set.fits ? columns.left() + (columns.width() - width) / 2 : columns.left();
+        rows << QPoint(left, top + (height - all) / 2 + int(i) * set.face);
+    }
+    return rows;
+}
+
+// What a still picture shows of a row: all of a row that fits; of one that does not, the whole
+// characters its window holds from the start, or as much of the first as it holds.
+DotText::Run shownPart(const DotText::Run &row, bool fits, int columns)
+{
+    if (fits || row.width() <= columns)
+        return row;
+    qsizetype whole = 0;
+    while (whole < row.ends.size() && row.ends[whole] <= columns)
+        ++whole;
+    if (whole > 0)
+        return row.cut(0, whole);
+    DotText::Run part = row.cut(0, 1);
+    part.dots = part.dots.copy(0, 0, columns, part.height());
+    part.ends = {columns};
+    return part;
+}
+
+// Lights the run's lit dots from at, inside the window only.
+void stamp(QImage &into, const QImage &dots, QPoint at, QRgb colour, const QRect &window)
+{
+    const QRect inside = window & into.rect();
     for (int y = 0; y < dots.height(); ++y) {
         const int row = at.y() + y;
-        if (row < 0 || row >= into.height())
+        if (row < inside.top() || row > inside.bottom())
             continue;
         const uchar *in = dots.constScanLine(y);
         auto *out = reinterpret_cast<QRgb *>(into.scanLine(row));
         for (int x = 0; x < dots.width(); ++x) {
             const int column = at.x() + x;
-            if (in[x] && column >= 0 && column < into.width())
+            if (in[x] && column >= inside.left() && column <= inside.right())
                 out[column] = colour;
         }
     }
@@ -80,66 +129,93 @@ QRect LedPainter::destinationArea() const
     return {left * pitch, 0, (grid.width() - left) * pitch, grid.height() * pitch};
 }
 
-QImage LedPainter::dots() const
-{
-    const QSize grid = m_settings.gridSize();
-    QImage dots(grid, QImage::Format_RGB32);
-    dots.fill(Qt::black);
-    const bool typeLayout = m_frame.layout == SignLayout::TypeAndDestination;
-    const int typeColumns = m_settings.typeColumns();
-    const QRect whole(0, 0, grid.width(), grid.height());
-    const QRect typeBox(0, 0, typeColumns, grid.height());
-    const QRect destinationBox(typeColumns, 0, grid.width() - typeColumns, grid.height());
-    const bool roomForSmall = grid.height() >= 3 * kSmallRows;
-    const int large = roomForSmall ? grid.height() - kSmallRows : grid.height();
-
-    for (const SignLine line : kSignLines) {
-        if (!layoutTable(m_frame.layout).box(line).visible)
-            continue;
-        const bool onTypeSide = line == SignLine::Main || line == SignLine::English;
-        const QRect columns = !typeLayout ? whole : onTypeSide ? typeBox : destinationBox;
-        const bool upper = isUpperLine(line);
-        if (m_phase == LedPhase::Japanese && upper)
-            placeLine(dots, line, QRect(columns.left(), 0, columns.width(), large), large);
-        else if (m_phase == LedPhase::Japanese && roomForSmall)
-            placeLine(dots, line, QRect(columns.left(), large, columns.width(), kSmallRows),
-                      kSmallRows);
-        else if (m_phase == LedPhase::English && !upper)
-            placeLine(dots, line,
-                      QRect(columns.left(), (grid.height() - large) / 2, columns.width(), large),
-                      large);
-    }
-    return dots;
-}
-
-void LedPainter::placeLine(QImage &dots, SignLine line, const QRect &box, int height) const
+LedLineSet LedPainter::setLine(SignLine line, int columns, int rows, int twoRowRoom) const
 {
     const QString &text = m_frame.text(line);
     const QFont font = lineFont(m_frame, line);
-    const QRgb colour = ledColour(m_settings.colours, wantedColour(m_frame, line)).rgb();
-    const QRect inner = box.adjusted(kBoxMargin, 0, -kBoxMargin, 0);
     // 均等割り付け, as on the plate: two to four characters spread from edge to edge.
-    if (m_frame.justify && isUpperLine(line)) {
-        const QStringList characters = graphemesOf(text);
-        QList<QImage> pieces;
-        int inked = 0;
-        for (const QString &character : characters) {
-            pieces << DotText::render(character, height, font);
-            inked += pieces.constLast().width();
+    if (spreadsLine(m_frame, line))
+        if (std::optional<LedLineSet> spread = LedLineSet::spread(text, font, columns, rows))
+            return *spread;
+    return LedLineSet::set(text, font, columns, rows, twoRowRoom);
+}
+
+QList<LedPainter::Line> LedPainter::lines() const
+{
+    const QSize grid = m_settings.gridSize();
+    const int height = grid.height();
+    const int typeColumns = m_settings.typeColumns();
+    QList<QRect> boxes{QRect(0, 0, grid.width(), height)};
+    if (m_frame.layout == SignLayout::TypeAndDestination)
+        boxes = {QRect(0, 0, typeColumns, height),
+                 QRect(typeColumns, 0, grid.width() - typeColumns, height)};
+    const bool roomForSmall = height >= 3 * kSmallRows;
+    const int large = roomForSmall ? height - kSmallRows : height;
+
+    QList<Line> lines;
+    for (const QRect &box : std::as_const(boxes)) {
+        const bool typeSide = m_frame.layout == SignLayout::SignName || box.left() == 0;
+        const SignLine upper = typeSide ? SignLine::Main : SignLine::Destination;
+        const SignLine small = typeSide ? SignLine::English : SignLine::DestinationSmall;
+        const QRect columns = box.adjusted(kBoxMargin, 0, -kBoxMargin, 0);
+        if (m_phase == LedPhase::English) {
+            // The English line alone, as large as the Japanese, or in two rows on the panel.
+            Line line{small, setLine(small, columns.width(), large, height), columns, {}};
+            line.rows = line.set.rows.size() > 1
+                            ? placed(line.set, columns, 0, height)
+                            : placed(line.set, columns, (height - large) / 2, large);
+            lines << line;
+            continue;
         }
-        if (characters.size() >= 2 && characters.size() <= 4 && inked <= inner.width()) {
-            const qreal gap = qreal(inner.width() - inked) / qreal(characters.size() - 1);
-            qreal x = inner.left();
-            for (const QImage &piece : std::as_const(pieces)) {
-                stamp(dots, piece, QPoint(int(std::lround(x)), box.top()), colour);
-                x += piece.width() + gap;
-            }
-            return;
+        Line top{upper, setLine(upper, columns.width(), large, height), columns, {}};
+        if (top.set.rows.size() > 1) {
+            top.rows = placed(top.set, columns, 0, height);
+            lines << top;
+            continue;
         }
+        top.rows = placed(top.set, columns, 0, large);
+        if (!roomForSmall) {
+            lines << top;
+            continue;
+        }
+        Line beneath{small, setLine(small, columns.width(), kSmallRows, 0), columns, {}};
+        beneath.rows = placed(beneath.set, columns, large, kSmallRows);
+        // One dark row between the two lines: the small line moves down into its own dark
+        // rows, then the large one up into its own.
+        const auto above = inkRows(top);
+        const auto below = inkRows(beneath);
+        if (above && below && below->first <= above->second + 1) {
+            int need = above->second + 2 - below->first;
+            const int down = std::min(need, height - 1 - below->second);
+            shift(beneath, down);
+            need -= down;
+            shift(top, -std::min(need, above->first));
+        }
+        lines << top << beneath;
     }
-    const QImage fitted = DotText::fitted(DotText::render(text, height, font), inner.width());
-    stamp(dots, fitted, QPoint(inner.left() + (inner.width() - fitted.width()) / 2, box.top()),
-          colour);
+    return lines;
+}
+
+QList<SignLine> LedPainter::linesCut() const
+{
+    QList<SignLine> cut;
+    for (const Line &line : lines())
+        if (!line.set.fits)
+            cut << line.line;
+    return cut;
+}
+
+QImage LedPainter::dots() const
+{
+    QImage dots(m_settings.gridSize(), QImage::Format_RGB32);
+    dots.fill(Qt::black);
+    for (const Line &line : lines()) {
+        const QRgb colour = ledColour(m_settings.colours, wantedColour(m_frame, line.line)).rgb();
+        for (qsizetype i = 0; i < line.set.rows.size(); ++i)
+            stamp(dots, shownPart(line.set.rows[i], line.set.fits, line.window.width()).dots,
+                  line.rows[i], colour, line.window);
+    }
+    return dots;
 }
 
 void LedPainter::paint(QPainter &painter) const

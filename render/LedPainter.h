@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/LedLineSet.h"
 #include "sign/Frame.h"
 #include "sign/SignLook.h"
 
@@ -13,16 +14,33 @@ enum class LedPhase { Japanese, English };
 
 // Draws one frame as an LED panel: each box of the plate becomes columns of the grid (the whole
 // width for a sign name; the service type and the destination side by side in the type
-// layout), each line is turned into dots in one colour the panel can light, and the dots are
-// drawn round at the settings' size and gap.
+// layout), each line is set in dots (LedLineSet) in one colour the panel can light, and the
+// dots are drawn round at the settings' size and gap.
 class LedPainter
 {
 public:
+    // One line as the phase shows it: how it is set, the dots it may light, and where the top
+    // left of each of its rows stands, in dots.
+    struct Line
+    {
+        SignLine line;
+        LedLineSet set;
+        QRect window;
+        QList<QPoint> rows;
+    };
+
     LedPainter(const Frame &frame, const LedSettings &settings,
                LedPhase phase = LedPhase::Japanese);
 
     // The picture's size in pixels: the grid times one dot and its gap.
     QSize size() const;
+    // The lines the phase shows, set and placed. A line set in two rows takes the rows of the
+    // small line beneath it, which gives way; the Japanese line and the small line beneath it
+    // keep at least one dark row between them.
+    QList<Line> lines() const;
+    // The lines too long for their window in any face: a still picture shows their first
+    // screenful, and the caller may say so.
+    QList<SignLine> linesCut() const;
     // One pixel a dot, black for an unlit dot, otherwise the colour it lights.
     QImage dots() const;
     void paint(QPainter &painter) const;
@@ -30,7 +48,7 @@ public:
     QRect destinationArea() const;
 
 private:
-    void placeLine(QImage &dots, SignLine line, const QRect &box, int height) const;
+    LedLineSet setLine(SignLine line, int columns, int rows, int twoRowRoom) const;
 
     const Frame &m_frame;
     LedSettings m_settings;

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRawFont>
-#include <QTextBoundaryFinder>
 #include <QTextLayout>
 
 #include <cmath>
@@ -23,6 +22,10 @@ constexpr int kHorizontalMargin = 2;
 
 // Phototypesetting squeezed type down to half its width, and so do the signs' makers.
 constexpr qreal kNarrowest = 0.5;
+
+// A squeezed or spread line stops short of the plate's ends, as on real plates, by about a
+// quarter of its type's height.
+constexpr qreal kEndMarginPerEm = 0.25;
 
 // Stacked as the boxes are created: the ones made earlier lie on top, so they are drawn last.
 constexpr std::array kBottomToTop{SignLine::Destination, SignLine::DestinationSmall, SignLine::Main,
@@ -102,18 +105,12 @@ void drawLayout(QPainter &painter, const QTextLayout &layout, const QPointF &at,
         layout.draw(&painter, at);
 }
 
-// A name of two to four characters set 均等割り付け: its characters spread evenly across the
-// line, the first at its left and the last at its right, as on 前　橋.
+// A name set 均等割り付け: its characters spread evenly across the line, the first at its left
+// and the last at its right, as on 前　橋; false where they do not fit.
 bool spreadAcross(QPainter &painter, const QRect &lineRect, const QFontMetricsF &metrics,
                   const QString &text, bool outlines)
 {
-    QStringList characters;
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
-    for (qsizetype from = 0, to = graphemes.toNextBoundary(); to > 0;
-         from = to, to = graphemes.toNextBoundary())
-        characters << text.mid(from, to - from);
-    if (characters.size() < 2 || characters.size() > 4)
-        return false;
+    const QStringList characters = charactersOf(text);
     qreal inked = 0;
     for (const QString &character : std::as_const(characters))
         inked += metrics.horizontalAdvance(character);
@@ -130,8 +127,8 @@ bool spreadAcross(QPainter &painter, const QRect &lineRect, const QFontMetricsF 
 
 // One line set as a borderless, centred text box sets it, vertically centred on the font's
 // height and horizontally centred. A line too wide for its box is never cut: it is squeezed
-// sideways (長体) to fill the box, its glyphs as tall as ever; below half its width it shrinks
-// evenly as well, so the whole text always shows.
+// sideways (長体) to fill the box but for a margin at each end, its glyphs as tall as ever;
+// below half its width it shrinks evenly as well, so the whole text always shows.
 void paintText(QPainter &painter, const QRect &box, const QFont &font, const QString &text,
                bool spread, bool outlines)
 {
@@ -150,13 +147,17 @@ void paintText(QPainter &painter, const QRect &box, const QFont &font, const QSt
     const int height = std::max(metrics.boundingRect(text).height(), metrics.height());
     const QRect lineRect(box.x() + kHorizontalMargin, box.y() + (box.height() - height + 1) / 2,
                          box.width() - 2 * kHorizontalMargin, height);
+    const qreal em =
+        font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * device->logicalDpiY() / 72.0;
+    const int endMargin = std::max(0, int(std::lround(em * kEndMarginPerEm)) - kHorizontalMargin);
+    const QRect setWithin = lineRect.adjusted(endMargin, 0, -endMargin, 0);
     const int widthUsed = int(std::lround(line.naturalTextWidth())) + 1;
     const int top = lineRect.top() - (int(std::lround(line.ascent())) - metrics.ascent());
 
     painter.save();
     painter.setClipRect(box, Qt::IntersectClip);
     painter.setFont(font);
-    if (spread && spreadAcross(painter, lineRect, QFontMetricsF(font, device), text, outlines)) {
+    if (spread && spreadAcross(painter, setWithin, QFontMetricsF(font, device), text, outlines)) {
         painter.restore();
         return;
     }
@@ -164,10 +165,10 @@ void paintText(QPainter &painter, const QRect &box, const QFont &font, const QSt
         drawLayout(painter, layout,
                    QPoint(lineRect.left() - (widthUsed - lineRect.width()) / 2, top), outlines);
     } else {
-        const qreal across = lineRect.width() / line.naturalTextWidth();
+        const qreal across = setWithin.width() / line.naturalTextWidth();
         const qreal up = std::min(1.0, across / kNarrowest);
         const qreal middle = lineRect.top() + height / 2.0;
-        painter.translate(lineRect.left(), middle);
+        painter.translate(setWithin.left(), middle);
         painter.scale(across, up);
         drawLayout(painter, layout, QPointF(0, top - middle), outlines);
     }
@@ -190,9 +191,12 @@ void PlatePainter::paint(QPainter &painter) const
     }
     painter.fillRect(QRect(QPoint(), plateSize()), Qt::black);
     // The service type's plate: everything left of the separator.
-    if (m_frame.layout == SignLayout::TypeAndDestination)
+    const bool typeLayout = m_frame.layout == SignLayout::TypeAndDestination;
+    if (typeLayout)
         painter.fillRect(QRect(0, 0, separatorRect().left(), plateSize().height()),
                          m_frame.typePlate);
+    if (typeLayout && needsSeparatorRule(m_frame.typePlate))
+        painter.fillRect(separatorRuleRect(), kSeparatorRule);
     // The separator merges onto the black plate: white shows, black leaves no trace.
     const QColor separator = layoutTable(m_frame.layout).separator;
     if (separator != Qt::black)
@@ -207,9 +211,8 @@ void PlatePainter::paintLine(QPainter &painter, SignLine line) const
     const QRect box = lineRect(m_frame.layout, line);
     painter.fillRect(box, lineBackground(m_frame, line));
     painter.setPen(lineForeground(m_frame, line));
-    const bool spread =
-        m_frame.justify && (line == SignLine::Main || line == SignLine::Destination);
-    paintText(painter, box, lineFont(m_frame, line), m_frame.text(line), spread, m_outlines);
+    paintText(painter, box, lineFont(m_frame, line), m_frame.text(line), spreadsLine(m_frame, line),
+              m_outlines);
 }
 
 QSize PlatePainter::size() const
@@ -226,6 +229,17 @@ QRect PlatePainter::destinationArea() const
 QImage PlatePainter::render(qreal scale) const
 {
     return render(QRect(QPoint(), size()), scale);
+}
+
+QImage PlatePainter::renderFitted(const QSize &room, qreal devicePixelRatio) const
+{
+    const QSize whole = size();
+    const QSize fitted = whole.scaled(room * devicePixelRatio, Qt::KeepAspectRatio);
+    QImage picture = fitted.width() < whole.width()
+                         ? render().scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                         : render(qreal(fitted.width()) / whole.width());
+    picture.setDevicePixelRatio(devicePixelRatio);
+    return picture;
 }
 
 QSize PlatePainter::scaledSize(const QSize &size, qreal scale)

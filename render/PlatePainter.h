@@ -34,6 +34,10 @@ public:
     // is not whole rounds the picture's size to whole pixels.
     QImage render(qreal scale = 1) const;
     QImage render(const QRect &area, qreal scale = 1) const;
+    // The picture as large as fits in room, keeping its shape, with devicePixelRatio device
+    // pixels a pixel of room. A smaller picture is drawn whole and shrunk by averaging areas, as
+    // a thumbnail must be: sampling would stripe an LED panel's dots or drop them.
+    QImage renderFitted(const QSize &room, qreal devicePixelRatio = 1) const;
     static QSize scaledSize(const QSize &size, qreal scale);
     // A black picture of size pixels at the painter's 96 dots to the inch, so that point sizes
     // drawn on it take the pixels they take on the plate.

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -40,15 +41,29 @@ struct Frame
     QFont mainFont;
     // The service type's plate, left of the separator, in the type layout.
     QColor typePlate;
-    // 均等割り付け: a name of two to four characters spread across its line.
+    // 均等割り付け (see spreadsLine).
     bool justify = false;
-    // The frame's name in the roll; empty while it goes by its main line (see displayName).
+    // The frame's name in the roll; empty while it goes by its texts (see displayName).
     QString name;
 
     const QString &text(SignLine line) const { return texts[std::size_t(line)]; }
     QString &text(SignLine line) { return texts[std::size_t(line)]; }
 
-    QString displayName() const { return name.isEmpty() ? text(SignLine::Main) : name; }
+    // What a frame with no name of its own goes by: its sign name, or in the type layout its
+    // service type and destination (快速 高尾), since the type alone names many frames.
+    QString automaticName() const;
+    QString displayName() const { return name.isEmpty() ? automaticName() : name; }
 
     bool operator==(const Frame &) const = default;
 };
+
+// A text's characters as a reader counts them: が, a letter with its accents, a family of
+// joined emoji are one each.
+QStringList charactersOf(const QString &text);
+
+// 均等割り付け spreads a name of two to four characters across its line (前　橋): the sign
+// name, or in the type layout the service type and the destination. Whether it spreads this
+// line of the frame:
+bool spreadsLine(const Frame &frame, SignLine line);
+// Whether it would spread any line of the frame, were it on.
+bool canSpread(const Frame &frame);

@@ -7,6 +7,10 @@ namespace {
 const QColor kBlack(0x00, 0x00, 0x00);
 const QColor kWhite(0xFF, 0xFF, 0xFF);
 
+// Plates lighter than this (as grey) hardly stand apart from the white separator.
+constexpr int kLightestUnruled = 192;
+constexpr int kRuleWidthPixels = 2;
+
 // The heights never change; the destination boxes keep their place and only show or hide.
 const LayoutTable kSignName{
     {{0, 240, 3615, 630}, true, kBlack, 0},
@@ -59,6 +63,18 @@ QRect separatorRect()
     const int top = twipsToPixels(kSeparatorTop);
     return {x - kSeparatorWidthPixels / 2, top, kSeparatorWidthPixels,
             twipsToPixels(kSeparatorBottom) - top};
+}
+
+bool needsSeparatorRule(const QColor &typePlate)
+{
+    return qGray(typePlate.rgb()) >= kLightestUnruled;
+}
+
+QRect separatorRuleRect()
+{
+    const QRect separator = separatorRect();
+    return {separator.left() - kRuleWidthPixels, separator.top(), kRuleWidthPixels,
+            separator.height()};
 }
 
 QRect lineRect(SignLayout layout, SignLine line)

@@ -41,6 +41,12 @@ inline constexpr int kSeparatorBottom = 1200;
 inline constexpr int kSeparatorWidthPixels = 3;
 QRect separatorRect();
 
+// A light service-type plate (white rolls, 快速特急's inverse plate) would run into the white
+// separator; like real white plates it then carries a dark rule, two pixels wide, beside it.
+bool needsSeparatorRule(const QColor &typePlate);
+QRect separatorRuleRect();
+inline const QColor kSeparatorRule(0x20, 0x20, 0x20);
+
 // The rectangle one line's box takes on the plate, in pixels at 1×.
 QRect lineRect(SignLayout layout, SignLine line);
 

@@ -57,6 +57,9 @@ void SignDocument::toggleLayout()
 
 void SignDocument::editJustify(bool on)
 {
+    // Turned on where no line can spread it would change nothing but the tick.
+    if (on == currentFrame().justify || (on && !canSpread(currentFrame())))
+        return;
     Frame after = currentFrame();
     after.justify = on;
     push(new FrameCommand(*this, m_current, after, QStringLiteral("均等割り付け")));

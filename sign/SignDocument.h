@@ -59,6 +59,7 @@ public:
     void editEnglishBand(const QColor &colour);
     void editMainFont(const QFont &font, const QColor &colour);
     void toggleLayout();
+    // No step where it would change nothing (see canSpread).
     void editJustify(bool on);
     // A service-type preset: the type plate's colour and its two lines' text colour.
     void editTypePlate(const QColor &background, const QColor &text);

@@ -87,6 +87,46 @@ private slots:
         QVERIFY(!doc.undoStack().canUndo());
     }
 
+    // 均等割り付け acts on a sign name, a type or a destination of two to four characters; where
+    // none has, turning it on is no step at all.
+    void justifyIsAStepOnlyWhereItSpreads()
+    {
+        SignDocument doc;
+        doc.editText(SignLine::Main, QStringLiteral("各駅停車駅"));
+        doc.endTyping();
+        QVERIFY(!canSpread(doc.currentFrame()));
+        doc.editJustify(true);
+        QCOMPARE(doc.undoStack().count(), 1);
+        QVERIFY(!doc.currentFrame().justify);
+        // The type layout's destination can spread; a 👨‍👩‍👧 is one character of two.
+        doc.toggleLayout();
+        doc.editText(SignLine::Destination, QStringLiteral("回👨‍👩‍👧"));
+        QVERIFY(canSpread(doc.currentFrame()));
+        doc.editJustify(true);
+        QVERIFY(spreadsLine(doc.currentFrame(), SignLine::Destination));
+        QVERIFY(!spreadsLine(doc.currentFrame(), SignLine::Main));
+        doc.editJustify(true);
+        QCOMPARE(doc.undoStack().count(), 4);
+        // Once on, it can be turned off whatever the names.
+        doc.editText(SignLine::Destination, QStringLiteral("東京テレポート"));
+        doc.editJustify(false);
+        QVERIFY(!doc.currentFrame().justify);
+    }
+    // A frame goes by its name, else by its texts: the type alone names too many frames.
+    void framesGoByTheirTexts()
+    {
+        Frame frame;
+        frame.text(SignLine::Main) = QStringLiteral("快速");
+        frame.text(SignLine::Destination) = QStringLiteral(" 高尾\n");
+        QCOMPARE(frame.displayName(), QStringLiteral("快速"));
+        frame.layout = SignLayout::TypeAndDestination;
+        QCOMPARE(frame.displayName(), QStringLiteral("快速 高尾"));
+        frame.text(SignLine::Main).clear();
+        QCOMPARE(frame.displayName(), QStringLiteral("高尾"));
+        frame.name = QStringLiteral("始発");
+        QCOMPARE(frame.displayName(), QStringLiteral("始発"));
+    }
+
     void presetsComeShippedAndFromTheUser_data()
     {
         QTest::addColumn<QByteArray>("userFile");

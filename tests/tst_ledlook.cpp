@@ -1,13 +1,16 @@
 #include "ModelSupport.h"
 #include "render/DotPainter.h"
+#include "render/DotText.h"
 #include "render/FilmStrip.h"
 #include "render/PcfFont.h"
 #include "render/SpinAnimation.h"
+#include "sign/PlateGeometry.h"
 #include "sign/SignDocument.h"
 
 #include <QProcess>
 #include <QSignalSpy>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -43,6 +46,38 @@ bool shadeOf(QRgb pixel, const QColor &colour)
            near(qBlue(pixel), colour.blue());
 }
 
+Frame signName(const QString &name, const QString &english)
+{
+    Frame frame;
+    frame.text(SignLine::Main) = name;
+    frame.text(SignLine::English) = english;
+    return frame;
+}
+
+// The panel rows lit in one colour, top and bottom.
+std::pair<int, int> rowsLitIn(const QImage &dots, QRgb colour)
+{
+    std::pair rows{dots.height(), -1};
+    for (int y = 0; y < dots.height(); ++y)
+        for (int x = 0; x < dots.width(); ++x)
+            if (dots.pixel(x, y) == colour)
+                rows = {std::min(rows.first, y), std::max(rows.second, y)};
+    return rows;
+}
+
+// The rows of a run's columns [left, right) that have a lit dot, and how many dots are lit.
+std::pair<QSet<int>, int> inkOf(const QImage &dots, int left, int right)
+{
+    std::pair<QSet<int>, int> ink;
+    for (int y = 0; y < dots.height(); ++y)
+        for (int x = left; x < std::min(right, dots.width()); ++x)
+            if (dots.constScanLine(y)[x] != 0) {
+                ink.first.insert(y);
+                ++ink.second;
+            }
+    return ink;
+}
+
 } // namespace
 
 class LedLookTest : public QObject
@@ -65,6 +100,119 @@ private slots:
         }};
         for (const auto &[name, frame, look] : cases)
             QCOMPARE(PlatePainter(frame, look).render(), goldenPicture(name));
+    }
+
+    // Long names as real panels show them: squeezed from the glyphs themselves, then a smaller
+    // face, then two rows; rows are 0 where the line cannot fit at all.
+    void longLinesStayReadable_data()
+    {
+        QTest::addColumn<Frame>("frame");
+        QTest::addColumn<SignLook>("look");
+        QTest::addColumn<LedPhase>("phase");
+        QTest::addColumn<SignLine>("line");
+        QTest::addColumn<int>("face");
+        QTest::addColumn<int>("rows");
+        const SignLook side = led(LedGrid::Side, 0, 0, LedColours::ThreeColour, 1, 0, 0);
+        const SignLook front24 = led(LedGrid::Front, 160, 24, LedColours::Amber, 1, 0, 0);
+        const SignLook tall = led(LedGrid::Custom, 192, 48, LedColours::FullColour, 1, 0, 0);
+        const QString yawata = QStringLiteral("新宿三丁目・市ヶ谷・九段下方面 本八幡");
+        const QString disney = QStringLiteral("東京ディズニーランド・ステーション");
+        Frame type = typeFrame();
+        type.text(SignLine::Main) = QStringLiteral("特別快速");
+        type.text(SignLine::English) = QStringLiteral("Special Rapid");
+        type.text(SignLine::Destination) = disney;
+        QTest::newRow("side: two rows of 16")
+            << signName(yawata, QStringLiteral("Motoyawata")) << side << LedPhase::Japanese
+            << SignLine::Main << 16 << 2;
+        QTest::newRow("front 24: squeezed 16 dots")
+            << signName(disney, {}) << front24 << LedPhase::Japanese << SignLine::Main << 16 << 1;
+        QTest::newRow("side: 51 characters do not fit")
+            << signName(QString(yawata + disney).repeated(2).left(51), {}) << side
+            << LedPhase::Japanese << SignLine::Main << 16 << 0;
+        QTest::newRow("side: the type's English set tight")
+            << type << side << LedPhase::Japanese << SignLine::English << 8 << 1;
+        QTest::newRow("side: the type in 16 dots")
+            << type << side << LedPhase::Japanese << SignLine::Main << 16 << 1;
+        QTest::newRow("side: English alone in two rows")
+            << signName({}, QStringLiteral("Shinjuku-sanchome, Ichigaya, Kudanshita")) << side
+            << LedPhase::English << SignLine::English << 16 << 2;
+        QTest::newRow("tall panel: two rows of 24")
+            << type << tall << LedPhase::Japanese << SignLine::Destination << 24 << 2;
+    }
+    void longLinesStayReadable()
+    {
+        QFETCH(Frame, frame);
+        QFETCH(SignLook, look);
+        QFETCH(LedPhase, phase);
+        QFETCH(SignLine, line);
+        QFETCH(int, face);
+        QFETCH(int, rows);
+        const LedPainter painter(frame, look.led, phase);
+        const QList<LedPainter::Line> lines = painter.lines();
+        const auto set = std::ranges::find(lines, line, &LedPainter::Line::line);
+        QVERIFY(set != lines.end());
+        QCOMPARE(set->set.face, face);
+        QCOMPARE(set->set.fits ? set->set.rows.size() : 0, rows);
+        QCOMPARE(painter.linesCut().contains(line), rows == 0);
+        // The small line beneath gives way to two rows.
+        const SignLine beneath =
+            line == SignLine::Main ? SignLine::English : SignLine::DestinationSmall;
+        if (phase == LedPhase::Japanese &&
+            (line == SignLine::Main || line == SignLine::Destination))
+            QCOMPARE(std::ranges::count(lines, beneath, &LedPainter::Line::line),
+                     rows == 2 ? 0 : 1);
+        for (const DotText::Run &row : set->set.rows) {
+            QVERIFY(row.width() <= set->window.width() || rows == 0);
+            for (qsizetype i = 0; i < row.characters.size(); ++i) {
+                // Every character keeps every row of its ink, and a good share of its dots:
+                // squeezing merges columns, it never drops them.
+                const auto natural = inkOf(
+                    DotText::set(row.characters[i], face, lineFont(frame, line)).dots, 0, 9999);
+                const auto squeezed = inkOf(row.dots, i > 0 ? row.ends[i - 1] : 0, row.ends[i]);
+                QVERIFY2(squeezed.first == natural.first && squeezed.second * 3 >= natural.second,
+                         qPrintable(row.characters[i]));
+            }
+        }
+    }
+    void japaneseAndEnglishKeepADarkRowBetween()
+    {
+        // Names that fit, in faces that light their lowest row.
+        Frame frame = signName(QStringLiteral("新宿"), QStringLiteral("Shinjuku gjpqy"));
+        frame.mainColour = QColor(0xFF, 0x00, 0x00);
+        frame.englishColour = QColor(0x00, 0xFF, 0x00);
+        for (const SignLook &look :
+             {led(LedGrid::Side, 0, 0, LedColours::ThreeColour, 1, 0, 0),
+              led(LedGrid::Front, 200, 24, LedColours::ThreeColour, 1, 0, 0),
+              led(LedGrid::Custom, 300, 30, LedColours::ThreeColour, 1, 0, 0),
+              led(LedGrid::Custom, 400, 40, LedColours::ThreeColour, 1, 0, 0)}) {
+            const QImage dots = LedPainter(frame, look.led).dots();
+            const auto japanese = rowsLitIn(dots, qRgb(0xFF, 0x00, 0x00));
+            const auto english = rowsLitIn(dots, qRgb(0x00, 0xFF, 0x00));
+            QVERIFY2(english.second >= 0 && english.first >= japanese.second + 2,
+                     qPrintable(QString::number(dots.height())));
+        }
+    }
+    // On screen and in the roll panel the panel is shrunk by averaging: it keeps its light,
+    // where sampling a pixel here and there would stripe it or lose dots.
+    void shrunkPanelsKeepTheirLight()
+    {
+        const auto light = [](const QImage &picture) {
+            qint64 sum = 0;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    sum += qGray(picture.pixel(x, y));
+            return double(sum) / (picture.width() * picture.height());
+        };
+        const Frame frame = typeFrame();
+        const PlatePainter panel(frame, led(LedGrid::Side, 0, 0, LedColours::Amber, 6, 2, 50));
+        const double whole = light(panel.render());
+        for (const qreal share : {1.0, 0.5}) {
+            const QSize room = plateSize() * share;
+            const QImage shrunk = panel.renderFitted(room);
+            QCOMPARE(shrunk.size(), QSize(room.width(), room.width() / 4)); // the panel's 4:1
+            QVERIFY2(std::abs(light(shrunk) - whole) < whole * 0.03,
+                     qPrintable(QStringLiteral("%1 %2").arg(light(shrunk)).arg(whole)));
+        }
     }
 
     void nothingIsDrawnBetweenDots()

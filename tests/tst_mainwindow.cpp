@@ -299,6 +299,15 @@ private slots:
             window().document().undo();
         QCOMPARE(frame(), Frame());
         QVERIFY(!justify->isChecked());
+        // Five characters are no name to spread: the item is greyed and says why; ticked
+        // before, it stays to be turned off, and says it spreads nothing now.
+        const QString spreads = justify->toolTip();
+        window().document().editText(SignLine::Main, QStringLiteral("各駅停車駅"));
+        QVERIFY(!justify->isEnabled() && justify->toolTip() != spreads);
+        window().document().undo();
+        justify->trigger();
+        window().document().editText(SignLine::Main, QStringLiteral("各駅停車駅"));
+        QVERIFY(justify->isEnabled() && justify->isChecked() && justify->toolTip() != spreads);
     }
     void enterPressesTheFocusedButton()
     {

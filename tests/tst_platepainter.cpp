@@ -120,9 +120,12 @@ private slots:
             return ink;
         };
         const QRect fits = inked(4), squeezed = inked(12), shrunk = inked(25);
-        // 12 characters need some 60 %: as tall as ever, across the whole line.
+        // 12 characters need some 60 %: as tall as ever, across the line but for a margin of a
+        // quarter of the type's 32 pixels at each end.
         QVERIFY(squeezed.height() >= fits.height() - 1);
-        QVERIFY(squeezed.left() <= 4 && squeezed.right() >= 236);
+        QVERIFY2(squeezed.left() >= 7 && squeezed.left() <= 10 && squeezed.right() <= 233 &&
+                     squeezed.right() >= 229,
+                 qPrintable(QStringLiteral("%1 %2").arg(squeezed.left()).arg(squeezed.right())));
         // 25 need some 30 %: half width at most, and the rest taken off the height.
         QVERIFY(shrunk.height() < fits.height() * 3 / 4);
         QVERIFY(shrunk.height() > fits.height() / 2);
@@ -134,10 +137,13 @@ private slots:
         const QImage centred = PlatePainter(frame).render();
         frame.justify = true;
         const QImage spread = PlatePainter(frame).render();
-        const QRect leftEnd(0, 16, 36, 42);
+        const QRect leftEnd(0, 16, 44, 42);
         QCOMPARE(inkOf(centred.copy(leftEnd)), 0);
         QVERIFY(inkOf(spread.copy(leftEnd)) > 50);
-        QVERIFY(inkOf(spread.copy(leftEnd.translated(205, 0))) > 50);
+        QVERIFY(inkOf(spread.copy(leftEnd.translated(197, 0))) > 50);
+        // Spread, it keeps the margin of a squeezed line at each end.
+        QCOMPARE(inkOf(spread.copy(0, 16, 8, 42)), 0);
+        QCOMPARE(inkOf(spread.copy(233, 16, 8, 42)), 0);
         // Five characters are no name to spread.
         frame.text(SignLine::Main) = QStringLiteral("各駅停車駅");
         QCOMPARE(PlatePainter(frame).render(), [frame]() mutable {
@@ -152,6 +158,15 @@ private slots:
         const QImage picture = PlatePainter(frame).render();
         QCOMPARE(picture.pixel(2, 70), frame.typePlate.rgb());
         QCOMPARE(picture.pixel(120, 2), qRgb(0, 0, 0));
+        // A coloured plate runs up to the white separator; a white one keeps a dark rule
+        // between, from top to bottom, so the separator still shows.
+        const int beside = separatorRect().left() - 1;
+        QCOMPARE(picture.pixel(beside, 40), frame.typePlate.rgb());
+        frame.typePlate = Qt::white;
+        const QImage white = PlatePainter(frame).render();
+        for (const int y : {0, 40, separatorRect().bottom()})
+            QVERIFY(qGray(white.pixel(beside, y)) < 64 && qGray(white.pixel(beside + 1, y)) > 250);
+        QCOMPARE(white.pixel(2, 70), qRgb(0xFF, 0xFF, 0xFF));
         frame.layout = SignLayout::SignName;
         QCOMPARE(PlatePainter(frame).render().pixel(2, 2), qRgb(0, 0, 0));
     }

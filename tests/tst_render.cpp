@@ -228,6 +228,15 @@ private slots:
             QCOMPARE(QImage(dir.filePath("look.png")).size(), size);
         }
 
+        // A name no face of the panel holds shows its first screenful, and the run says which
+        // frame; that is no failure.
+        write(dir.filePath("long.csv"), "sign\n東京\n" + QString(60, u'駅').toUtf8() + "\n");
+        run = render({"long.csv", "--look", "led", "--each", "-o", "long"}, dir.path());
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.errors.contains(QStringLiteral("2 コマ目「駅駅")) &&
+                     run.errors.count(QStringLiteral("LED の表示に収まりません")) == 1,
+                 qPrintable(run.errors));
+
         for (const QStringList &usage : {QStringList{"s.csv", "-o", "x.png", "--scale", "9"},
                                          QStringList{"s.csv", "-o", "x.tiff"},
                                          QStringList{"s.csv", "-o", "x.png", "--look", "neon"},

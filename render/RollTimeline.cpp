@@ -7,9 +7,9 @@
 #include <cmath>
 #include <limits>
 
-RollTimeline::RollTimeline(QList<Frame> frames, const Options &options)
+RollTimeline::RollTimeline(QList<Frame> frames, Options options)
     : m_frames(std::move(frames))
-    , m_options(options)
+    , m_options(std::move(options))
 {
     m_options.holdMs = std::max(0, m_options.holdMs);
     m_options.passMs = std::max(0, m_options.passMs);

@@ -36,7 +36,7 @@ public:
         bool operator==(const Shown &) const = default;
     };
 
-    RollTimeline(QList<Frame> frames, const Options &options);
+    RollTimeline(QList<Frame> frames, Options options);
 
     // Where the roll stands at ms, counted in frames from the top of the roll: 2.25 shows frame
     // 2 a quarter of the way up and out of the window, frame 3 coming in below it.

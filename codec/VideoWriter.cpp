@@ -21,10 +21,12 @@ constexpr int kIoBufferBytes = 256 * 1024;
 // and a sign's flat areas leave little for the slower presets to gain.
 constexpr const char *kX264Preset = "veryfast";
 constexpr const char *kX264Quality = "18";
-// VP9 as libvpx makes it: constant quality (bit rate 0), "good" at its faster speed settings,
-// rows encoded in parallel.
+// VP9 as libvpx makes it: constant quality (bit rate 0), rows encoded in parallel, at the
+// real-time deadline: on a sign it keeps the pictures as close as the "good" deadline does (the
+// halved colour resolution limits both) in a third of the time, for files a fifth larger.
 constexpr const char *kVp9Quality = "24";
-constexpr const char *kVp9Speed = "5";
+constexpr const char *kVp9Deadline = "realtime";
+constexpr const char *kVp9Speed = "6";
 // A key picture every two seconds, so an editor or a player seeks quickly.
 constexpr int kKeySeconds = 2;
 
@@ -247,7 +249,7 @@ AnimationOutcome VideoWriter::open(const QSize &size, int fps)
     } else {
         c.bit_rate = 0;
         av_dict_set(&codecOptions, "crf", kVp9Quality, 0);
-        av_dict_set(&codecOptions, "deadline", "good", 0);
+        av_dict_set(&codecOptions, "deadline", kVp9Deadline, 0);
         av_dict_set(&codecOptions, "cpu-used", kVp9Speed, 0);
         av_dict_set(&codecOptions, "row-mt", "1", 0);
     }

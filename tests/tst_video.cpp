@@ -187,8 +187,8 @@ private slots:
         QVERIFY(speed(start + turnMs - step) < cruising / 10);
     }
 
-    // Held pictures are the frames' still pictures; a picture in mid-turn is neither frame, and
-    // pictures handed out for a held frame are never stale.
+    // Held pictures are the frames' still pictures; a picture in mid-turn is neither frame, one
+    // of a turn past a frame shows it, and pictures handed out for a held frame are never stale.
     void picturesOfTheTimeline()
     {
         const QList<Frame> frames = threeFrames();
@@ -202,6 +202,10 @@ private slots:
         QCOMPARE(timeline.shownAt(750).frame, 0);
         QVERIFY(timeline.shownAt(750).moved > 0.3 && timeline.shownAt(750).moved < 0.7);
         QVERIFY(turning != first && turning != second);
+        // Half way from the first frame to the third, the roll shows the second in full.
+        RollTimeline::Options skipping = shortTurns();
+        skipping.stops = {0, 2};
+        QCOMPARE(RollTimeline(frames, skipping).render(1000, scale), second);
 
         TimelinePictures pictures(timeline, 30, scale);
         QCOMPARE(pictures.count(), 75);

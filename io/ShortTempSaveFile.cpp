@@ -64,6 +64,16 @@ bool ShortTempSaveFile::isTempName(const QString &name)
     return true;
 }
 
+QString ShortTempSaveFile::reopenablePath() const
+{
+    if (m_handle < 0)
+        return {};
+    if (!m_tempPath.isEmpty())
+        return m_tempPath;
+    // An unnamed file is reached through the link the process holds to it.
+    return QStringLiteral("/proc/self/fd/%1").arg(m_handle);
+}
+
 int ShortTempSaveFile::write(const QByteArray &bytes)
 {
     return m_handle < 0 ? EBADF : writeWhole(m_handle, bytes);

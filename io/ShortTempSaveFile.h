@@ -23,6 +23,11 @@ public:
 
     int open();
     int write(const QByteArray &bytes);
+    // The open file, for a writer that writes, seeks and flushes it itself.
+    int handle() const { return m_handle; }
+    // A path that opens the temporary file again, for an encoder that reads back what it wrote;
+    // empty when the file is not open.
+    QString reopenablePath() const;
     // sync: wait for the disk first; without it the bytes are left to the system's cache, for a
     // caller that syncs the whole file system once after many files (syncFileSystem).
     int commit(bool sync);

@@ -15,7 +15,7 @@
 namespace {
 
 constexpr int kMaxColors = 256;
-constexpr int kMaxSide = 0xFFFF;
+constexpr int kMaxSide = GifStreamEncoder::kMaxSide;
 
 struct ColorMapDeleter
 {
@@ -174,11 +174,19 @@ int tableBits(std::size_t colors)
     return bits;
 }
 
+// A write the system cuts short (a disk filling up) is tried again for the rest, which makes the
+// device say why it takes no more.
 int writeToDevice(GifFileType *gif, const GifByteType *data, int length)
 {
     auto *device = static_cast<QIODevice *>(gif->UserData);
-    const qint64 written = device->write(reinterpret_cast<const char *>(data), length);
-    return written == length ? length : 0;
+    for (int done = 0; done < length;) {
+        const qint64 written =
+            device->write(reinterpret_cast<const char *>(data) + done, length - done);
+        if (written <= 0)
+            return 0;
+        done += int(written);
+    }
+    return length;
 }
 
 const QString kOutOfMemory = QStringLiteral("メモリが足りません。");
@@ -358,4 +366,72 @@ QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictur
         return true;
     });
     return problem.isEmpty() ? failure : problem;
+}
+
+GifStreamEncoder::GifStreamEncoder(QIODevice &device)
+    : m_device(device)
+{}
+
+GifStreamEncoder::~GifStreamEncoder()
+{
+    // Whatever the trailer's fate, the device is the caller's to keep or throw away.
+    if (m_gif)
+        EGifCloseFile(m_gif, nullptr);
+}
+
+QString GifStreamEncoder::failed(const QString &reason)
+{
+    if (m_gif)
+        EGifCloseFile(m_gif, nullptr);
+    m_gif = nullptr;
+    return reason;
+}
+
+QString GifStreamEncoder::begin(const QSize &size)
+{
+    if (size.isEmpty())
+        return QStringLiteral("画像が空です。");
+    if (size.width() > kMaxSide || size.height() > kMaxSide)
+        return QStringLiteral("GIF画像の幅と高さは %1 ピクセルまでです。").arg(kMaxSide);
+    int error = 0;
+    m_gif = EGifOpen(&m_device, writeToDevice, &error);
+    if (!m_gif)
+        return reason(error, m_device);
+    m_size = size;
+    EGifSetGifVersion(m_gif, true);
+    // Every picture brings its own palette; the screen still names a colour depth.
+    if (EGifPutScreenDesc(m_gif, size.width(), size.height(), 8, 0, nullptr) != GIF_OK ||
+        !putLoopForever(m_gif))
+        return failed(reason(m_gif->Error, m_device));
+    return {};
+}
+
+QString GifStreamEncoder::add(const QImage &image, int delayMs)
+{
+    if (!m_gif)
+        return QStringLiteral("GIF画像はもう書き終えています。");
+    if (image.size() != m_size)
+        return failed(kUnevenSizes);
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    IndexedPicture indexed;
+    if (!indexExactly(rgb, indexed) && !quantize(rgb, indexed))
+        return failed(QStringLiteral("画像の色を 256 色に減らせませんでした。"));
+    int bits = 0;
+    const ColorMap map = colorMap(indexed.colors, bits);
+    if (!map)
+        return failed(kOutOfMemory);
+    if (!putDelay(m_gif, delayMs) ||
+        !putImage(m_gif, indexed, m_size.width(), m_size.height(), map.get()))
+        return failed(reason(m_gif->Error, m_device));
+    return {};
+}
+
+QString GifStreamEncoder::finish()
+{
+    if (!m_gif)
+        return QStringLiteral("GIF画像はもう書き終えています。");
+    int error = 0;
+    const int closed = EGifCloseFile(m_gif, &error);
+    m_gif = nullptr;
+    return closed == GIF_OK ? QString() : reason(error, m_device);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <functional>
 
 class QIODevice;
+struct GifFileType;
 
 // Writes image as a single-frame GIF89a onto device. A picture of 256 colours or fewer keeps
 // them exactly; a richer one is reduced to 256 by median cut. Answers an empty string on
@@ -27,3 +29,33 @@ struct GifPicture
 // for twice and must come out the same each time.
 QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictureAt,
                          QIODevice &device);
+
+// Writes an animated GIF89a that loops for ever a picture at a time, for pictures made one after
+// another and not kept, whose number is not known beforehand. Each picture carries a palette of
+// its own, exact where it has 256 colours or fewer (writeAnimatedGif, which may ask for every
+// picture twice, shares one where it can). Each step answers an empty string on success,
+// otherwise the reason; after a failure the encoder takes nothing more.
+class GifStreamEncoder
+{
+public:
+    explicit GifStreamEncoder(QIODevice &device);
+    ~GifStreamEncoder();
+
+    GifStreamEncoder(const GifStreamEncoder &) = delete;
+    GifStreamEncoder &operator=(const GifStreamEncoder &) = delete;
+
+    QString begin(const QSize &size);
+    QString add(const QImage &image, int delayMs);
+    // Writes the trailer.
+    QString finish();
+
+    // The largest width and height a GIF can give.
+    static constexpr int kMaxSide = 0xFFFF;
+
+private:
+    QString failed(const QString &reason);
+
+    QIODevice &m_device;
+    GifFileType *m_gif = nullptr;
+    QSize m_size;
+};

@@ -1,8 +1,7 @@
 #include "render/SpinAnimation.h"
 
 #include "render/PlatePainter.h"
-
-#include <QPainter>
+#include "render/RollingPicture.h"
 
 #include <algorithm>
 
@@ -29,24 +28,7 @@ QImage SpinAnimation::ledPhase(const Frame &frame, LedPhase phase) const
 
 QImage SpinAnimation::rolled(const Frame &from, const Frame &to, qreal moved) const
 {
-    const PlatePainter fromPlate(from, m_options.look);
-    const PlatePainter toPlate(to, m_options.look);
-    const qreal scale = m_options.scale;
-    QImage picture = PlatePainter::blankPicture(PlatePainter::scaledSize(fromPlate.size(), scale));
-    QPainter painter(&picture);
-    // Whole pixels only, so every picture keeps the frames' own colours with no blend between.
-    const int offset = qRound(moved * picture.height());
-    const auto band = [&](const PlatePainter &plate, int top) {
-        painter.resetTransform();
-        painter.setClipRect(QRect(QPoint(0, top), picture.size()));
-        painter.translate(0, top);
-        painter.scale(scale, scale);
-        plate.paint(painter);
-    };
-    band(fromPlate, -offset);
-    if (offset > 0)
-        band(toPlate, picture.height() - offset);
-    return picture;
+    return rollingPicture(from, to, moved, m_options.look, m_options.scale);
 }
 
 int SpinAnimation::first() const

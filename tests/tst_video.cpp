@@ -1,0 +1,403 @@
+#include "ModelSupport.h"
+#include "codec/AnimationKind.h"
+#include "codec/AnimationWriter.h"
+#include "codec/PngSequenceWriter.h"
+#include "codec/VideoWriter.h"
+#include "render/RollTimeline.h"
+#include "render/TimelinePictures.h"
+
+#include <QDir>
+#include <QImageReader>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <csignal>
+#include <numeric>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+Q_DECLARE_METATYPE(AnimationKind)
+Q_DECLARE_METATYPE(AnimationFailure)
+
+namespace {
+
+// Three frames that differ in every line and colour, as a roll's neighbours do.
+QList<Frame> threeFrames()
+{
+    QList<Frame> frames(3);
+    const std::array names{u"各駅停車", u"快速", u"回送"};
+    const std::array english{u"Local", u"Rapid", u"Not in Service"};
+    const std::array colours{QColor(Qt::white), QColor(0xFF, 0x7F, 0x27), QColor(0x00, 0xC0, 0x60)};
+    for (int i = 0; i < 3; ++i) {
+        frames[i].text(SignLine::Main) = QString::fromUtf16(names[i]);
+        frames[i].text(SignLine::English) = QString::fromUtf16(english[i]);
+        frames[i].mainColour = colours[i];
+        frames[i].englishBand = frames[i].signNameBand = colours[2 - i];
+    }
+    return frames;
+}
+
+// 2.5 s: three stops of half a second, two turns of half a second.
+RollTimeline::Options shortTurns()
+{
+    RollTimeline::Options options;
+    options.holdMs = 500;
+    options.passMs = 500;
+    options.rampMs = 100;
+    return options;
+}
+
+constexpr int kRate = 10;
+// Pictures 967 × 325 pixels, odd both ways as most scales make them. At 1× a plate has too few
+// pixels for the colours of thin type to survive the halved colour resolution of 4:2:0 video.
+constexpr qreal kScale = 325 / 81.0;
+
+// Peak signal to noise over the three colour channels; identical pictures give infinity.
+double psnr(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return 0;
+    double squares = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            for (const int d : {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q)})
+                squares += d * d;
+        }
+    const double mse = squares / (3.0 * a.width() * a.height());
+    return mse == 0 ? INFINITY : 10 * std::log10(255.0 * 255.0 / mse);
+}
+
+// A saved animation read back: each picture and how long it shows, in milliseconds.
+struct Played
+{
+    QList<QImage> pictures;
+    QList<int> delaysMs;
+
+    int durationMs() const { return std::accumulate(delaysMs.cbegin(), delaysMs.cend(), 0); }
+    QImage at(int ms) const
+    {
+        for (qsizetype i = 0, end = 0; i < pictures.size(); ++i)
+            if ((end += delaysMs[i]) > ms)
+                return pictures[i];
+        return {};
+    }
+};
+
+// Videos through Debian's ffmpeg, every picture as it is stored; the rest through Qt's readers.
+Played readBack(AnimationKind kind, const QString &path, const QSize &size)
+{
+    Played played;
+    if (kind == AnimationKind::PngSequence) {
+        for (const QString &name : QDir(path).entryList({QStringLiteral("*.png")}, QDir::Files)) {
+            played.pictures << rgb(QImage(QDir(path).filePath(name)));
+            played.delaysMs << 1000 / kRate;
+        }
+    } else if (kind == AnimationKind::Mp4 || kind == AnimationKind::WebM) {
+        QProcess ffmpeg;
+        ffmpeg.start(QStringLiteral("ffmpeg"), {"-v", "error", "-i", path, "-vsync", "passthrough",
+                                                "-f", "rawvideo", "-pix_fmt", "bgra", "-"});
+        ffmpeg.waitForFinished(60000);
+        const QByteArray raw = ffmpeg.readAllStandardOutput();
+        const qsizetype bytes = qsizetype(size.width()) * size.height() * 4;
+        for (qsizetype at = 0; bytes > 0 && at + bytes <= raw.size(); at += bytes) {
+            const QImage frame(reinterpret_cast<const uchar *>(raw.constData() + at), size.width(),
+                               size.height(), QImage::Format_RGB32);
+            played.pictures << frame.copy();
+            played.delaysMs << 1000 / kRate;
+        }
+    } else {
+        QImageReader reader(path);
+        for (QImage picture; reader.read(&picture);) {
+            played.pictures << rgb(picture);
+            played.delaysMs << reader.nextImageDelay();
+        }
+    }
+    return played;
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+class TestVideo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Past a size limit a test sets, the system refuses the write instead of ending the test.
+    void initTestCase()
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        installFontSubstitutes();
+    }
+
+    // A turn passes every frame between two stops, in the roll's order either way, holds for
+    // its time at each stop and moves at the motor's pace: up to speed, steady, and down again.
+    void turnPassesEveryFrameBetween_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("down the roll") << 0 << 4;
+        QTest::newRow("back up") << 4 << 1;
+    }
+    void turnPassesEveryFrameBetween()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        RollTimeline::Options options;
+        options.stops = {from, to};
+        const RollTimeline timeline(QList<Frame>(6), options);
+        const int frames = std::abs(to - from);
+        const qreal turnMs = frames * options.passMs;
+        QCOMPARE(timeline.durationMs(), 2 * options.holdMs + turnMs);
+        QCOMPARE(timeline.positionAt(options.holdMs - 1), qreal(from));
+        QCOMPARE(timeline.positionAt(timeline.durationMs() - 1), qreal(to));
+
+        QList<int> seen{from};
+        qreal before = from;
+        const qreal step = 10;
+        for (qreal ms = options.holdMs; ms <= options.holdMs + turnMs; ms += step) {
+            const qreal position = timeline.positionAt(ms);
+            QVERIFY((position - before) * (to - from) >= 0);
+            if (timeline.frameAt(ms) != seen.last())
+                seen << timeline.frameAt(ms);
+            before = position;
+        }
+        QList<int> expected;
+        for (int frame = from; frame != to; frame += to > from ? 1 : -1)
+            expected << frame;
+        QCOMPARE(seen, expected << to);
+
+        const auto speed = [&](qreal ms) {
+            return std::abs(timeline.positionAt(ms + step) - timeline.positionAt(ms)) / step;
+        };
+        const qreal cruising = frames / (turnMs - options.rampMs);
+        const qreal start = options.holdMs;
+        QVERIFY(speed(start) < cruising / 10);
+        QVERIFY(speed(start + options.rampMs / 2.0) < cruising * 0.6);
+        QVERIFY(std::abs(speed(start + turnMs / 3) - cruising) < cruising * 1e-6);
+        QVERIFY(std::abs(speed(start + turnMs / 2) - cruising) < cruising * 1e-6);
+        QVERIFY(speed(start + turnMs - step) < cruising / 10);
+    }
+
+    // Held pictures are the frames' still pictures; a picture in mid-turn is neither frame, one
+    // of a turn past a frame shows it, and pictures handed out for a held frame are never stale.
+    void picturesOfTheTimeline()
+    {
+        const QList<Frame> frames = threeFrames();
+        const RollTimeline timeline(frames, shortTurns());
+        const qreal scale = 0.5;
+        const QImage first = PlatePainter(frames[0]).render(scale);
+        const QImage second = PlatePainter(frames[1]).render(scale);
+        QCOMPARE(timeline.render(0, scale), first);
+        QCOMPARE(timeline.render(1200, scale), second);
+        const QImage turning = timeline.render(750, scale);
+        QCOMPARE(timeline.shownAt(750).frame, 0);
+        QVERIFY(timeline.shownAt(750).moved > 0.3 && timeline.shownAt(750).moved < 0.7);
+        QVERIFY(turning != first && turning != second);
+        // Half way from the first frame to the third, the roll shows the second in full.
+        RollTimeline::Options skipping = shortTurns();
+        skipping.stops = {0, 2};
+        QCOMPARE(RollTimeline(frames, skipping).render(1000, scale), second);
+
+        TimelinePictures pictures(timeline, 30, scale);
+        QCOMPARE(pictures.count(), 75);
+        QCOMPARE(pictures.size(), first.size());
+        for (int i = 0; i < pictures.count(); ++i)
+            QVERIFY2(pictures.picture(i) == timeline.render(pictures.timeMs(i), scale),
+                     qPrintable(QString::number(i)));
+    }
+
+    void kindFromName()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("frames.mp4")));
+        const auto kind = [&](const QString &name) {
+            return animationKindFor(QDir(dir.path()).filePath(name));
+        };
+        QCOMPARE(kind(QStringLiteral("a.MP4")), AnimationKind::Mp4);
+        QCOMPARE(kind(QStringLiteral("a.webm")), AnimationKind::WebM);
+        QCOMPARE(kind(QStringLiteral("a.WebP")), AnimationKind::WebP);
+        QCOMPARE(kind(QStringLiteral("a.gif")), AnimationKind::Gif);
+        QCOMPARE(kind(QStringLiteral("frames.mp4")), AnimationKind::PngSequence);
+        for (const char *name : {"a.avi", "gif", "missing/"})
+            QVERIFY2(!kind(QString::fromLatin1(name)), name);
+    }
+
+    // Every kind, saved over an old file and read back: as many pictures as the duration times
+    // the rate, the first the frame's still picture, one in mid-turn unlike the frames beside
+    // it.
+    void savedAnimationsReadBack_data()
+    {
+        QTest::addColumn<AnimationKind>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("everyPicture"); // false: a held frame may be one long picture
+        QTest::addColumn<double>("leastPsnr");
+        QTest::newRow("mp4") << AnimationKind::Mp4 << "roll.mp4" << true << 35.0;
+        QTest::newRow("webm") << AnimationKind::WebM << "roll.webm" << true << 35.0;
+        QTest::newRow("webp") << AnimationKind::WebP << "roll.webp" << false << double(INFINITY);
+        QTest::newRow("gif") << AnimationKind::Gif << "roll.gif" << false << 35.0;
+        QTest::newRow("png") << AnimationKind::PngSequence << "frames" << true << double(INFINITY);
+    }
+    void savedAnimationsReadBack()
+    {
+        QFETCH(AnimationKind, kind);
+        QFETCH(QString, name);
+        QFETCH(bool, everyPicture);
+        QFETCH(double, leastPsnr);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        if (kind == AnimationKind::PngSequence) {
+            QVERIFY(QDir(dir.path()).mkdir(name));
+            // A longer sequence saved earlier, and a file of the user's own.
+            for (const char *old : {"00024.png", "00025.png", "00026.png", "notes.txt"})
+                QVERIFY(QFile(QDir(path).filePath(QString::fromLatin1(old)))
+                            .open(QIODevice::WriteOnly));
+        } else {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        }
+        QCOMPARE(animationKindFor(path), kind);
+
+        const QList<Frame> frames = threeFrames();
+        const RollTimeline timeline(frames, shortTurns());
+        TimelinePictures pictures(timeline, kRate, kScale);
+        const std::unique_ptr<AnimationWriter> writer = createAnimationWriter(kind, path);
+        const AnimationOutcome outcome = writer->write(pictures.size(), kRate, pictures.count(),
+                                                       [&](int i) { return pictures.picture(i); });
+        QVERIFY2(outcome.ok(), qPrintable(outcome.reason));
+
+        QSize stored = pictures.size();
+        if (kind == AnimationKind::Mp4)
+            stored = VideoWriter(path, VideoWriter::Container::Mp4).videoSize(stored);
+        const Played played = readBack(kind, path, stored);
+        QCOMPARE(played.durationMs(), int(timeline.durationMs()));
+        if (everyPicture)
+            QCOMPARE(played.pictures.size(), int(timeline.durationMs()) * kRate / 1000);
+        const auto shown = [&](int ms) {
+            return played.at(ms).copy(QRect(QPoint(), pictures.size()));
+        };
+        QVERIFY(psnr(shown(0), PlatePainter(frames[0]).render(kScale)) >= leastPsnr);
+        QVERIFY(psnr(shown(1200), PlatePainter(frames[1]).render(kScale)) >= leastPsnr);
+        QVERIFY(psnr(shown(800), shown(0)) < 25);
+        QVERIFY(psnr(shown(800), shown(1200)) < 25);
+
+        if (kind == AnimationKind::Mp4)
+            QVERIFY(bytesOf(path).indexOf("moov") < bytesOf(path).indexOf("mdat"));
+        QStringList expected{name};
+        if (kind == AnimationKind::PngSequence) {
+            QCOMPARE(entries(path).size(), pictures.count() + 1);
+            QVERIFY(!QFile::exists(QDir(path).filePath(PngSequenceWriter::pictureName(25))));
+            QVERIFY(QFile::exists(QDir(path).filePath(QStringLiteral("notes.txt"))));
+        }
+        QCOMPARE(entries(dir.path()), expected);
+    }
+
+    // Whatever the name or the numbers ask that cannot be done is refused before a byte is
+    // written, the reason told apart.
+    void refusedBeforeWriting_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("fps");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QByteArray>("encoder");
+        QTest::addColumn<AnimationFailure>("failure");
+        const QSize plate(241, 81);
+        using enum AnimationFailure;
+        QTest::newRow("no rate") << "a.mp4" << 0 << plate << QByteArray() << RateOutOfRange;
+        QTest::newRow("rate too high") << "a.gif" << 121 << plate << QByteArray() << RateOutOfRange;
+        QTest::newRow("png rate") << "." << 500 << plate << QByteArray() << RateOutOfRange;
+        QTest::newRow("h264 too wide")
+            << "a.mp4" << 30 << QSize(8193, 81) << QByteArray() << TooLarge;
+        QTest::newRow("h264 too many pixels")
+            << "a.mp4" << 30 << QSize(8192, 4400) << QByteArray() << TooLarge;
+        QTest::newRow("webp too wide")
+            << "a.webp" << 30 << QSize(16384, 81) << QByteArray() << TooLarge;
+        QTest::newRow("no such encoder")
+            << "a.mp4" << 30 << plate << QByteArray("libnosuch") << EncoderMissing;
+        QTest::newRow("fifo") << "fifo.webm" << 30 << plate << QByteArray() << NotRegularFile;
+        QTest::newRow("device") << "null.gif" << 30 << plate << QByteArray() << NotRegularFile;
+        QTest::newRow("no folder") << "none/a.webp" << 30 << plate << QByteArray() << FolderMissing;
+    }
+    void refusedBeforeWriting()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, fps);
+        QFETCH(QSize, size);
+        QFETCH(QByteArray, encoder);
+        QFETCH(AnimationFailure, failure);
+        QTemporaryDir dir;
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo.webm")).constData(), 0644) == 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), dir.filePath("null.gif")));
+        const QStringList before = entries(dir.path());
+        const QString path = dir.filePath(name);
+        const std::optional<AnimationKind> kind = animationKindFor(path);
+        QVERIFY(kind);
+        const std::unique_ptr<AnimationWriter> writer =
+            encoder.isEmpty() ? createAnimationWriter(*kind, path)
+                              : std::unique_ptr<AnimationWriter>(std::make_unique<VideoWriter>(
+                                    path, VideoWriter::Container::Mp4, encoder));
+        const AnimationOutcome outcome = writer->open(size, fps);
+        QCOMPARE(outcome.failure, failure);
+        QCOMPARE(entries(dir.path()), before);
+    }
+
+    // Cancelled part-way, or stopped by a full disk, a save leaves the old file as it was and
+    // nothing beside it.
+    void stoppedSaveLeavesNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("diskFull");
+        for (const char *name : {"a.mp4", "a.webm", "a.webp", "a.gif", "frames"}) {
+            QTest::addRow("%s cancelled", name) << QString::fromLatin1(name) << false;
+            QTest::addRow("%s disk full", name) << QString::fromLatin1(name) << true;
+        }
+    }
+    void stoppedSaveLeavesNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, diskFull);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        const bool folder = !name.contains(u'.');
+        const QString oldFile = folder ? QDir(path).filePath(QStringLiteral("00000.png")) : path;
+        QVERIFY(!folder || QDir(dir.path()).mkdir(name));
+        QFile old(oldFile);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+
+        const RollTimeline timeline(threeFrames(), shortTurns());
+        TimelinePictures pictures(timeline, kRate, 1);
+        const std::unique_ptr<AnimationWriter> writer =
+            createAnimationWriter(*animationKindFor(path), path);
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit before = limit;
+        limit.rlim_cur = 1000;
+        if (diskFull)
+            QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        const AnimationOutcome outcome = writer->write(
+            pictures.size(), kRate, pictures.count(), [&](int i) { return pictures.picture(i); },
+            [&](int written) { return diskFull || written < 12; });
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &before) == 0);
+
+        // The system's own words, not Qt's "Unknown error" for a write cut short.
+        QCOMPARE(outcome.failure,
+                 diskFull ? AnimationFailure::WriteFailed : AnimationFailure::Cancelled);
+        QCOMPARE(outcome.reason, diskFull ? qt_error_string(EFBIG) : QString());
+        QCOMPARE(entries(dir.path()), QStringList{name});
+        QCOMPARE(bytesOf(oldFile), QByteArray("old"));
+        if (folder)
+            QCOMPARE(entries(path), QStringList{QStringLiteral("00000.png")});
+    }
+};
+
+QTEST_MAIN(TestVideo)
+#include "tst_video.moc"

@@ -1,6 +1,6 @@
 #include "bench/MedianTime.h"
+#include "codec/QtImageWriter.h"
 #include "export/ExportManager.h"
-#include "platform/QtImageWriter.h"
 #include "render/PlatePainter.h"
 #include "sign/PlateGeometry.h"
 #include "sign/SignFonts.h"

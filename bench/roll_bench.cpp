@@ -1,11 +1,11 @@
 #include "bench/MedianTime.h"
-#include "composer/Autosaver.h"
-#include "composer/RollPanel.h"
+#include "codec/QtImageWriter.h"
 #include "export/ExportManager.h"
 #include "io/AutosaveStore.h"
+#include "io/Autosaver.h"
 #include "io/RollFile.h"
-#include "platform/QtImageWriter.h"
 #include "sign/SignDocument.h"
+#include "ui/RollPanel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

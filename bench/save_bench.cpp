@@ -1,10 +1,10 @@
 #include "bench/SaveTiming.h"
-#include "composer/MainWindow.h"
 #include "export/ExportManager.h"
-#include "io/SaveJournal.h"
+#include "files/SaveJournal.h"
 #include "platform/FontSubstitutes.h"
-#include "platform/QtServices.h"
 #include "render/PlatePainter.h"
+#include "ui/MainWindow.h"
+#include "ui/QtServices.h"
 
 #include <QApplication>
 #include <QDir>

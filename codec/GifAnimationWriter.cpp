@@ -1,6 +1,6 @@
 #include "codec/GifAnimationWriter.h"
 
-#include "platform/GifWriter.h"
+#include "codec/GifWriter.h"
 
 #include <QFile>
 

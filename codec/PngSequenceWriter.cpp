@@ -1,10 +1,10 @@
 #include "codec/PngSequenceWriter.h"
 
+#include "codec/PngWriter.h"
 #include "codec/StagedFile.h"
-#include "platform/PngWriter.h"
-#include "platform/ReplaceFile.h"
-#include "platform/SystemReason.h"
-#include "platform/WriteProtected.h"
+#include "files/ReplaceFile.h"
+#include "files/SystemReason.h"
+#include "files/WriteProtected.h"
 
 #include <QBuffer>
 #include <QDir>

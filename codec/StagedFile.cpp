@@ -1,8 +1,8 @@
 #include "codec/StagedFile.h"
 
-#include "io/SafeFileWriter.h"
-#include "io/ShortTempSaveFile.h"
-#include "platform/SystemReason.h"
+#include "files/SafeFileWriter.h"
+#include "files/ShortTempSaveFile.h"
+#include "files/SystemReason.h"
 
 #include <QFile>
 #include <QFileInfo>

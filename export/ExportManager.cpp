@@ -1,10 +1,10 @@
 #include "export/ExportManager.h"
 
+#include "codec/GifWriter.h"
+#include "codec/ImageWriter.h"
 #include "export/PictureFormat.h"
 #include "export/VectorPictures.h"
-#include "io/SafeFileWriter.h"
-#include "platform/GifWriter.h"
-#include "platform/ImageWriter.h"
+#include "files/SafeFileWriter.h"
 #include "render/FilmStrip.h"
 #include "render/PlatePainter.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "io/SafeFileWriter.h"
+#include "files/SafeFileWriter.h"
 #include "render/SpinAnimation.h"
 #include "sign/Frame.h"
 

@@ -1,6 +1,6 @@
 #include "export/VectorPictures.h"
 
-#include "platform/AppIdentity.h"
+#include "identity/AppIdentity.h"
 #include "render/PlatePainter.h"
 
 #include <QBuffer>

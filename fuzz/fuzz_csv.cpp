@@ -1,5 +1,5 @@
-#include "cli/CsvFrames.h"
-#include "cli/CsvReader.h"
+#include "io/CsvFrames.h"
+#include "io/CsvReader.h"
 
 #include <QGuiApplication>
 

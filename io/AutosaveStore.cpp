@@ -1,8 +1,8 @@
 #include "io/AutosaveStore.h"
 
+#include "files/SafeFileWriter.h"
+#include "files/SameFile.h"
 #include "io/RollFile.h"
-#include "io/SafeFileWriter.h"
-#include "io/SameFile.h"
 
 #include <QDir>
 #include <QFile>

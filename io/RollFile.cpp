@@ -1,7 +1,7 @@
 #include "io/RollFile.h"
 
-#include "io/SafeFileWriter.h"
-#include "platform/RegularFileReader.h"
+#include "files/RegularFileReader.h"
+#include "files/SafeFileWriter.h"
 
 #include <QDir>
 #include <QFile>

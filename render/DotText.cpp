@@ -1,6 +1,6 @@
 #include "render/DotText.h"
 
-#include "render/PcfFont.h"
+#include "codec/PcfFont.h"
 #include "sign/Frame.h"
 
 #include <QFontDatabase>

@@ -1,6 +1,6 @@
 #include "sign/SignPresets.h"
 
-#include "platform/RegularFileReader.h"
+#include "files/RegularFileReader.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,11 +2,11 @@
 
 #include "FakeServices.h"
 #include "ModelSupport.h"
-#include "app/AppController.h"
-#include "app/SplashWindow.h"
-#include "composer/MainWindow.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/QtTranslations.h"
+#include "ui/AppController.h"
+#include "ui/MainWindow.h"
+#include "ui/SplashWindow.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
-#include "composer/SignLineEdit.h"
-#include "launch/HelpDocument.h"
-#include "launch/LaunchCommands.h"
-#include "launch/TranslationPage.h"
+#include "ui/HelpDocument.h"
+#include "ui/LaunchCommands.h"
+#include "ui/SignLineEdit.h"
+#include "ui/TranslationPage.h"
 
 #include <QAction>
 #include <QDir>

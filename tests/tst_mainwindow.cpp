@@ -1,12 +1,12 @@
 #include "TestSupport.h"
-#include "composer/PanelPlacement.h"
-#include "composer/RollFileCommands.h"
-#include "composer/RollPanel.h"
-#include "composer/SignLineEdit.h"
 #include "export/ExportSettings.h"
 #include "io/RollFile.h"
 #include "render/PlatePainter.h"
 #include "sign/PlateGeometry.h"
+#include "ui/PanelPlacement.h"
+#include "ui/RollFileCommands.h"
+#include "ui/RollPanel.h"
+#include "ui/SignLineEdit.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 #include "export/PictureFormat.h"
 #include "platform/DialogOwner.h"
-#include "platform/FontColorDialog.h"
-#include "platform/QtDialogService.h"
-#include "platform/SaveFileDialog.h"
+#include "ui/FontColorDialog.h"
+#include "ui/QtDialogService.h"
+#include "ui/SaveFileDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "ModelSupport.h"
-#include "cli/CsvFrames.h"
-#include "cli/FileNamePattern.h"
+#include "apps/cli/FileNamePattern.h"
 #include "export/ExportSettings.h"
 #include "export/VectorPictures.h"
+#include "io/CsvFrames.h"
 #include "io/RollFile.h"
 
 #include <QDeadlineTimer>

@@ -1,5 +1,5 @@
+#include "codec/PcfFont.h"
 #include "io/RollFile.h"
-#include "render/PcfFont.h"
 #include "sign/SignDocument.h"
 #include "sign/SignPresets.h"
 

@@ -1,9 +1,9 @@
 #include "FailingDevice.h"
 #include "ModelSupport.h"
+#include "codec/QtImageWriter.h"
 #include "export/ExportManager.h"
 #include "export/SaveFailureMessage.h"
-#include "io/SaveJournal.h"
-#include "platform/QtImageWriter.h"
+#include "files/SaveJournal.h"
 #include "render/SpinAnimation.h"
 #include "sign/SignFonts.h"
 

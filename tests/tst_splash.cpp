@@ -1,9 +1,9 @@
 #include "TestSupport.h"
-#include "app/AboutBox.h"
-#include "composer/RollFileCommands.h"
-#include "composer/SignLineEdit.h"
 #include "io/RollFile.h"
 #include "platform/SystemLogonName.h"
+#include "ui/AboutBox.h"
+#include "ui/RollFileCommands.h"
+#include "ui/SignLineEdit.h"
 
 #include <QAction>
 #include <QDir>

@@ -5,9 +5,9 @@
 #include "FakeLauncher.h"
 #include "FakeLogonName.h"
 #include "FakeMessageBoxService.h"
-#include "io/SaveJournal.h"
+#include "codec/QtImageWriter.h"
+#include "files/SaveJournal.h"
 #include "platform/DialogOwner.h"
-#include "platform/QtImageWriter.h"
 #include "platform/Services.h"
 
 #include <QSettings>

@@ -1,0 +1,614 @@
+#include "apps/cli/RenderCommand.h"
+
+#include "apps/cli/FileNamePattern.h"
+#include "codec/QtImageWriter.h"
+#include "export/ExportManager.h"
+#include "export/PictureFormat.h"
+#include "export/SaveFailureMessage.h"
+#include "export/VectorPictures.h"
+#include "files/FileKind.h"
+#include "files/RegularFileReader.h"
+#include "files/SaveJournal.h"
+#include "identity/AppIdentity.h"
+#include "io/RollFile.h"
+#include "render/PlatePainter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QTextStream>
+#include <QThread>
+#include <QThreadPool>
+
+#include <algorithm>
+#include <atomic>
+#include <vector>
+
+namespace {
+
+const QString kProgram = QStringLiteral("quintelo-render");
+// A bar for a handful of frames would only flicker.
+constexpr int kFramesWorthABar = 20;
+constexpr int kBarWidth = 30;
+constexpr int kProgressPollMs = 100;
+// A table of the most rows a run takes (CsvReader::kMaxRecords) at a generous 300 bytes a row.
+constexpr qint64 kLargestTable = qint64(32) * 1024 * 1024;
+
+// The window's message for a failed save, on one line.
+QString oneLine(const ExportManager::Result &result)
+{
+    return saveFailureMessage(result)
+        .replace(QStringLiteral("\n\n"), QStringLiteral(" "))
+        .replace(u'\n', u' ');
+}
+
+bool readNumber(const QString &text, qreal low, qreal high, qreal &into)
+{
+    bool ok = false;
+    const qreal value = text.toDouble(&ok);
+    if (!ok || value < low || value > high)
+        return false;
+    into = value;
+    return true;
+}
+
+bool readWhole(const QString &text, int low, int high, int &into)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < low || value > high)
+        return false;
+    into = value;
+    return true;
+}
+
+// The format a name's extension asks for: a picture's, or "pdf".
+QByteArray formatOf(const QString &fileName)
+{
+    if (QFileInfo(fileName).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0)
+        return "pdf";
+    return ExportManager::formatForFileName(fileName);
+}
+
+// name, or name with _2, _3 … before its extension where an earlier frame took it.
+QString unused(const QString &name, QSet<QString> &taken)
+{
+    QString candidate = name;
+    const QFileInfo info(name);
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    const QString base = name.left(name.size() - suffix.size());
+    for (int n = 2; taken.contains(candidate.toLower()); ++n)
+        candidate = QStringLiteral("%1_%2%3").arg(base).arg(n).arg(suffix);
+    taken.insert(candidate.toLower());
+    return candidate;
+}
+
+// What to say of the frames whose lines an LED panel cannot show whole, even in two rows of a
+// smaller face: they show their first screenful. Only the spin shows the English phase.
+QStringList cutLineWarnings(const QList<NumberedFrame> &frames, const SignLook &look,
+                            bool englishToo)
+{
+    QStringList warnings;
+    if (!look.isLed())
+        return warnings;
+    for (const NumberedFrame &numbered : frames) {
+        const Frame &frame = numbered.frame;
+        QList<SignLine> cut = LedPainter(frame, look.led).linesCut();
+        if (englishToo)
+            cut << LedPainter(frame, look.led, LedPhase::English).linesCut();
+        QStringList lines;
+        for (const SignLine line : kSignLines) {
+            if (!cut.contains(line))
+                continue;
+            const bool signName = frame.layout == SignLayout::SignName;
+            lines << (line == SignLine::Main
+                          ? signName ? QStringLiteral("幕名") : QStringLiteral("種別")
+                      : line == SignLine::English     ? QStringLiteral("英語文字")
+                      : line == SignLine::Destination ? QStringLiteral("行き先")
+                                                      : QStringLiteral("行き先の英字"));
+        }
+        if (!lines.isEmpty())
+            warnings << QStringLiteral("警告: %1 コマ目「%2」の%3は LED の表示に収まりません。"
+                                       "最初の一画面だけを描きます。")
+                            .arg(numbered.number)
+                            .arg(frame.displayName(), lines.join(u'、'));
+    }
+    return warnings;
+}
+
+} // namespace
+
+RenderCommand::RenderCommand(QTextStream &out, QTextStream &err, bool errIsTerminal,
+                             const SaveJournal &journal, QString presetsFile)
+    : m_out(out)
+    , m_err(err)
+    , m_errIsTerminal(errIsTerminal)
+    , m_journal(journal)
+    , m_presetsFile(std::move(presetsFile))
+{}
+
+QString RenderCommand::helpText()
+{
+    return QStringLiteral(
+        "使い方: quintelo-render [オプション] 入力 -o 出力\n"
+        "\n"
+        "幕データ (.quintelo) か CSV ファイルのコマを、画面なしで画像・SVG・印刷用 PDF にします。\n"
+        "形式は出力の拡張子で決まります (.gif .png .bmp .jpg .webp .svg、シートは .pdf)。\n"
+        "\n"
+        "  -o, --output 出力    書き出すファイル (--each のときはフォルダ)\n"
+        "  --frame N           N コマ目を書き出す (1 から。省略時は 1 コマ目)\n"
+        "  --each              すべてのコマを 1 コマ 1 ファイルで出力フォルダに書き出す\n"
+        "  --name パターン      --each のファイル名 (既定 {n:03}.png)。{n} 番号、{n:03} 3 桁の\n"
+        "                      番号、{name} コマの名前\n"
+        "  --strip             全コマを縦につないだ 1 枚の画像 (フィルム)\n"
+        "  --spin              幕を回すアニメーション GIF\n"
+        "  --frame-mm W        印刷用シートでの 1 コマの幅 (mm、既定 7.5)\n"
+        "  --paper A4|B5       印刷用シートの用紙 (既定 A4。B5 は JIS B5)\n"
+        "  --look led|plate    LED 表示器か幕で描く (既定は幕データの表示、CSV は幕。LED の\n"
+        "                      設定は幕データのもの)\n"
+        "  --scale N           倍率 (1〜8、既定 1)\n"
+        "  --height PX         画像の高さをピクセルで指定する\n"
+        "  --fit PX            長いほうの辺を PX ピクセルにする (サムネイル用)\n"
+        "  --format 形式        拡張子の代わりに形式を指定する (png、gif、svg など)\n"
+        "  -j, --jobs N        同時に描くスレッドの数 (既定はコアの数)\n"
+        "  -q, --quiet         エラーのほかは何も表示しない\n"
+        "  -h, --help          この説明を表示する\n"
+        "  --version           版を表示する\n"
+        "\n"
+        "CSV: UTF-8、BOM 付き UTF-16、Shift_JIS (CP932)。カンマかタブ区切りで、1 行目は列の\n"
+        "名前。列: sign, sign_en (方向幕)、type, type_en, destination, destination_en\n"
+        "(種別・行き先)、text_colour, en_colour, band_colour (#RRGGBB)、preset (種別プリセット\n"
+        "名)、name (コマの名前)。\n"
+        "\n"
+        "上限: 1 行 1,000 文字。画像 1 枚 6,710 万ピクセル (256 MB)、1 辺は GIF・JPEG 65,535、\n"
+        "PNG 1,000,000、BMP 32,767、WebP 16,383 ピクセル。CSV 32 MB・100,000 行、幕データ\n"
+        "16 MB・10,000 コマ。\n"
+        "\n"
+        "終了コード (どの出力でも同じ):\n"
+        "  0  すべて書き出した\n"
+        "  1  書き出せなかった行やファイルがある (ほかは書き出した。ディスクがいっぱいなど)\n"
+        "  2  コマンドライン・入力ファイル・出力先が正しくない (何も書き出していない)\n");
+}
+
+void RenderCommand::fail(const QString &message)
+{
+    // The window's messages come in paragraphs; a terminal takes them on one line.
+    m_err << kProgram << ": "
+          << QString(message)
+                 .replace(QStringLiteral("\n\n"), QStringLiteral(" "))
+                 .replace(u'\n', u' ')
+          << Qt::endl;
+}
+
+QString RenderCommand::parse(const QStringList &arguments, bool &stop)
+{
+    Options &o = m_options;
+    bool each = false, strip = false, spin = false, scaleGiven = false;
+    bool optionsEnded = false;
+    QStringList positional;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString argument = arguments.at(i);
+        if (optionsEnded || !argument.startsWith(u'-') || argument == QLatin1String("-")) {
+            positional << argument;
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        QString value;
+        bool valueGiven = false;
+        if (argument.startsWith(QLatin1String("--")) && argument.contains(u'=')) {
+            value = argument.section(u'=', 1);
+            argument = argument.section(u'=', 0, 0);
+            valueGiven = true;
+        } else if (!argument.startsWith(QLatin1String("--")) && argument.size() > 2) {
+            value = argument.mid(2);
+            argument.truncate(2);
+            valueGiven = true;
+        }
+        const auto takeValue = [&]() -> bool {
+            if (valueGiven)
+                return true;
+            if (i + 1 >= arguments.size())
+                return false;
+            value = arguments.at(++i);
+            return true;
+        };
+        const auto needsValue = [&] {
+            return QStringLiteral("%1 のあとに値を書いてください。").arg(argument);
+        };
+        const auto badValue = [&](const QString &range) {
+            return QStringLiteral("%1 %2: %3").arg(argument, value, range);
+        };
+
+        if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
+            m_out << helpText() << Qt::flush;
+            stop = true;
+            return {};
+        }
+        if (argument == QLatin1String("--version")) {
+            m_out << kProgram << ' ' << kAppVersion << Qt::endl;
+            stop = true;
+            return {};
+        }
+        if (argument == QLatin1String("--each")) {
+            each = true;
+        } else if (argument == QLatin1String("--strip")) {
+            strip = true;
+        } else if (argument == QLatin1String("--spin")) {
+            spin = true;
+        } else if (argument == QLatin1String("-q") || argument == QLatin1String("--quiet")) {
+            o.quiet = true;
+        } else if (argument == QLatin1String("-o") || argument == QLatin1String("--output")) {
+            if (!takeValue())
+                return needsValue();
+            o.output = value;
+        } else if (argument == QLatin1String("--name")) {
+            if (!takeValue())
+                return needsValue();
+            o.namePattern = value;
+        } else if (argument == QLatin1String("--format")) {
+            if (!takeValue())
+                return needsValue();
+            o.format = ExportManager::formatForFileName(QStringLiteral("x.") + value);
+            if (o.format.isEmpty())
+                return badValue(QStringLiteral("使える形式は %1 です。")
+                                    .arg(PictureFormat::writableExtensions()));
+        } else if (argument == QLatin1String("--frame")) {
+            if (!takeValue())
+                return needsValue();
+            if (!readWhole(value, 1, RollFile::kMaxFrames, o.frame))
+                return badValue(QStringLiteral("コマの番号は 1 からの整数で書いてください。"));
+        } else if (argument == QLatin1String("--frame-mm")) {
+            if (!takeValue())
+                return needsValue();
+            if (!readNumber(value, ExportSettings::kSmallestFrameMillimetres,
+                            ExportSettings::kLargestFrameMillimetres, o.size.frameMillimetres))
+                return badValue(QStringLiteral("幅は %1〜%2 mm で書いてください。")
+                                    .arg(ExportSettings::kSmallestFrameMillimetres)
+                                    .arg(ExportSettings::kLargestFrameMillimetres));
+        } else if (argument == QLatin1String("--paper")) {
+            if (!takeValue())
+                return needsValue();
+            if (value.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
+                o.size.paper = ExportSettings::Paper::A4;
+            else if (value.compare(QLatin1String("B5"), Qt::CaseInsensitive) == 0)
+                o.size.paper = ExportSettings::Paper::B5;
+            else
+                return badValue(QStringLiteral("用紙は A4 か B5 です。"));
+        } else if (argument == QLatin1String("--look")) {
+            if (!takeValue())
+                return needsValue();
+            if (value == QLatin1String("led"))
+                o.look = LookKind::Led;
+            else if (value == QLatin1String("plate"))
+                o.look = LookKind::Plate;
+            else
+                return badValue(QStringLiteral("表示は led か plate です。"));
+        } else if (argument == QLatin1String("--scale")) {
+            if (!takeValue())
+                return needsValue();
+            if (!readNumber(value, 1, ExportSettings::kLargestScale, o.size.scale))
+                return badValue(QStringLiteral("倍率は 1〜8 で書いてください。"));
+            scaleGiven = true;
+        } else if (argument == QLatin1String("--height")) {
+            if (!takeValue())
+                return needsValue();
+            if (!readWhole(value, ExportSettings::kSmallestHeight, ExportSettings::kLargestHeight,
+                           o.size.height))
+                return badValue(QStringLiteral("高さは %1〜%2 ピクセルで書いてください。")
+                                    .arg(ExportSettings::kSmallestHeight)
+                                    .arg(ExportSettings::kLargestHeight));
+        } else if (argument == QLatin1String("--fit")) {
+            if (!takeValue())
+                return needsValue();
+            if (!readWhole(value, ExportSettings::kSmallestHeight, ExportSettings::kLargestHeight,
+                           o.fit))
+                return badValue(QStringLiteral("大きさは %1〜%2 ピクセルで書いてください。")
+                                    .arg(ExportSettings::kSmallestHeight)
+                                    .arg(ExportSettings::kLargestHeight));
+        } else if (argument == QLatin1String("-j") || argument == QLatin1String("--jobs")) {
+            if (!takeValue())
+                return needsValue();
+            if (!readWhole(value, 1, 256, o.threads))
+                return badValue(QStringLiteral("スレッドの数は 1〜256 で書いてください。"));
+        } else {
+            return QStringLiteral("「%1」というオプションはありません。--help で使い方を"
+                                  "表示できます。")
+                .arg(arguments.at(i));
+        }
+    }
+
+    if (positional.isEmpty())
+        return QStringLiteral("入力ファイルを指定してください。--help で使い方を表示できます。");
+    if (positional.size() > 1)
+        return QStringLiteral("入力ファイルは 1 つだけです（「%1」も渡されました）。")
+            .arg(positional.at(1));
+    o.input = positional.constFirst();
+    if (o.output.isEmpty())
+        return QStringLiteral("-o で書き出し先を指定してください。");
+    if (int(each) + int(strip) + int(spin) > 1)
+        return QStringLiteral("--each、--strip、--spin は 1 つだけ指定できます。");
+    if (int(scaleGiven) + int(o.size.height > 0) + int(o.fit > 0) > 1)
+        return QStringLiteral("--scale、--height、--fit は 1 つだけ指定できます。");
+    if (each && o.frame > 0)
+        return QStringLiteral("--each と --frame は一緒に使えません。");
+
+    o.kind = each    ? Options::Output::Each
+             : strip ? Options::Output::Strip
+             : spin  ? Options::Output::Spin
+                     : Options::Output::Frame;
+    const QString named = each ? o.namePattern : o.output;
+    if (o.format.isEmpty())
+        o.format = formatOf(named);
+    if (each) {
+        const FileNamePattern pattern(o.namePattern);
+        if (!pattern.problem().isEmpty())
+            return pattern.problem();
+    }
+    // --each writes into a folder: a name that asks for a file is a mistake, not a folder's.
+    if (each && !QFileInfo(o.output).isDir() && !formatOf(o.output).isEmpty())
+        return QStringLiteral("--each の -o は書き出し先のフォルダです。「%1」はファイルの名前に"
+                              "見えます。ファイル名は --name で指定してください（既定 "
+                              "{n:03}.png）。")
+            .arg(o.output);
+    if (o.format == "pdf" && o.kind == Options::Output::Frame)
+        o.kind = Options::Output::Sheet;
+    else if (o.format == "pdf")
+        return QStringLiteral("PDF は印刷用シートだけです。--each、--strip、--spin では画像の"
+                              "拡張子を使ってください。");
+    if (o.format.isEmpty())
+        return QStringLiteral("「%1」の拡張子から形式がわかりません。%2 か .pdf にするか、--format"
+                              " で指定してください。")
+            .arg(named, PictureFormat::writableExtensions());
+    if (o.kind == Options::Output::Strip && o.format == "svg")
+        return QStringLiteral(
+            "--strip は画像です。出力の名前を .png などの画像の拡張子で終えてください。");
+    if (o.kind == Options::Output::Spin && o.format != "gif")
+        return QStringLiteral(
+            "--spin はアニメーション GIF です。出力の名前を .gif で終えてください。");
+    if (o.threads == 0)
+        o.threads = std::max(1, QThread::idealThreadCount());
+    return {};
+}
+
+QList<NumberedFrame> RenderCommand::load(QString &error)
+{
+    const QString &input = m_options.input;
+    if (QFileInfo(input).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) != 0) {
+        const RollFile::Loaded roll = RollFile::load(input);
+        if (!roll.ok()) {
+            error = roll.error;
+            return {};
+        }
+        QList<NumberedFrame> frames;
+        m_look = roll.look;
+        if (m_options.look)
+            m_look.kind = *m_options.look;
+        m_inputFrames = int(roll.frames.size());
+        for (qsizetype i = 0; i < roll.frames.size(); ++i)
+            frames << NumberedFrame{int(i + 1), roll.frames.at(i)};
+        return frames;
+    }
+    // Only a regular file of a table's size: a pipe or /dev/zero would never end.
+    const RegularFileRead file = readRegularFile(input, kLargestTable);
+    if (!file.ok()) {
+        error = QStringLiteral("%1: 読めません。%2").arg(input, file.problemText());
+        return {};
+    }
+    const SignPresets presets = SignPresets::load(m_presetsFile);
+    if (!presets.problem.isEmpty())
+        fail(QString(presets.problem)
+                 .replace(QStringLiteral("\n\n"), QStringLiteral(" "))
+                 .replace(u'\n', u' '));
+    m_look.kind = m_options.look.value_or(LookKind::Plate);
+    const CsvFrames::Read read = CsvFrames::read(file.bytes, input, presets);
+    error = read.error;
+    for (const QString &problem : read.rowErrors)
+        fail(problem);
+    m_rowErrors = int(read.rowErrors.size());
+    m_inputFrames = read.rows;
+    return read.frames;
+}
+
+qreal RenderCommand::scaleFor(const Frame &frame) const
+{
+    const QSize size = PlatePainter(frame, m_look).size();
+    if (m_options.fit > 0)
+        return qreal(m_options.fit) / std::max(size.width(), size.height());
+    return m_options.size.scaleFor(size);
+}
+
+void RenderCommand::showProgress(int done, int total)
+{
+    const int filled = total > 0 ? done * kBarWidth / total : kBarWidth;
+    m_err << '\r' << '[' << QString(filled, u'#') << QString(kBarWidth - filled, u'.') << "] "
+          << done << '/' << total << Qt::flush;
+}
+
+int RenderCommand::renderEach(const QList<NumberedFrame> &frames)
+{
+    const QDir folder(m_options.output);
+    if (!QDir().mkpath(folder.path())) {
+        fail(QStringLiteral("%1: 書き出し先のフォルダを作れません。").arg(m_options.output));
+        return BadUsage;
+    }
+    // What a run into this folder that was killed left behind goes first.
+    SafeFileWriter::removeLeftovers(folder.path());
+    const FileNamePattern pattern(m_options.namePattern);
+    QSet<QString> taken;
+    QStringList fileNames;
+    for (const NumberedFrame &numbered : frames)
+        fileNames << folder.filePath(
+            unused(pattern.fileName(numbered.number, numbered.frame.displayName()), taken));
+
+    // Each frame is drawn and written on its own, so a failure harms only its own file.
+    std::vector<QString> failures(std::size_t(frames.size()));
+    std::atomic<int> done = 0;
+    QThreadPool pool;
+    pool.setMaxThreadCount(m_options.threads);
+    for (qsizetype i = 0; i < frames.size(); ++i) {
+        pool.start([this, &frames, &fileNames, &failures, &done, i] {
+            // Asked to stop: what is being written is finished, nothing more is begun.
+            if (interrupted())
+                return;
+            const Frame &frame = frames.at(i).frame;
+            QtImageWriter writer;
+            const ExportManager::Result result =
+                ExportManager(writer, &m_journal, SafeFileWriter::Sync::Later)
+                    .saveFrame(frame, QRect(QPoint(), PlatePainter(frame, m_look).size()),
+                               scaleFor(frame), fileNames.at(i), m_options.format, m_look);
+            if (!result.ok())
+                failures[std::size_t(i)] = oneLine(result);
+            ++done;
+        });
+    }
+    const bool bar = m_errIsTerminal && !m_options.quiet && frames.size() > kFramesWorthABar;
+    while (!pool.waitForDone(kProgressPollMs)) {
+        if (interrupted())
+            pool.clear();
+        if (bar)
+            showProgress(done, int(frames.size()));
+    }
+    if (bar) {
+        showProgress(done, int(frames.size()));
+        m_err << Qt::endl;
+    }
+    // Every file is in place whole already; one wait for the disk makes them all durable.
+    if (const SafeFileWriter::Outcome synced = SafeFileWriter::syncLaterWrites(folder.path());
+        !synced.ok()) {
+        fail(QStringLiteral("%1: 書き出したファイルをディスクに書き込めませんでした。%2")
+                 .arg(m_options.output, synced.reason().replace(u'\n', u' ')));
+        return SomeFailed;
+    }
+    if (interrupted())
+        return Interrupted;
+    int failed = 0;
+    for (const QString &failure : failures) {
+        if (!failure.isEmpty()) {
+            fail(failure);
+            ++failed;
+        }
+    }
+    return failed > 0 ? SomeFailed : Written;
+}
+
+int RenderCommand::renderOne(const QList<NumberedFrame> &frames)
+{
+    const Options &o = m_options;
+    QList<Frame> chosen;
+    for (const NumberedFrame &numbered : frames) {
+        if (o.frame == 0 || numbered.number == o.frame)
+            chosen << numbered.frame;
+    }
+    if (o.frame > 0 && chosen.isEmpty())
+        return BadUsage; // the row that makes it was bad, and has been told
+
+    QtImageWriter writer;
+    ExportManager exporter(writer, &m_journal);
+    const qreal scale = scaleFor(chosen.constFirst());
+    QString failure;
+    bool refused = false; // the output cannot be made at all from this command line
+    const auto failed = [&](const ExportManager::Result &result) {
+        failure = oneLine(result);
+        refused = result.failure == ExportManager::Failure::TooLarge;
+    };
+    if (o.kind == Options::Output::Sheet) {
+        const PrintSheet sheet(ExportSettings::pageSize(o.size.paper), o.size.frameMillimetres,
+                               PlatePainter(chosen.constFirst(), m_look).size());
+        if (const auto result = exporter.savePrintSheet(chosen, sheet, o.output, m_look);
+            !result.ok())
+            failed(result);
+    } else if (o.kind == Options::Output::Strip) {
+        if (const auto result = exporter.saveStrip(chosen, o.output, scale, m_look); !result.ok())
+            failed(result);
+    } else if (o.kind == Options::Output::Spin) {
+        SpinAnimation::Options options;
+        options.scale = scale;
+        options.look = m_look;
+        if (const auto result = exporter.saveSpin(chosen, options, o.output); !result.ok())
+            failed(result);
+    } else {
+        const Frame &frame = chosen.constFirst();
+        const auto result =
+            exporter.saveFrame(frame, QRect(QPoint(), PlatePainter(frame, m_look).size()), scale,
+                               o.output, o.format, m_look);
+        if (!result.ok())
+            failed(result);
+    }
+    if (!failure.isEmpty()) {
+        fail(failure);
+        return refused ? BadUsage : SomeFailed;
+    }
+    return m_rowErrors > 0 ? SomeFailed : Written;
+}
+
+QString RenderCommand::outputProblem() const
+{
+    const Options &o = m_options;
+    if (o.kind == Options::Output::Each) {
+        // The folder may be new or a folder already; a file or anything else under its name is
+        // no place to write files into.
+        const FileKind kind = fileKindOf(o.output);
+        if (kind != FileKind::Missing && kind != FileKind::Folder)
+            return QStringLiteral("%1: --each の書き出し先はフォルダですが、この名前は%2です。")
+                .arg(o.output, fileKindName(kind));
+        return {};
+    }
+    const SafeFileWriter::Outcome checked = SafeFileWriter::check(o.output);
+    if (checked.ok())
+        return {};
+    return QStringLiteral("%1: 書き出せません。%2")
+        .arg(o.output, checked.reason().replace(u'\n', u' '));
+}
+
+int RenderCommand::run(const QStringList &arguments)
+{
+    // A file whose overwrite a killed run cut off is put back before anything else is done.
+    if (const QString restored = SaveJournal::report(m_journal.restoreLeftovers());
+        !restored.isEmpty())
+        for (const QString &line : restored.split(u'\n'))
+            fail(line);
+    bool stop = false;
+    if (const QString problem = parse(arguments, stop); !problem.isEmpty()) {
+        fail(problem);
+        return BadUsage;
+    }
+    if (stop)
+        return Written;
+    QString error;
+    QList<NumberedFrame> frames = load(error);
+    if (!error.isEmpty()) {
+        fail(error);
+        return BadUsage;
+    }
+    if (m_options.frame > m_inputFrames) {
+        fail(QStringLiteral("--frame %1: %2 にはそれだけのコマがありません。")
+                 .arg(m_options.frame)
+                 .arg(m_options.input));
+        return BadUsage;
+    }
+    if (frames.isEmpty()) {
+        fail(QStringLiteral("%1: 書き出せるコマがありません。").arg(m_options.input));
+        return BadUsage;
+    }
+    if (const QString problem = outputProblem(); !problem.isEmpty()) {
+        fail(problem);
+        return BadUsage;
+    }
+    if (interrupted())
+        return Interrupted;
+    if (m_options.kind == Options::Output::Frame && m_options.frame == 0)
+        m_options.frame = 1;
+    QList<NumberedFrame> drawn = frames;
+    if (m_options.frame > 0)
+        drawn.removeIf([this](const NumberedFrame &f) { return f.number != m_options.frame; });
+    for (const QString &warning :
+         cutLineWarnings(drawn, m_look, m_options.kind == Options::Output::Spin))
+        fail(warning);
+    if (m_options.kind != Options::Output::Each)
+        return renderOne(frames);
+    const int status = renderEach(frames);
+    return status == Written && m_rowErrors > 0 ? SomeFailed : status;
+}

@@ -1,0 +1,79 @@
+#include "files/SaveJournal.h"
+#include "identity/AppIdentity.h"
+#include "platform/FontSubstitutes.h"
+#include "platform/QtTranslations.h"
+#include "ui/AppController.h"
+#include "ui/QtServices.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QStandardPaths>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Without a display Qt's window-system plugin aborts with a page of warnings; one line that
+// says what is missing serves the user better.
+bool displayMissing()
+{
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    const char *platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform)
+        return false;
+    const char *x11 = std::getenv("DISPLAY");
+    const char *wayland = std::getenv("WAYLAND_DISPLAY");
+    return !(x11 && *x11) && !(wayland && *wayland);
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("%s %s\n", qPrintable(kAppTitle), qPrintable(kAppVersion));
+            return EXIT_SUCCESS;
+        }
+    }
+    if (displayMissing()) {
+        std::fputs("quintelo: 画面がありません（DISPLAY が設定されていません）。デスクトップ上で、"
+                   "または xvfb-run を付けて起動してください。\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(kAppTitle);
+    QApplication::setApplicationVersion(kAppVersion);
+    QGuiApplication::setDesktopFileName(kDesktopFileName);
+    installQtTranslations(app);
+    installFonts();
+
+    // `quintelo FILE`, as the desktop opens a roll file; anything else Qt has not taken is
+    // ignored, as before.
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("開く幕データ (.quintelo)"));
+    parser.parse(QCoreApplication::arguments());
+
+    // A save cut off while overwriting a file where it stands is put back before anything else.
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const SaveJournal journal(SaveJournal::defaultFolder(dataFolder));
+    const QString restored = SaveJournal::report(journal.restoreLeftovers());
+    QtServices platform(journal);
+
+    AppController controller(platform.services(), dataFolder);
+    controller.tellOnStart(restored);
+    if (!parser.positionalArguments().isEmpty())
+        controller.openOnStart(parser.positionalArguments().constFirst());
+    QObject::connect(&controller, &AppController::finishedWithoutMainWindow, &app,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    controller.start();
+    return app.exec();
+}

@@ -1,0 +1,205 @@
+#include "io/CsvFrames.h"
+
+#include "io/CsvReader.h"
+#include "sign/PlateGeometry.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+
+namespace {
+
+const QString kSign = QStringLiteral("sign");
+const QString kSignEnglish = QStringLiteral("sign_en");
+const QString kType = QStringLiteral("type");
+const QString kTypeEnglish = QStringLiteral("type_en");
+const QString kDestination = QStringLiteral("destination");
+const QString kDestinationEnglish = QStringLiteral("destination_en");
+const QString kTextColour = QStringLiteral("text_colour");
+const QString kEnglishColour = QStringLiteral("en_colour");
+const QString kBandColour = QStringLiteral("band_colour");
+const QString kPreset = QStringLiteral("preset");
+const QString kName = QStringLiteral("name");
+
+// A preset goes by its whole name, "快速（橙）", or by the part before its note, "快速".
+const SignPresets::ServiceType *findPreset(const SignPresets &presets, const QString &name)
+{
+    const SignPresets::ServiceType *byShortName = nullptr;
+    for (const SignPresets::ServiceType &type : presets.serviceTypes) {
+        if (type.name == name)
+            return &type;
+        if (!byShortName && type.name.section(u'（', 0, 0) == name)
+            byShortName = &type;
+    }
+    return byShortName;
+}
+
+// The frame a row makes, or the column that stood in the way and why.
+struct RowOutcome
+{
+    Frame frame;
+    QString column;
+    QString problem;
+};
+
+RowOutcome frameOf(const QHash<QString, QString> &row, const SignPresets &presets)
+{
+    RowOutcome out;
+    Frame &frame = out.frame;
+    const auto value = [&row](const QString &column) { return row.value(column); };
+    const auto fail = [&out](const QString &column, const QString &problem) {
+        out.column = column;
+        out.problem = problem;
+        return out;
+    };
+
+    const bool signName = !value(kSign).isEmpty() || !value(kSignEnglish).isEmpty();
+    const bool typed = !value(kType).isEmpty() || !value(kTypeEnglish).isEmpty() ||
+                       !value(kDestination).isEmpty() || !value(kDestinationEnglish).isEmpty();
+    if (signName && typed) {
+        const QString other = !value(kType).isEmpty()          ? kType
+                              : !value(kDestination).isEmpty() ? kDestination
+                              : !value(kTypeEnglish).isEmpty() ? kTypeEnglish
+                                                               : kDestinationEnglish;
+        return fail(other, QStringLiteral("方向幕 (sign, sign_en) と種別・行き先 (%1) は同じ行に"
+                                          "書けません。どちらか一方にしてください。")
+                               .arg(other));
+    }
+    if (typed) {
+        frame.layout = SignLayout::TypeAndDestination;
+        frame.mainFont.setPointSizeF(layoutTable(frame.layout).mainPointSize);
+        frame.englishBand = Qt::black;
+        frame.text(SignLine::Main) = value(kType);
+        frame.text(SignLine::English) = value(kTypeEnglish);
+        frame.text(SignLine::Destination) = value(kDestination);
+        frame.text(SignLine::DestinationSmall) = value(kDestinationEnglish);
+    } else {
+        frame.text(SignLine::Main) = value(kSign);
+        frame.text(SignLine::English) = value(kSignEnglish);
+    }
+    frame.name = value(kName);
+
+    if (const QString preset = value(kPreset); !preset.isEmpty()) {
+        const SignPresets::ServiceType *type = findPreset(presets, preset);
+        if (!type)
+            return fail(kPreset, QStringLiteral("種別プリセット「%1」はありません。").arg(preset));
+        frame.typePlate = type->background;
+        frame.mainColour = type->text;
+        frame.englishColour = type->text;
+    }
+    static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+    for (const QString &column : {kTextColour, kEnglishColour, kBandColour}) {
+        const QString text = value(column).trimmed();
+        if (text.isEmpty())
+            continue;
+        if (!hex.match(text).hasMatch())
+            return fail(column, QStringLiteral("色「%1」が読めません。#RRGGBB の形"
+                                               "（例: #FF7F27）で書いてください。")
+                                    .arg(value(column)));
+        const QColor colour(text);
+        if (column == kTextColour) {
+            frame.mainColour = colour;
+        } else if (column == kEnglishColour) {
+            frame.englishColour = colour;
+        } else {
+            // As in the window: the type layout keeps its band black and the colour waits.
+            frame.signNameBand = colour;
+            if (frame.layout == SignLayout::SignName)
+                frame.englishBand = colour;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QStringList CsvFrames::columns()
+{
+    return {
+        kSign,       kSignEnglish,   kType,       kTypeEnglish, kDestination, kDestinationEnglish,
+        kTextColour, kEnglishColour, kBandColour, kPreset,      kName};
+}
+
+CsvFrames::Read CsvFrames::read(const QByteArray &bytes, const QString &fileName,
+                                const SignPresets &presets)
+{
+    Read read;
+    const QString shown = QFileInfo(fileName).fileName();
+    const CsvReader::Table table = CsvReader::parse(bytes);
+    if (!table.ok()) {
+        read.error = QStringLiteral("%1: %2").arg(shown, table.error);
+        return read;
+    }
+    if (table.records.isEmpty()) {
+        read.error = QStringLiteral("%1: 見出しの行がありません。1 行目に列の名前 (%2) を"
+                                    "書いてください。")
+                         .arg(shown, columns().join(QStringLiteral(", ")));
+        return read;
+    }
+    QStringList header;
+    for (int i = 0; i < table.records.constFirst().fields.size(); ++i) {
+        const QString column = table.records.constFirst().fields.at(i).trimmed();
+        if (!columns().contains(column)) {
+            read.error = QStringLiteral("%1: 1 行目 %2 列目: 「%3」という列は使えません。"
+                                        "使える列: %4")
+                             .arg(shown)
+                             .arg(i + 1)
+                             .arg(column, columns().join(QStringLiteral(", ")));
+            return read;
+        }
+        if (header.contains(column)) {
+            read.error = QStringLiteral("%1: 1 行目 %2 列目: 「%3」の列が 2 つあります。")
+                             .arg(shown)
+                             .arg(i + 1)
+                             .arg(column);
+            return read;
+        }
+        header << column;
+    }
+
+    read.rows = int(table.records.size() - 1);
+    if (read.rows == 0) {
+        read.error = QStringLiteral("%1: 見出しの行だけで、コマにする行がありません。").arg(shown);
+        return read;
+    }
+    for (qsizetype r = 1; r < table.records.size(); ++r) {
+        const CsvReader::Record &record = table.records.at(r);
+        const int number = int(r);
+        if (record.fields.size() > header.size()) {
+            read.rowErrors << QStringLiteral("%1: %2 行目: 列が %3 個あります。見出しの列は %4 個"
+                                             "です。")
+                                  .arg(shown)
+                                  .arg(record.line)
+                                  .arg(record.fields.size())
+                                  .arg(header.size());
+            continue;
+        }
+        QHash<QString, QString> row;
+        QString tooLong;
+        for (qsizetype i = 0; i < record.fields.size(); ++i) {
+            row.insert(header.at(i), record.fields.at(i));
+            if (tooLong.isEmpty() && record.fields.at(i).size() > Frame::kMaxLineLength)
+                tooLong = QStringLiteral("%1: %2 行目「%3」列: %4 文字あります。1 行は %5 文字"
+                                         "までです。")
+                              .arg(shown)
+                              .arg(record.line)
+                              .arg(header.at(i))
+                              .arg(record.fields.at(i).size())
+                              .arg(Frame::kMaxLineLength);
+        }
+        if (!tooLong.isEmpty()) {
+            read.rowErrors << tooLong;
+            continue;
+        }
+        const RowOutcome outcome = frameOf(row, presets);
+        if (!outcome.problem.isEmpty()) {
+            read.rowErrors << QStringLiteral("%1: %2 行目「%3」列: %4")
+                                  .arg(shown)
+                                  .arg(record.line)
+                                  .arg(outcome.column, outcome.problem);
+            continue;
+        }
+        read.frames << NumberedFrame{number, outcome.frame};
+    }
+    return read;
+}

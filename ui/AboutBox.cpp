@@ -1,0 +1,150 @@
+#include "ui/AboutBox.h"
+
+#include "platform/CentreOnScreen.h"
+#include "platform/FontSubstitutes.h"
+#include "platform/LogonNameService.h"
+#include "ui/DeveloperCredit.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+const QString kDescription = QStringLiteral(
+    "当プログラムは、容易に電車の側面などに取り付けられている方向幕風の画像を容易作成"
+    "するソフトです。なお、容易なので、実際の物とは異なります。また、英字翻訳につい"
+    "ては、YAHOOJAPAN翻訳の方にリンクしています。");
+const QString kDisclaimer =
+    QStringLiteral("警告：このプログラムの全部または一部を、開発者の許可なく複製・再配布することを"
+                   "禁じます。");
+
+// The separator Line1: a grey one-pixel line lying over a white two-pixel one, in twips.
+constexpr int kLineY = 1680;
+constexpr int kWhiteLineFrom = 105;
+constexpr int kWhiteLineTo = 7320;
+constexpr int kGreyLineFrom = 120;
+constexpr int kGreyLineTo = 7350;
+
+AboutLabel *label(const TwipRect &rect, const QString &caption, QWidget *parent)
+{
+    auto *l = new AboutLabel(rect, caption, parent);
+    l->setAutoFillBackground(true);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+void setTextBlack(QWidget *widget)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, Qt::black);
+    widget->setPalette(p);
+}
+
+} // namespace
+
+AboutBox::AboutBox(const LogonNameService &logonName, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("QuinteloVersion2バージョン情報"));
+    setWindowIcon(QIcon(QStringLiteral(":/about-icon.png")));
+    setFixedSize(twipsToPixels(7785), twipsToPixels(2760));
+
+    // A picture box with the default sunken border: its inside is smaller than the picture,
+    // which is shown from its top-left corner and cut at the right and the bottom.
+    m_picture1 = new AboutLabel({120, 240, 3495, 1215}, this);
+    m_picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_picture1->setLineWidth(2);
+    m_picture1->setFocusPolicy(Qt::StrongFocus);
+    const QPixmap picture(QStringLiteral(":/about.bmp"));
+    m_picture1->setPixmap(picture.copy(QRect(QPoint(0, 0), m_picture1->contentsRect().size())));
+    m_picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_cmdOK = new AboutButton({5760, 1800, 1740, 345}, QStringLiteral("OK"), this);
+    m_cmdOK->setDefault(true);
+    m_cmdSysInfo =
+        new AboutButton({5760, 2280, 1740, 345}, QStringLiteral("ｼｽﾃﾑ情報(&S)..."), this);
+    m_siyo = label({720, 2160, 1095, 255}, QString(), this);
+    // The name as it is spelt, whatever characters the system allows in it.
+    m_siyo->setTextFormat(Qt::PlainText);
+    m_label3 = label({120, 2160, 1695, 255}, QStringLiteral("使用者："), this);
+    m_label2 = label({120, 1800, 1695, 255}, kDeveloperCredit, this);
+    m_lblDisclaimer = label({1920, 1800, 3735, 825}, kDisclaimer, this);
+    setTextBlack(m_lblDisclaimer);
+    m_label1 = label({3720, 120, 3735, 375}, QStringLiteral("QuinteloVersion2"), this);
+    QFont titleFont(kUiGothicFace);
+    titleFont.setPointSizeF(14.25);
+    titleFont.setBold(true);
+    m_label1->setFont(titleFont);
+    m_lblDescription = label({3720, 600, 3765, 930}, kDescription, this);
+    setTextBlack(m_lblDescription);
+
+    const std::array<std::pair<const char *, QWidget *>, 9> controls{{
+        {"Picture1", m_picture1},
+        {"cmdOK", m_cmdOK},
+        {"cmdSysInfo", m_cmdSysInfo},
+        {"siyo", m_siyo},
+        {"Label3", m_label3},
+        {"Label2", m_label2},
+        {"lblDisclaimer", m_lblDisclaimer},
+        {"Label1", m_label1},
+        {"lblDescription", m_lblDescription},
+    }};
+    // Where controls overlap the one created earlier lies above: the name over "使用者：".
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        it->second->setObjectName(QString::fromLatin1(it->first));
+        it->second->raise();
+    }
+
+    setTabOrder(m_cmdOK, m_cmdSysInfo);
+    setTabOrder(m_cmdSysInfo, m_picture1);
+    m_cmdOK->setFocus();
+
+    connect(m_cmdOK, &QPushButton::clicked, this, &AboutBox::cmdOK_Click);
+    connect(m_cmdSysInfo, &QPushButton::clicked, this, &AboutBox::cmdSysInfo_Click);
+
+    Form_Load(logonName);
+}
+
+void AboutBox::Form_Load(const LogonNameService &logonName)
+{
+    m_siyo->setText(logonName.GetCurrentUserName());
+}
+
+void AboutBox::cmdOK_Click()
+{
+    accept();
+}
+
+void AboutBox::cmdSysInfo_Click()
+{
+    StartSysInfo();
+}
+
+void AboutBox::StartSysInfo()
+{}
+
+void AboutBox::showEvent(QShowEvent *event)
+{
+    centreOnScreen(this);
+    QDialog::showEvent(event);
+}
+
+void AboutBox::paintEvent(QPaintEvent *)
+{
+    // Line1 lies on the window's own surface, beneath every control.
+    QPainter painter(this);
+    const int y = twipsToPixels(kLineY);
+    painter.fillRect(
+        QRect(QPoint(twipsToPixels(kWhiteLineFrom), y), QPoint(twipsToPixels(kWhiteLineTo), y + 1)),
+        QColor(0xFF, 0xFF, 0xFF));
+    painter.fillRect(
+        QRect(QPoint(twipsToPixels(kGreyLineFrom), y), QPoint(twipsToPixels(kGreyLineTo), y)),
+        QColor(0x80, 0x80, 0x80));
+}

@@ -1,0 +1,53 @@
+#include "ui/LaunchCommands.h"
+
+#include "identity/AppIdentity.h"
+#include "platform/MessageBoxService.h"
+#include "platform/ProcessLauncher.h"
+#include "ui/HelpDocument.h"
+#include "ui/TranslationPage.h"
+
+#include <QDir>
+
+#include <utility>
+
+namespace {
+
+const QString kTranslationQuestion = QStringLiteral(
+    "YAHOOJAPANの翻訳ページにリンクします。。インターネットの接続環境はよろしいですか？");
+const QString kHelpMissing =
+    QStringLiteral("ヘルプファイル（help/QNT.html）が見つかりません。"
+                   "Quintelo と同じフォルダーに help フォルダーがあるか確認してください。");
+const QString kHelpNotOpened =
+    QStringLiteral("ヘルプを開けませんでした。"
+                   "HTML ファイルを開くブラウザーが設定されているか確認してください。");
+const QString kTranslationNotOpened =
+    QStringLiteral("翻訳ページを開けませんでした。"
+                   "ウェブページを開くブラウザーが設定されているか確認してください。");
+
+} // namespace
+
+LaunchCommands::LaunchCommands(MessageBoxService &messages, ProcessLauncher &launcher,
+                               QString programDir)
+    : m_messages(messages)
+    , m_launcher(launcher)
+    , m_programDir(std::move(programDir))
+{}
+
+void LaunchCommands::openHelp()
+{
+    const QString document = locateHelpDocument(m_programDir);
+    if (document.isEmpty()) {
+        m_messages.tell(kAppTitle, kHelpMissing, MessageBoxService::Icon::Exclamation);
+        return;
+    }
+    if (!m_launcher.open(QDir::toNativeSeparators(document)))
+        m_messages.tell(kAppTitle, kHelpNotOpened, MessageBoxService::Icon::Exclamation);
+}
+
+void LaunchCommands::openTranslationPage()
+{
+    if (!m_messages.askYesNo(kAppTitle, kTranslationQuestion, MessageBoxService::Icon::Question))
+        return;
+    if (!m_launcher.open(kTranslationPageUrl))
+        m_messages.tell(kAppTitle, kTranslationNotOpened, MessageBoxService::Icon::Exclamation);
+}

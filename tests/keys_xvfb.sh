@@ -3,9 +3,10 @@
 # X server with no window manager, from the keyboard alone: a save that fails must leave the main
 # window's keys alive; Ctrl+X, then Esc answers No and the program goes on; Ctrl+X, then Enter
 # answers Yes and it ends without a second question.
-# Usage: keys_xvfb.sh /path/to/quintelo
+# Usage: QUINTELO_VERSION=<version> keys_xvfb.sh /path/to/quintelo
 set -u
 bin=${1:?usage: keys_xvfb.sh /path/to/quintelo}
+version=${QUINTELO_VERSION:?the version the build was configured with}
 pid=
 fail() {
     echo "keys_xvfb: FAIL: $*" >&2
@@ -59,7 +60,9 @@ if [ "${2:-}" = --inside-xvfb ]; then
     exit 0
 fi
 
-[ "$(timeout 10 "$bin" --version)" = "Quintelo 2.02.0005" ] || fail "--version"
+# The version as the program has always shown it: the minor number in two digits, the last in four.
+[[ $version =~ ^[0-9]+\.[0-9]{2}\.[0-9]{4}$ ]] || fail "the version $version is not in the form 2.02.0005"
+[ "$(timeout 10 "$bin" --version)" = "Quintelo $version" ] || fail "--version"
 errors=$(timeout 10 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin" 2>&1 >/dev/null)
 [ $? -eq 1 ] && [ "$(printf '%s\n' "$errors" | wc -l)" -eq 1 ] ||
     fail "without a display the program did not end with one line: $errors"

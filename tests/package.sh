@@ -3,10 +3,11 @@
 # folder, then checks that a Linux desktop finds everything (validated by the desktop's own
 # tools) and that the package declares every library the program links and what it needs at
 # run time that cannot be read off the binary.
-# Usage: package.sh /path/to/build-folder
+# Usage: QUINTELO_VERSION=<version> package.sh /path/to/build-folder
 set -u
 name=package
 build=${1:?usage: package.sh /path/to/build-folder}
+version=${QUINTELO_VERSION:?the version the build was configured with}
 app_id=org.quintelo.Quintelo
 fail() {
     echo "$name: FAIL: $*" >&2
@@ -25,7 +26,13 @@ files="bin/quintelo share/quintelo/help/QNT.html share/applications/$app_id.desk
 for file in $files; do
     [ -s "$prefix/$file" ] || fail "$file is not installed"
 done
-[ "$("$prefix/bin/quintelo" --version)" = "Quintelo 2.02.0005" ] || fail "installed --version"
+[ "$("$prefix/bin/quintelo" --version)" = "Quintelo $version" ] || fail "installed --version"
+# Every installed file that names the version names this one.
+for file in share/quintelo/help/QNT.html share/metainfo/$app_id.metainfo.xml \
+    share/doc/quintelo/copyright share/man/man1/quintelo-render.1; do
+    grep -q "$version" "$prefix/$file" && ! grep -q '@[A-Z_]*@' "$prefix/$file" ||
+        fail "$file does not name the version $version"
+done
 # The thumbnailer's command, as a file manager runs it, makes a PNG of the size asked for.
 printf '{"format": "quintelo-roll", "version": 1, "frames": [{}]}\n' >"$work/thumb.quintelo"
 exec_line=$(sed -n 's/^Exec=quintelo-render //p' "$prefix/share/thumbnailers/quintelo.thumbnailer")
@@ -53,7 +60,7 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >"$
 # gzip rather than xz: the content is what is checked, and a debug build compresses slowly.
 (cd "$build" && cpack -G DEB -B "$work/deb" -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip \
     >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log" >&2; fail "cpack failed"; }
-deb=$work/deb/quintelo_2.02.0005_$(dpkg --print-architecture).deb
+deb=$work/deb/quintelo_${version}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "cpack made no $(basename "$deb"): $(ls "$work/deb")"
 for file in $files; do
     dpkg-deb -c "$deb" | awk '{print $NF}' | grep -qx -- "./usr/$file" || fail "the package lacks $file"

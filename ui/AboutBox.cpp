@@ -1,5 +1,6 @@
 #include "ui/AboutBox.h"
 
+#include "identity/AppIdentity.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/LogonNameService.h"
@@ -52,7 +53,7 @@ AboutBox::AboutBox(const LogonNameService &logonName, QWidget *parent)
                           Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("QuinteloVersion2バージョン情報"));
+    setWindowTitle(kAppTitleWithMajorVersion + QStringLiteral("バージョン情報"));
     setWindowIcon(QIcon(QStringLiteral(":/about-icon.png")));
     setFixedSize(twipsToPixels(7785), twipsToPixels(2760));
 
@@ -77,7 +78,7 @@ AboutBox::AboutBox(const LogonNameService &logonName, QWidget *parent)
     m_label2 = label({120, 1800, 1695, 255}, kDeveloperCredit, this);
     m_lblDisclaimer = label({1920, 1800, 3735, 825}, kDisclaimer, this);
     setTextBlack(m_lblDisclaimer);
-    m_label1 = label({3720, 120, 3735, 375}, QStringLiteral("QuinteloVersion2"), this);
+    m_label1 = label({3720, 120, 3735, 375}, kAppTitleWithMajorVersion, this);
     QFont titleFont(kUiGothicFace);
     titleFont.setPointSizeF(14.25);
     titleFont.setBold(true);

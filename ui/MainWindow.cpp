@@ -70,8 +70,6 @@ const LayoutCaptions kTypeCaptions{
 // the window opens with.
 const QString kFirstEnglishColourCaption = QStringLiteral("英表示文字色変更(&L)");
 
-const QString kWindowTitle = QStringLiteral("QuinteloVersion2");
-
 const QString kUndoCaption = QStringLiteral("元に戻す(&U)");
 const QString kRedoCaption = QStringLiteral("やり直し(&R)");
 
@@ -135,7 +133,7 @@ MainWindow::MainWindow(Services &services, const AutosaveStore *otherCopies, QWi
     , m_colourAndSaveDialog(services.dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(kWindowTitle);
+    setWindowTitle(kAppTitleWithMajorVersion);
     setWindowIcon(QIcon(QStringLiteral(":/quintelo.png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -784,8 +782,9 @@ void MainWindow::showFileName()
     QString name = QFileInfo(fileName).fileName();
     if (m_document.isReadOnly())
         name += QStringLiteral("（読み取り専用）");
-    setWindowTitle(fileName.isEmpty() ? kWindowTitle + QStringLiteral("[*]")
-                                      : QStringLiteral("%1[*] - %2").arg(name, kWindowTitle));
+    setWindowTitle(fileName.isEmpty()
+                       ? kAppTitleWithMajorVersion + QStringLiteral("[*]")
+                       : QStringLiteral("%1[*] - %2").arg(name, kAppTitleWithMajorVersion));
     setWindowModified(m_document.isModified());
 }
 

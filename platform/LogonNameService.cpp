@@ -1,6 +1,6 @@
 #include "platform/LogonNameService.h"
 
-QString LogonNameService::GetCurrentUserName() const
+QString LogonNameService::greetingName() const
 {
     return readLogonName().value_or(QString());
 }

@@ -12,7 +12,7 @@ public:
 
     // The name to greet the user with. A name that cannot be read is shown as an empty
     // text: a greeting is not worth stopping the program for.
-    QString GetCurrentUserName() const;
+    QString greetingName() const;
 
 protected:
     virtual std::optional<QString> readLogonName() const = 0;

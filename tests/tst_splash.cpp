@@ -42,7 +42,7 @@ private slots:
         QSignalSpy finished(&app.controller, &AppController::finishedWithoutMainWindow);
         QPointer<SplashWindow> splash = app.start();
         QVERIFY(QTest::qWaitForWindowExposed(splash));
-        QLabel *siyo = splash->siyo();
+        QLabel *siyo = splash->userNameLabel();
         QCOMPARE(siyo->text(), name.value_or(QString()));
         // "使用者：" runs under the name's label; the name lies on top where they meet.
         const QRect overlap = siyo->geometry().intersected(named(*splash, "Label2")->geometry());
@@ -83,7 +83,7 @@ private slots:
                                   app.controller.mainWindow()->isVisible();
             app.fakes.messages.whenShown = nullptr;
         };
-        splash->Timer1()->start(0);
+        splash->handOverTimer()->start(0);
         QTRY_COMPARE(app.fakes.messages.shown.size(), 2);
         QVERIFY(splashGoneWhenAsked);
         QCOMPARE(app.controller.mainWindow()->document().frames(),
@@ -215,7 +215,7 @@ private slots:
         QPointer<SplashWindow> splash = app.start();
         QVERIFY(QTest::qWaitForWindowExposed(splash));
         if (key == 0)
-            QTest::mouseClick(splash->siyo(), Qt::LeftButton);
+            QTest::mouseClick(splash->userNameLabel(), Qt::LeftButton);
         else
             QTest::keyClick(splash, Qt::Key(key));
         QCoreApplication::processEvents();
@@ -236,7 +236,7 @@ private slots:
         QCOMPARE(id.exitCode(), 0);
         const QString expected = QString::fromLocal8Bit(id.readAllStandardOutput()).trimmed();
         QVERIFY(!expected.isEmpty());
-        QCOMPARE(SystemLogonName().GetCurrentUserName(), expected);
+        QCOMPARE(SystemLogonName().greetingName(), expected);
     }
 
     // Every way of opening builds a fresh box over the main window, reading the name anew, and
@@ -253,7 +253,7 @@ private slots:
     {
         QFETCH(QStringList, way);
         FakedStart app;
-        app.start()->Timer1()->start(0);
+        app.start()->handOverTimer()->start(0);
         QVERIFY(QTest::qWaitFor([&app] { return app.controller.mainWindow(); }));
         MainWindow &main = *app.controller.mainWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
@@ -267,21 +267,21 @@ private slots:
         whenOpen<AboutBox>([&](AboutBox *box) {
             seen = box;
             focus = main.focusWidget();
-            shown = box->siyo()->text();
+            shown = box->userNameLabel()->text();
             caption = box->windowTitle();
             overMain = box->isModal() && box->parentWidget() == &main;
             // The System Info button, clicked or pressed with Enter, does nothing.
-            click(box->cmdSysInfo());
-            box->cmdSysInfo()->setFocus();
-            QTest::keyClick(box->cmdSysInfo(), Qt::Key_Return);
+            click(box->systemInfoButton());
+            box->systemInfoButton()->setFocus();
+            QTest::keyClick(box->systemInfoButton(), Qt::Key_Return);
             sysInfoKeepsItOpen = box->isVisible();
-            box->cmdOK()->setFocus();
+            box->okButton()->setFocus();
             if (closing == u"ok")
-                click(box->cmdOK());
+                click(box->okButton());
             else if (closing == u"esc")
-                QTest::keyClick(box->cmdOK(), Qt::Key_Escape);
+                QTest::keyClick(box->okButton(), Qt::Key_Escape);
             else if (closing == u"enter")
-                QTest::keyClick(box->cmdOK(), Qt::Key_Return);
+                QTest::keyClick(box->okButton(), Qt::Key_Return);
             else
                 box->windowHandle()->close();
             QTimer::singleShot(3000, box, &QDialog::reject);

@@ -59,43 +59,43 @@ AboutBox::AboutBox(const LogonNameService &logonName, QWidget *parent)
 
     // A picture box with the default sunken border: its inside is smaller than the picture,
     // which is shown from its top-left corner and cut at the right and the bottom.
-    m_picture1 = new AboutLabel({120, 240, 3495, 1215}, this);
-    m_picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_picture1->setLineWidth(2);
-    m_picture1->setFocusPolicy(Qt::StrongFocus);
+    m_picture = new AboutLabel({120, 240, 3495, 1215}, this);
+    m_picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_picture->setLineWidth(2);
+    m_picture->setFocusPolicy(Qt::StrongFocus);
     const QPixmap picture(QStringLiteral(":/about.bmp"));
-    m_picture1->setPixmap(picture.copy(QRect(QPoint(0, 0), m_picture1->contentsRect().size())));
-    m_picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_picture->setPixmap(picture.copy(QRect(QPoint(0, 0), m_picture->contentsRect().size())));
+    m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_cmdOK = new AboutButton({5760, 1800, 1740, 345}, QStringLiteral("OK"), this);
-    m_cmdOK->setDefault(true);
-    m_cmdSysInfo =
+    m_okButton = new AboutButton({5760, 1800, 1740, 345}, QStringLiteral("OK"), this);
+    m_okButton->setDefault(true);
+    m_systemInfoButton =
         new AboutButton({5760, 2280, 1740, 345}, QStringLiteral("ｼｽﾃﾑ情報(&S)..."), this);
-    m_siyo = label({720, 2160, 1095, 255}, QString(), this);
+    m_userName = label({720, 2160, 1095, 255}, QString(), this);
     // The name as it is spelt, whatever characters the system allows in it.
-    m_siyo->setTextFormat(Qt::PlainText);
-    m_label3 = label({120, 2160, 1695, 255}, QStringLiteral("使用者："), this);
-    m_label2 = label({120, 1800, 1695, 255}, kDeveloperCredit, this);
-    m_lblDisclaimer = label({1920, 1800, 3735, 825}, kDisclaimer, this);
-    setTextBlack(m_lblDisclaimer);
-    m_label1 = label({3720, 120, 3735, 375}, kAppTitleWithMajorVersion, this);
+    m_userName->setTextFormat(Qt::PlainText);
+    m_userCaption = label({120, 2160, 1695, 255}, QStringLiteral("使用者："), this);
+    m_credit = label({120, 1800, 1695, 255}, kDeveloperCredit, this);
+    m_disclaimer = label({1920, 1800, 3735, 825}, kDisclaimer, this);
+    setTextBlack(m_disclaimer);
+    m_title = label({3720, 120, 3735, 375}, kAppTitleWithMajorVersion, this);
     QFont titleFont(kUiGothicFace);
     titleFont.setPointSizeF(14.25);
     titleFont.setBold(true);
-    m_label1->setFont(titleFont);
-    m_lblDescription = label({3720, 600, 3765, 930}, kDescription, this);
-    setTextBlack(m_lblDescription);
+    m_title->setFont(titleFont);
+    m_description = label({3720, 600, 3765, 930}, kDescription, this);
+    setTextBlack(m_description);
 
     const std::array<std::pair<const char *, QWidget *>, 9> controls{{
-        {"Picture1", m_picture1},
-        {"cmdOK", m_cmdOK},
-        {"cmdSysInfo", m_cmdSysInfo},
-        {"siyo", m_siyo},
-        {"Label3", m_label3},
-        {"Label2", m_label2},
-        {"lblDisclaimer", m_lblDisclaimer},
-        {"Label1", m_label1},
-        {"lblDescription", m_lblDescription},
+        {"Picture1", m_picture},
+        {"cmdOK", m_okButton},
+        {"cmdSysInfo", m_systemInfoButton},
+        {"siyo", m_userName},
+        {"Label3", m_userCaption},
+        {"Label2", m_credit},
+        {"lblDisclaimer", m_disclaimer},
+        {"Label1", m_title},
+        {"lblDescription", m_description},
     }};
     // Where controls overlap the one created earlier lies above: the name over "使用者：".
     for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
@@ -103,32 +103,17 @@ AboutBox::AboutBox(const LogonNameService &logonName, QWidget *parent)
         it->second->raise();
     }
 
-    setTabOrder(m_cmdOK, m_cmdSysInfo);
-    setTabOrder(m_cmdSysInfo, m_picture1);
-    m_cmdOK->setFocus();
+    setTabOrder(m_okButton, m_systemInfoButton);
+    setTabOrder(m_systemInfoButton, m_picture);
+    m_okButton->setFocus();
 
-    connect(m_cmdOK, &QPushButton::clicked, this, &AboutBox::cmdOK_Click);
-    connect(m_cmdSysInfo, &QPushButton::clicked, this, &AboutBox::cmdSysInfo_Click);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_systemInfoButton, &QPushButton::clicked, this, &AboutBox::startSystemInfo);
 
-    Form_Load(logonName);
+    m_userName->setText(logonName.greetingName());
 }
 
-void AboutBox::Form_Load(const LogonNameService &logonName)
-{
-    m_siyo->setText(logonName.GetCurrentUserName());
-}
-
-void AboutBox::cmdOK_Click()
-{
-    accept();
-}
-
-void AboutBox::cmdSysInfo_Click()
-{
-    StartSysInfo();
-}
-
-void AboutBox::StartSysInfo()
+void AboutBox::startSystemInfo()
 {}
 
 void AboutBox::showEvent(QShowEvent *event)

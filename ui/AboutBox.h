@@ -20,36 +20,26 @@ class AboutBox : public QDialog
 public:
     explicit AboutBox(const LogonNameService &logonName, QWidget *parent = nullptr);
 
-    AboutLabel *Picture1() const { return m_picture1; }
-    AboutButton *cmdOK() const { return m_cmdOK; }
-    AboutButton *cmdSysInfo() const { return m_cmdSysInfo; }
-    AboutLabel *siyo() const { return m_siyo; }
-    AboutLabel *Label3() const { return m_label3; }
-    AboutLabel *Label2() const { return m_label2; }
-    AboutLabel *lblDisclaimer() const { return m_lblDisclaimer; }
-    AboutLabel *Label1() const { return m_label1; }
-    AboutLabel *lblDescription() const { return m_lblDescription; }
+    AboutButton *okButton() const { return m_okButton; }
+    AboutButton *systemInfoButton() const { return m_systemInfoButton; }
+    AboutLabel *userNameLabel() const { return m_userName; }
 
     // There is no system information program to start: the button is kept for its place in
     // the box and does nothing.
-    void StartSysInfo();
+    void startSystemInfo();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
-    void Form_Load(const LogonNameService &logonName);
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
-
-    AboutLabel *m_picture1;
-    AboutButton *m_cmdOK;
-    AboutButton *m_cmdSysInfo;
-    AboutLabel *m_siyo;
-    AboutLabel *m_label3;
-    AboutLabel *m_label2;
-    AboutLabel *m_lblDisclaimer;
-    AboutLabel *m_label1;
-    AboutLabel *m_lblDescription;
+    AboutLabel *m_picture;
+    AboutButton *m_okButton;
+    AboutButton *m_systemInfoButton;
+    AboutLabel *m_userName;
+    AboutLabel *m_userCaption;
+    AboutLabel *m_credit;
+    AboutLabel *m_disclaimer;
+    AboutLabel *m_title;
+    AboutLabel *m_description;
 };

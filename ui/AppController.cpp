@@ -35,7 +35,7 @@ AppController::~AppController()
 
 void AppController::start()
 {
-    m_splash = new SplashWindow(m_services.logonName.GetCurrentUserName());
+    m_splash = new SplashWindow(m_services.logonName.greetingName());
     connect(m_splash, &SplashWindow::handOver, this, &AppController::showMainWindow);
     connect(m_splash, &SplashWindow::dismissed, this, &AppController::finishedWithoutMainWindow);
     m_splash->show();

@@ -36,7 +36,7 @@ TwipsControl<QLabel> *opaqueLabel(const TwipRect &rect, const QString &caption,
 SplashWindow::SplashWindow(const QString &userName, QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
     , m_picture(QStringLiteral(":/splash.gif"))
-    , m_timer1(new QTimer(this))
+    , m_handOverTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -44,29 +44,29 @@ SplashWindow::SplashWindow(const QString &userName, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
 
     const QColor white(0xFF, 0xFF, 0xFF);
-    m_siyo = opaqueLabel({720, 3480, 1455, 255}, userName, systemColor(9, palette()), this);
-    m_siyo->setObjectName(QStringLiteral("siyo"));
+    m_userName = opaqueLabel({720, 3480, 1455, 255}, userName, systemColor(9, palette()), this);
+    m_userName->setObjectName(QStringLiteral("siyo"));
     // The name as it is spelt, whatever characters the system allows in it.
-    m_siyo->setTextFormat(Qt::PlainText);
-    m_label2 = opaqueLabel({120, 3480, 735, 255}, QStringLiteral("使用者："), white, this);
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label1 = opaqueLabel({120, 3240, 1575, 255}, kDeveloperCredit, white, this);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_lblDisclaimer = opaqueLabel({120, 2280, 5775, 825}, kDisclaimer, white, this);
-    m_lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
-    QPalette black = m_lblDisclaimer->palette();
+    m_userName->setTextFormat(Qt::PlainText);
+    m_userCaption = opaqueLabel({120, 3480, 735, 255}, QStringLiteral("使用者："), white, this);
+    m_userCaption->setObjectName(QStringLiteral("Label2"));
+    m_credit = opaqueLabel({120, 3240, 1575, 255}, kDeveloperCredit, white, this);
+    m_credit->setObjectName(QStringLiteral("Label1"));
+    m_disclaimer = opaqueLabel({120, 2280, 5775, 825}, kDisclaimer, white, this);
+    m_disclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
+    QPalette black = m_disclaimer->palette();
     black.setColor(QPalette::WindowText, Qt::black);
-    m_lblDisclaimer->setPalette(black);
+    m_disclaimer->setPalette(black);
 
     // Earlier-created controls lie above: the name is drawn over the end of "使用者：".
-    for (QWidget *label : {m_lblDisclaimer, m_label1, m_label2, m_siyo})
+    for (QWidget *label : {m_disclaimer, m_credit, m_userCaption, m_userName})
         label->raise();
 
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setSingleShot(true);
-    m_timer1->setInterval(kHandOverMs);
-    connect(m_timer1, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
-    m_timer1->start();
+    m_handOverTimer->setObjectName(QStringLiteral("Timer1"));
+    m_handOverTimer->setSingleShot(true);
+    m_handOverTimer->setInterval(kHandOverMs);
+    connect(m_handOverTimer, &QTimer::timeout, this, &SplashWindow::handOverNow);
+    m_handOverTimer->start();
 }
 
 void SplashWindow::showEvent(QShowEvent *event)
@@ -91,18 +91,18 @@ void SplashWindow::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
-    Form_KeyPress();
+    dismissByKey();
 }
 
-void SplashWindow::Timer1_Timer()
+void SplashWindow::handOverNow()
 {
     emit handOver();
     close();
 }
 
-void SplashWindow::Form_KeyPress()
+void SplashWindow::dismissByKey()
 {
-    m_timer1->stop();
+    m_handOverTimer->stop();
     emit dismissed();
     close();
 }

@@ -17,9 +17,8 @@ class SplashWindow : public QWidget
 public:
     explicit SplashWindow(const QString &userName, QWidget *parent = nullptr);
 
-    QTimer *Timer1() const { return m_timer1; }
-    QLabel *siyo() const { return m_siyo; }
-    QLabel *lblDisclaimer() const { return m_lblDisclaimer; }
+    QTimer *handOverTimer() const { return m_handOverTimer; }
+    QLabel *userNameLabel() const { return m_userName; }
 
     static constexpr int kHandOverMs = 3000;
 
@@ -35,13 +34,13 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void Timer1_Timer();
-    void Form_KeyPress();
+    void handOverNow();
+    void dismissByKey();
 
     QPixmap m_picture;
-    QTimer *m_timer1;
-    TwipsControl<QLabel> *m_siyo;
-    TwipsControl<QLabel> *m_label2;
-    TwipsControl<QLabel> *m_label1;
-    TwipsControl<QLabel> *m_lblDisclaimer;
+    QTimer *m_handOverTimer;
+    TwipsControl<QLabel> *m_userName;
+    TwipsControl<QLabel> *m_userCaption;
+    TwipsControl<QLabel> *m_credit;
+    TwipsControl<QLabel> *m_disclaimer;
 };

@@ -10,32 +10,52 @@
 class DialogService
 {
 public:
+    struct ColourRequest
+    {
+        // Selected when the dialog opens.
+        QColor initial = Qt::black;
+    };
+
     struct FontChoice
     {
-        QString name;
-        float size = 0;
+        QString family;
+        float pointSize = 0;
         bool bold = false;
         bool italic = false;
         bool underline = false;
-        bool strikethru = false;
-        QColor color;
+        bool strikeOut = false;
+        QColor colour;
 
         bool operator==(const FontChoice &) const = default;
     };
 
+    struct FontRequest
+    {
+        FontChoice initial;
+        // Whether the dialog offers the text colour beside the font.
+        bool offerColour = true;
+    };
+
+    // The save dialog's read-only check box, which saves nothing but is shown as the window
+    // has always shown it.
+    enum class ReadOnlyBox { Hidden, Ticked };
+
     struct SaveRequest
     {
         QString title;
+        // File types, as Qt's file dialogs take them ("GIFファイル(*.gif);;…").
         QString filter;
-        QString defaultExt;
+        // Added to a name typed without one.
+        QString defaultSuffix;
+        // The name the dialog opens with; empty for none.
         QString fileName;
-        qint32 flags = 0;
+        ReadOnlyBox readOnlyBox = ReadOnlyBox::Hidden;
     };
 
     virtual ~DialogService() = default;
 
-    virtual std::optional<QColor> chooseColor(const QColor &initial, qint32 flags) = 0;
-    virtual std::optional<FontChoice> chooseFont(const FontChoice &initial, qint32 flags) = 0;
+    virtual std::optional<QColor> chooseColour(const ColourRequest &request) = 0;
+    virtual std::optional<FontChoice> chooseFont(const FontRequest &request) = 0;
     virtual std::optional<QString> chooseSaveFileName(const SaveRequest &request) = 0;
     // An existing file to open.
     virtual std::optional<QString> chooseOpenFileName(const QString &title,

@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(window().windowTitle(), QStringLiteral("東京.quintelo[*] - QuinteloVersion2"));
         QCOMPARE(fakes().messages.shown.size(), 3);
         trigger("makuhozon"); // the name is known now: no dialog, nothing to ask
-        QCOMPARE(fakes().dialogs.saveCalls.size(), 2);
+        QCOMPARE(fakes().dialogs.saveRequests.size(), 2);
         window().document().editText(SignLine::Main, QStringLiteral("大阪"));
         fakes().messages.answer(DontSave);
         QVERIFY(!window().rollFiles().openAfterAsking(broken));
@@ -320,6 +320,9 @@ private slots:
     void colourButtonsOpenOnTheLastColour()
     {
         FakeDialogService &dialogs = fakes().dialogs;
+        // Before any colour command the picture save dialog hides its read-only box.
+        click(control("Command6"));
+        QCOMPARE(dialogs.saveRequests.last().readOnlyBox, DialogService::ReadOnlyBox::Hidden);
         dialogs.cancel();
         click(control("Command1"));
         QVERIFY(!window().document().undoStack().canUndo());
@@ -332,12 +335,19 @@ private slots:
         QCOMPARE(frame().englishColour, QColor(Qt::green));
         QCOMPARE(frame().englishBand, QColor(Qt::yellow));
         QList<QColor> initials;
-        for (const auto &call : std::as_const(dialogs.colorCalls))
-            initials << call.initial;
+        for (const DialogService::ColourRequest &request : std::as_const(dialogs.colourRequests))
+            initials << request.initial;
         QCOMPARE(initials, (QList<QColor>{Qt::black, Qt::black, Qt::red, Qt::green}));
-        // The save dialog of the same object inherits the colour dialog's flags.
+        // After a colour command both picture saves show the read-only box ticked; the other
+        // saves keep it hidden.
         click(control("Command6"));
-        QCOMPARE(dialogs.saveCalls.last().flags, 1);
+        named<QAction>(window(), "hozon")->trigger();
+        named<QAction>(window(), "insatusheet")->trigger();
+        QList<DialogService::ReadOnlyBox> boxes;
+        for (const DialogService::SaveRequest &request : dialogs.saveRequests.mid(1))
+            boxes << request.readOnlyBox;
+        using enum DialogService::ReadOnlyBox;
+        QCOMPARE(boxes, (QList<DialogService::ReadOnlyBox>{Ticked, Ticked, Hidden}));
     }
     void fontDialogOpensOnTheMainLine()
     {
@@ -345,8 +355,8 @@ private slots:
         const FontChoice design{kSignFace, 24, true, false, false, false, QColor(Qt::white)};
         dialogs.answer(design);
         click(control("Command7"));
-        QCOMPARE(dialogs.fontCalls.first().initial, design);
-        QCOMPARE(dialogs.fontCalls.first().flags, 259);
+        QCOMPARE(dialogs.fontRequests.first().initial, design);
+        QVERIFY(dialogs.fontRequests.first().offerColour);
         QVERIFY(!window().document().undoStack().canUndo());
         dialogs.answer(FontChoice{"BIZ UDPGothic", 40, true, true, false, true, QColor(Qt::red)});
         click(control("Command7"));
@@ -486,7 +496,7 @@ private slots:
         click(control("Command6"));
         fakes().dialogs.answer(QString());
         named<QAction>(window(), "hozon")->trigger();
-        QCOMPARE(fakes().dialogs.saveCalls.size(), 2);
+        QCOMPARE(fakes().dialogs.saveRequests.size(), 2);
         QVERIFY(fakes().messages.shown.isEmpty());
 
         fakes().dialogs.answer(m_dir.filePath(QStringLiteral("missing/sign.gif")));

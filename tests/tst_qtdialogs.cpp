@@ -29,7 +29,7 @@ std::optional<FontChoice> chooseWith(const FontChoice &initial,
         clickButton(dialog, QDialogButtonBox::Ok);
     });
     const DialogOwner owner;
-    return QtDialogService(owner).chooseFont(initial, 0x103);
+    return QtDialogService(owner).chooseFont({initial, true});
 }
 
 // Clicks the entry, a family or a style, in the chooser's list that offers it.
@@ -127,28 +127,28 @@ private slots:
                 openAfter << dialog->isVisible();
             }
         });
-        // As the window asks: flags that say nothing of overwriting.
+        // As the window asks: a request that says nothing of overwriting.
         const DialogOwner owner;
         const std::optional<QString> chosen = QtDialogService(owner).chooseSaveFileName(
-            {QString(), PictureFormat::fileDialogFilter(), QStringLiteral("gif"), QString(), 4});
+            {QString(), PictureFormat::fileDialogFilter(), QStringLiteral("gif"), QString()});
         // No goes back to the dialog, Yes takes the name.
         QCOMPARE(openAfter, (QList<bool>{true, false}));
         QCOMPARE(chosen, std::optional(existing));
     }
 
-    void readOnlyBoxFollowsTheFlags()
+    void readOnlyBoxFollowsTheRequest()
     {
-        // 4 hides it; 1, which a colour command leaves, ticks it and no longer hides it.
-        for (const qint32 flags : {4, 1}) {
-            SaveFileDialog dialog({QString(), QString(), QStringLiteral("gif"), QString(), flags});
-            QCOMPARE(dialog.readOnlyBox()->isHidden(), flags == 4);
-            QCOMPARE(dialog.readOnlyBox()->isChecked(), flags == 1);
+        using enum DialogService::ReadOnlyBox;
+        for (const DialogService::ReadOnlyBox box : {Hidden, Ticked}) {
+            SaveFileDialog dialog({QString(), QString(), QStringLiteral("gif"), QString(), box});
+            QCOMPARE(dialog.readOnlyBox()->isHidden(), box == Hidden);
+            QCOMPARE(dialog.readOnlyBox()->isChecked(), box == Ticked);
         }
     }
     void fileTypeGivesANameItsExtension()
     {
         SaveFileDialog dialog(
-            {QString(), PictureFormat::fileDialogFilter(), QStringLiteral("gif"), QString(), 0});
+            {QString(), PictureFormat::fileDialogFilter(), QStringLiteral("gif"), QString()});
         auto *types = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
         QStringList typesAndSuffixes;
         for (int i = 0; i < types->count(); ++i) {

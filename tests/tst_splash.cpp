@@ -118,7 +118,7 @@ private slots:
         app.fakes.messages.answer(0);
         named<QAction>(main, "makuhozon")->trigger();
         QCOMPARE(RollFile::load(six).frames, document.frames());
-        QVERIFY(!main.isWindowModified() && app.fakes.dialogs.saveCalls.isEmpty());
+        QVERIFY(!main.isWindowModified() && app.fakes.dialogs.saveRequests.isEmpty());
         // Nothing unsaved is left anywhere to be offered again.
         QVERIFY(QDir(app.autosaves.path()).entryList({"*.quintelo"}, QDir::Files).isEmpty());
     }
@@ -175,7 +175,7 @@ private slots:
         main.document().editText(SignLine::Main, QStringLiteral("こちら"));
         app.fakes.dialogs.answer(six);
         QVERIFY(!files.save()); // a new name is asked for, and asked again for the taken one
-        QCOMPARE(app.fakes.dialogs.saveCalls.size(), 2);
+        QCOMPARE(app.fakes.dialogs.saveRequests.size(), 2);
         QCOMPARE(RollFile::load(six).frames, rollOf(QStringLiteral("六")));
 
         app.fakes.messages.answer(1);

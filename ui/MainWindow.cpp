@@ -44,13 +44,6 @@
 
 namespace {
 
-// The dialog object's flags: the colour dialog opens on its colour; the font dialog lists
-// screen and printer fonts and shows the effects (strikeout, underline, text colour).
-constexpr qint32 kColourStartsWithColour = 0x1;
-constexpr qint32 kFontFlags = 0x1 | 0x2 | 0x100;
-// The save dialog's design flags: no read-only check box.
-constexpr qint32 kSaveHidesReadOnly = 0x4;
-
 // What the buttons that act on the main and English lines say in each layout.
 struct LayoutCaptions
 {
@@ -129,8 +122,6 @@ void showJustify(QAction *justify, const Frame &frame)
 MainWindow::MainWindow(Services &services, const AutosaveStore *otherCopies, QWidget *parent)
     : QMainWindow(parent)
     , m_services(services)
-    , m_fontDialog(services.dialogs)
-    , m_colourAndSaveDialog(services.dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kAppTitleWithMajorVersion);
@@ -138,11 +129,6 @@ MainWindow::MainWindow(Services &services, const AutosaveStore *otherCopies, QWi
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-
-    m_colourAndSaveDialog.DefaultExt = QStringLiteral("gif");
-    m_colourAndSaveDialog.DialogTitle = QStringLiteral("方向幕画像の保存");
-    m_colourAndSaveDialog.Filter = PictureFormat::fileDialogFilter();
-    m_colourAndSaveDialog.Flags = kSaveHidesReadOnly;
 
     m_rollFiles = new RollFileCommands(m_document, services, otherCopies, this);
     m_exports = new RollExportCommands(m_document, services, this);
@@ -565,11 +551,7 @@ void MainWindow::showCurrentFrame()
 
 std::optional<QColor> MainWindow::chooseColour()
 {
-    // Left set afterwards on purpose: the next save dialog of the same object inherits it.
-    m_colourAndSaveDialog.Flags = kColourStartsWithColour;
-    if (!m_colourAndSaveDialog.ShowColor())
-        return std::nullopt;
-    return m_colourAndSaveDialog.Color;
+    return m_dialogMemory.chooseColour(m_services.dialogs);
 }
 
 void MainWindow::onMainColour()
@@ -593,27 +575,24 @@ void MainWindow::onEnglishBand()
 void MainWindow::onMainFont()
 {
     const Frame &frame = m_document.currentFrame();
-    CommonDialog &dialog = m_fontDialog;
-    dialog.Flags = kFontFlags;
-    dialog.FontName = frame.mainFont.family();
-    dialog.FontSize = float(frame.mainFont.pointSizeF());
-    dialog.FontBold = frame.mainFont.bold();
-    dialog.FontItalic = frame.mainFont.italic();
-    dialog.FontUnderline = frame.mainFont.underline();
-    dialog.FontStrikethru = frame.mainFont.strikeOut();
-    dialog.Color = frame.mainColour;
-    if (!dialog.ShowFont())
+    const QFont &current = frame.mainFont;
+    const DialogService::FontChoice initial{
+        current.family(),    float(current.pointSizeF()), current.bold(),  current.italic(),
+        current.underline(), current.strikeOut(),         frame.mainColour};
+    const std::optional<DialogService::FontChoice> chosen =
+        m_services.dialogs.chooseFont({initial, true});
+    if (!chosen)
         return;
     QFont font = frame.mainFont;
-    font.setFamily(dialog.FontName);
+    font.setFamily(chosen->family);
     // Qt takes no size of 0 or less; the dialog never gives one, a script might.
-    if (dialog.FontSize > 0)
-        font.setPointSizeF(dialog.FontSize);
-    font.setBold(dialog.FontBold);
-    font.setItalic(dialog.FontItalic);
-    font.setUnderline(dialog.FontUnderline);
-    font.setStrikeOut(dialog.FontStrikethru);
-    m_document.editMainFont(font, dialog.Color);
+    if (chosen->pointSize > 0)
+        font.setPointSizeF(chosen->pointSize);
+    font.setBold(chosen->bold);
+    font.setItalic(chosen->italic);
+    font.setUnderline(chosen->underline);
+    font.setStrikeOut(chosen->strikeOut);
+    m_document.editMainFont(font, chosen->colour);
 }
 
 void MainWindow::onToggleLayout()
@@ -653,14 +632,15 @@ void MainWindow::onSaveDestination()
 
 void MainWindow::savePicture(const QRect &area)
 {
-    m_colourAndSaveDialog.FileName.clear();
-    if (!m_colourAndSaveDialog.ShowSave())
+    const std::optional<QString> fileName = m_services.dialogs.chooseSaveFileName(
+        {QStringLiteral("方向幕画像の保存"), PictureFormat::fileDialogFilter(),
+         QStringLiteral("gif"), QString(), m_dialogMemory.pictureSaveReadOnlyBox()});
+    if (!fileName || fileName->isEmpty())
         return;
     const qreal scale = ExportSettings::load(m_services.settings).scaleFor(area.size());
     const ExportManager::Result result =
         ExportManager(m_services.imageWriter, &m_services.saveJournal)
-            .saveFrame(m_document.currentFrame(), area, scale, m_colourAndSaveDialog.FileName, {},
-                       m_document.look());
+            .saveFrame(m_document.currentFrame(), area, scale, *fileName, {}, m_document.look());
     if (!result.ok())
         m_services.messages.tell(kAppTitle, saveFailureMessage(result),
                                  MessageBoxService::Icon::Critical);
@@ -670,7 +650,7 @@ void MainWindow::onSavePrintSheet()
 {
     const std::optional<QString> fileName = m_services.dialogs.chooseSaveFileName(
         {QStringLiteral("印刷用シートの保存"), QStringLiteral("PDFファイル(*.pdf)"),
-         QStringLiteral("pdf"), QString(), kSaveHidesReadOnly});
+         QStringLiteral("pdf"), QString()});
     if (!fileName)
         return;
     const ExportSettings settings = ExportSettings::load(m_services.settings);

@@ -2,7 +2,7 @@
 
 #include "sign/Frame.h"
 #include "sign/SignDocument.h"
-#include "ui/CommonDialog.h"
+#include "ui/DialogMemory.h"
 #include "ui/TwipsControl.h"
 
 #include <QGroupBox>
@@ -96,8 +96,7 @@ private:
 
     Services &m_services;
     SignDocument m_document;
-    CommonDialog m_fontDialog;
-    CommonDialog m_colourAndSaveDialog;
+    DialogMemory m_dialogMemory;
     bool m_exitConfirmed = false;
     RollFileCommands *m_rollFiles = nullptr;
     RollExportCommands *m_exports = nullptr;

@@ -7,36 +7,29 @@
 
 #include <QColorDialog>
 
-namespace {
-constexpr qint32 kColorStartWithColor = 0x1;
-// The font dialog's effects: strikeout, underline and the text colour.
-constexpr qint32 kFontEffects = 0x100;
-} // namespace
-
 QtDialogService::QtDialogService(const DialogOwner &owner)
     : m_owner(owner)
 {}
 
-std::optional<QColor> QtDialogService::chooseColor(const QColor &initial, qint32 flags)
+std::optional<QColor> QtDialogService::chooseColour(const ColourRequest &request)
 {
-    const QColor start = (flags & kColorStartWithColor) ? initial : QColor(Qt::black);
-    QColorDialog dialog(start, m_owner.window());
+    QColorDialog dialog(request.initial, m_owner.window());
     if (runModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.selectedColor();
 }
 
-std::optional<DialogService::FontChoice> QtDialogService::chooseFont(const FontChoice &initial,
-                                                                     qint32 flags)
+std::optional<DialogService::FontChoice> QtDialogService::chooseFont(const FontRequest &request)
 {
-    QFont font(initial.name);
-    if (initial.size > 0)
-        font.setPointSizeF(initial.size);
+    const FontChoice &initial = request.initial;
+    QFont font(initial.family);
+    if (initial.pointSize > 0)
+        font.setPointSizeF(initial.pointSize);
     font.setBold(initial.bold);
     font.setItalic(initial.italic);
     font.setUnderline(initial.underline);
-    font.setStrikeOut(initial.strikethru);
-    FontColorDialog dialog(font, initial.color, (flags & kFontEffects) != 0, m_owner.window());
+    font.setStrikeOut(initial.strikeOut);
+    FontColorDialog dialog(font, initial.colour, request.offerColour, m_owner.window());
     if (runModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     const QFont chosen = dialog.selectedFont();

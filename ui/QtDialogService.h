@@ -10,8 +10,8 @@ class QtDialogService final : public DialogService
 public:
     explicit QtDialogService(const DialogOwner &owner);
 
-    std::optional<QColor> chooseColor(const QColor &initial, qint32 flags) override;
-    std::optional<FontChoice> chooseFont(const FontChoice &initial, qint32 flags) override;
+    std::optional<QColor> chooseColour(const ColourRequest &request) override;
+    std::optional<FontChoice> chooseFont(const FontRequest &request) override;
     std::optional<QString> chooseSaveFileName(const SaveRequest &request) override;
     std::optional<QString> chooseOpenFileName(const QString &title, const QString &filter) override;
 

@@ -11,7 +11,6 @@
 #include "platform/Services.h"
 #include "render/PlatePainter.h"
 #include "sign/SignDocument.h"
-#include "ui/SaveFileDialog.h"
 #include "ui/SpinOptionsDialog.h"
 
 #include <algorithm>
@@ -26,12 +25,7 @@ RollExportCommands::RollExportCommands(const SignDocument &document, Services &s
 std::optional<QString> RollExportCommands::askFileName(const QString &title, const QString &filter,
                                                        const QString &defaultExt)
 {
-    DialogService::SaveRequest request;
-    request.title = title;
-    request.filter = filter;
-    request.defaultExt = defaultExt;
-    request.flags = SaveFileDialog::kHideReadOnly;
-    return m_services.dialogs.chooseSaveFileName(request);
+    return m_services.dialogs.chooseSaveFileName({title, filter, defaultExt, QString()});
 }
 
 bool RollExportCommands::told(const ExportManager::Result &result)

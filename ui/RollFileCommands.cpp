@@ -8,7 +8,6 @@
 #include "platform/MessageBoxService.h"
 #include "platform/Services.h"
 #include "sign/SignDocument.h"
-#include "ui/SaveFileDialog.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -113,13 +112,9 @@ bool RollFileCommands::save()
 
 bool RollFileCommands::saveAs()
 {
-    DialogService::SaveRequest request;
-    request.title = QStringLiteral("幕データの保存");
-    request.filter = kFilter;
-    request.defaultExt = QStringLiteral("quintelo");
-    request.fileName = m_document.fileName();
-    request.flags = SaveFileDialog::kHideReadOnly;
-    const std::optional<QString> fileName = m_services.dialogs.chooseSaveFileName(request);
+    const std::optional<QString> fileName =
+        m_services.dialogs.chooseSaveFileName({QStringLiteral("幕データの保存"), kFilter,
+                                               QStringLiteral("quintelo"), m_document.fileName()});
     return fileName && saveTo(*fileName);
 }
 

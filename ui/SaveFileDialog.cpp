@@ -10,14 +10,14 @@ SaveFileDialog::SaveFileDialog(const DialogService::SaveRequest &request, QWidge
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
-    setDefaultSuffix(request.defaultExt);
+    setDefaultSuffix(request.defaultSuffix);
     // Asked whatever the flags say: a picture saved over cannot be had back.
     setOption(QFileDialog::DontConfirmOverwrite, false);
 
     m_readOnly = new QCheckBox(QStringLiteral("読み取り専用で開く(&R)"), this);
     m_readOnly->setObjectName(QStringLiteral("readOnly"));
-    m_readOnly->setChecked(request.flags & kReadOnly);
-    m_readOnly->setHidden(request.flags & kHideReadOnly);
+    m_readOnly->setChecked(request.readOnlyBox == ReadOnlyBox::Ticked);
+    m_readOnly->setHidden(request.readOnlyBox == ReadOnlyBox::Hidden);
     if (auto *grid = qobject_cast<QGridLayout *>(layout()))
         grid->addWidget(m_readOnly, grid->rowCount(), 0, 1, grid->columnCount());
 

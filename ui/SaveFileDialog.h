@@ -7,15 +7,13 @@
 class QCheckBox;
 
 // Qt's own save dialog rather than the desktop's, so that it can carry the read-only check
-// box the dialog object's flags speak of.
+// box the window has always shown after a colour command.
 class SaveFileDialog : public QFileDialog
 {
     Q_OBJECT
 
 public:
-    // Flag bits of the dialog object that a save dialog reads.
-    static constexpr qint32 kReadOnly = 0x1;
-    static constexpr qint32 kHideReadOnly = 0x4;
+    using ReadOnlyBox = DialogService::ReadOnlyBox;
 
     explicit SaveFileDialog(const DialogService::SaveRequest &request, QWidget *parent = nullptr);
 

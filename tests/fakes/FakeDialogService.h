@@ -8,33 +8,28 @@
 #include <variant>
 
 // Answers each dialog from a script, OK with a value or Cancel (std::monostate); a dialog the
-// script did not expect is cancelled. Every request is recorded with its flags.
+// script did not expect is cancelled. Every request is recorded.
 class FakeDialogService final : public DialogService
 {
 public:
     using Answer = std::variant<std::monostate, QColor, FontChoice, QString>;
-    template <class T> struct Call
-    {
-        T initial;
-        qint32 flags;
-    };
 
     void answer(const Answer &a) { m_answers.push_back(a); }
     void cancel() { m_answers.emplace_back(); }
 
-    std::optional<QColor> chooseColor(const QColor &initial, qint32 flags) override
+    std::optional<QColor> chooseColour(const ColourRequest &request) override
     {
-        colorCalls.append({initial, flags});
+        colourRequests.append(request);
         return next<QColor>();
     }
-    std::optional<FontChoice> chooseFont(const FontChoice &initial, qint32 flags) override
+    std::optional<FontChoice> chooseFont(const FontRequest &request) override
     {
-        fontCalls.append({initial, flags});
+        fontRequests.append(request);
         return next<FontChoice>();
     }
     std::optional<QString> chooseSaveFileName(const SaveRequest &request) override
     {
-        saveCalls.append({request.fileName, request.flags});
+        saveRequests.append(request);
         return next<QString>();
     }
 
@@ -43,9 +38,9 @@ public:
         return next<QString>();
     }
 
-    QList<Call<QColor>> colorCalls;
-    QList<Call<FontChoice>> fontCalls;
-    QList<Call<QString>> saveCalls;
+    QList<ColourRequest> colourRequests;
+    QList<FontRequest> fontRequests;
+    QList<SaveRequest> saveRequests;
 
 private:
     template <class T> std::optional<T> next()

@@ -13,21 +13,29 @@
 #include <optional>
 
 class AutosaveStore;
+class ColourAndFontCommands;
 class CommandButton;
+class EditMenu;
+class ExportCommands;
+class FileMenu;
+class FormatMenu;
+class HelpMenu;
 class PlateTurn;
 class PlateView;
-class RollExportCommands;
 class RollFileCommands;
+class RollMenu;
 class RollPanel;
 class SignLineEdit;
+class TranslationMenu;
 struct Services;
 
 using FrameBox = TwipsControl<QGroupBox>;
 using NoticeLabel = TwipsControl<QLabel>;
 
-// Form1: the sign plate with its line edits, the command buttons and the menus. The window
-// edits the document and shows its current frame; every change goes through the document's
-// undo history.
+// Form1: the sign plate with its line edits, the command buttons at the design's places, and
+// the menus, each run by a class of its own. The window edits the document and shows its
+// current frame; every change goes through the document's undo history. It owns the roll panel
+// and keeps it beside itself, and it asks before the program ends.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -61,45 +69,36 @@ protected:
 private:
     void createControls();
     void createMenus();
+    void connectControls();
     void arrangeStackingAndTabs();
-    void createRollMenu();
+    // The menus' shortcuts and access keys come before the controls' own keys.
+    void guardMenuShortcuts();
+    void createRollPanel();
     void showCurrentFrame();
     // Another frame has become the current one: the plate turns to it, where the desktop allows.
     void turnToCurrentFrame();
-    void enableRollActions();
-    // The shipped service-type and line-colour presets, and the user's own.
-    void fillPresetMenus();
     void showFileName();
     // Beside the window, else below it, wherever it covers nothing of the window; else hidden
     // until asked for.
     void placeRollPanel();
     // The plate, or the LED panel over which the line edits show only while typed into.
     void showLook();
-
-    void onMainColour();
-    void onEnglishColour();
-    void onEnglishBand();
-    void onMainFont();
-    void onToggleLayout();
-    void onLedSettings();
-    void onSavePlate();
-    void onSaveDestination();
-    void onSavePrintSheet();
-    void onExportSettings();
-    void onOpenTranslation();
-    void onOpenHelp();
-    void onExit();
-    // Both saves: ask for a name, then draw the area of the plate and write it.
-    void savePicture(const QRect &area);
-    // A colour button: the colour dialog opens on the last colour chosen in any of them.
-    std::optional<QColor> chooseColour();
+    // 終了, the button and the menu item: asks, then ends the program.
+    void exitAfterAsking();
 
     Services &m_services;
     SignDocument m_document;
     DialogMemory m_dialogMemory;
     bool m_exitConfirmed = false;
     RollFileCommands *m_rollFiles = nullptr;
-    RollExportCommands *m_exports = nullptr;
+    ExportCommands *m_exports = nullptr;
+    ColourAndFontCommands *m_colourAndFont = nullptr;
+    FileMenu *m_fileMenu = nullptr;
+    EditMenu *m_editMenu = nullptr;
+    RollMenu *m_rollMenu = nullptr;
+    FormatMenu *m_formatMenu = nullptr;
+    TranslationMenu *m_translationMenu = nullptr;
+    HelpMenu *m_helpMenu = nullptr;
     RollPanel *m_rollPanel = nullptr;
     PlateTurn *m_turn = nullptr;
     // What the plate shows, for the turn away from it.
@@ -124,36 +123,4 @@ private:
     CommandButton *m_mainFontButton = nullptr;
     FrameBox *m_plateFrame = nullptr;
     NoticeLabel *m_noticeLabel = nullptr;
-
-    QAction *m_newAction = nullptr;
-    QAction *m_openAction = nullptr;
-    QAction *m_saveRollAction = nullptr;
-    QAction *m_saveRollAsAction = nullptr;
-    QAction *m_saveDestinationAction = nullptr;
-    QAction *m_printSheetAction = nullptr;
-    QAction *m_exportSettingsAction = nullptr;
-    QAction *m_stripAction = nullptr;
-    QAction *m_spinAction = nullptr;
-    QAction *m_namesAction = nullptr;
-    QAction *m_nextFrameAction = nullptr;
-    QAction *m_previousFrameAction = nullptr;
-    QAction *m_addFrameAction = nullptr;
-    QAction *m_duplicateFrameAction = nullptr;
-    QAction *m_deleteFrameAction = nullptr;
-    QAction *m_moveUpAction = nullptr;
-    QAction *m_moveDownAction = nullptr;
-    QAction *m_renameFrameAction = nullptr;
-    QAction *m_panelAction = nullptr;
-    QAction *m_exitAction = nullptr;
-    QAction *m_undoAction = nullptr;
-    QAction *m_redoAction = nullptr;
-    QAction *m_justifyAction = nullptr;
-    QMenu *m_rollMenu = nullptr;
-    QMenu *m_typePresetMenu = nullptr;
-    QMenu *m_lineColourMenu = nullptr;
-    QAction *m_plateLookAction = nullptr;
-    QAction *m_ledLookAction = nullptr;
-    QAction *m_translateAction = nullptr;
-    QAction *m_aboutAction = nullptr;
-    QAction *m_helpAction = nullptr;
 };

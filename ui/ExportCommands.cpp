@@ -1,0 +1,132 @@
+#include "ui/ExportCommands.h"
+
+#include "export/ExportSettings.h"
+#include "export/PictureFormat.h"
+#include "export/SaveFailureMessage.h"
+#include "export/VectorPictures.h"
+#include "identity/AppIdentity.h"
+#include "platform/DialogOwner.h"
+#include "platform/MessageBoxService.h"
+#include "platform/RunModal.h"
+#include "platform/Services.h"
+#include "render/PlatePainter.h"
+#include "sign/SignDocument.h"
+#include "ui/DialogMemory.h"
+#include "ui/SpinOptionsDialog.h"
+
+#include <algorithm>
+
+ExportCommands::ExportCommands(const SignDocument &document, Services &services,
+                               const DialogMemory &dialogMemory, QObject *parent)
+    : QObject(parent)
+    , m_document(document)
+    , m_services(services)
+    , m_dialogMemory(dialogMemory)
+{}
+
+bool ExportCommands::savePlate()
+{
+    return savePicture(
+        QRect(QPoint(), PlatePainter(m_document.currentFrame(), m_document.look()).size()));
+}
+
+bool ExportCommands::saveDestination()
+{
+    return savePicture(
+        PlatePainter(m_document.currentFrame(), m_document.look()).destinationArea());
+}
+
+bool ExportCommands::savePicture(const QRect &area)
+{
+    const std::optional<QString> fileName =
+        askFileName(QStringLiteral("方向幕画像の保存"), PictureFormat::fileDialogFilter(),
+                    QStringLiteral("gif"), m_dialogMemory.pictureSaveReadOnlyBox());
+    if (!fileName || fileName->isEmpty())
+        return false;
+    const qreal scale = ExportSettings::load(m_services.settings).scaleFor(area.size());
+    return told(exportManager().saveFrame(m_document.currentFrame(), area, scale, *fileName, {},
+                                          m_document.look()));
+}
+
+bool ExportCommands::savePrintSheet()
+{
+    const std::optional<QString> fileName =
+        askFileName(QStringLiteral("印刷用シートの保存"), QStringLiteral("PDFファイル(*.pdf)"),
+                    QStringLiteral("pdf"));
+    if (!fileName)
+        return false;
+    const ExportSettings settings = ExportSettings::load(m_services.settings);
+    const PrintSheet sheet(ExportSettings::pageSize(settings.paper), settings.frameMillimetres,
+                           PlatePainter(m_document.currentFrame(), m_document.look()).size());
+    return told(
+        exportManager().savePrintSheet(m_document.frames(), sheet, *fileName, m_document.look()));
+}
+
+std::optional<QString> ExportCommands::askFileName(const QString &title, const QString &filter,
+                                                   const QString &defaultSuffix,
+                                                   DialogService::ReadOnlyBox readOnlyBox)
+{
+    return m_services.dialogs.chooseSaveFileName(
+        {title, filter, defaultSuffix, QString(), readOnlyBox});
+}
+
+bool ExportCommands::told(const ExportManager::Result &result)
+{
+    if (!result.ok())
+        m_services.messages.tell(kAppTitle, saveFailureMessage(result),
+                                 MessageBoxService::Icon::Critical);
+    return result.ok();
+}
+
+ExportManager ExportCommands::exportManager() const
+{
+    return ExportManager(m_services.imageWriter, &m_services.saveJournal);
+}
+
+bool ExportCommands::saveStrip()
+{
+    // PNG first: a long roll has more colours than a GIF keeps, and the tools that take a strip
+    // read PNG.
+    QStringList types = PictureFormat::fileDialogFilter().split(QStringLiteral(";;"));
+    // Shapes are drawn one frame at a time; a strip is a picture.
+    types.removeIf([](const QString &type) { return type.contains(u"*.svg"); });
+    std::stable_partition(types.begin(), types.end(),
+                          [](const QString &type) { return type.contains(u"*.png"); });
+    const std::optional<QString> fileName =
+        askFileName(QStringLiteral("全コマを縦に並べて保存"), types.join(QStringLiteral(";;")),
+                    QStringLiteral("png"));
+    if (!fileName)
+        return false;
+    return told(exportManager().saveStrip(m_document.frames(), *fileName, exportScale(),
+                                          m_document.look()));
+}
+
+bool ExportCommands::saveSpin()
+{
+    SpinOptionsDialog dialog(m_document.frameCount(), m_spinOptions,
+                             m_services.dialogOwner.window());
+    if (runModal(dialog) != QDialog::Accepted)
+        return false;
+    m_spinOptions = dialog.options();
+    m_spinOptions.look = m_document.look();
+    m_spinOptions.scale = exportScale();
+    const std::optional<QString> fileName =
+        askFileName(QStringLiteral("回転アニメーションの保存"),
+                    QStringLiteral("GIFアニメーション(*.gif)"), QStringLiteral("gif"));
+    return fileName &&
+           told(exportManager().saveSpin(m_document.frames(), m_spinOptions, *fileName));
+}
+
+bool ExportCommands::saveFrameNames()
+{
+    const std::optional<QString> fileName =
+        askFileName(QStringLiteral("コマ一覧の保存"), QStringLiteral("テキストファイル(*.txt)"),
+                    QStringLiteral("txt"));
+    return fileName && told(exportManager().saveFrameNames(m_document.frames(), *fileName));
+}
+
+qreal ExportCommands::exportScale() const
+{
+    return ExportSettings::load(m_services.settings)
+        .scaleFor(PlatePainter(m_document.currentFrame(), m_document.look()).size());
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "export/ExportManager.h"
+#include "platform/DialogService.h"
+#include "render/SpinAnimation.h"
+
+#include <QObject>
+
+#include <optional>
+
+class DialogMemory;
+class QRect;
+class SignDocument;
+struct Services;
+
+// Everything the window saves besides the roll file: the plate and the destination as pictures
+// (画像として保存, ファイル → 保存), the PDF print sheet, and the ファイル → 書き出し commands,
+// the whole roll as one strip picture, as a turning animation and as a list of its frames'
+// names. Each asks for a file name, writes the file whole or not at all, and tells the user
+// when it could not.
+class ExportCommands : public QObject
+{
+public:
+    ExportCommands(const SignDocument &document, Services &services,
+                   const DialogMemory &dialogMemory, QObject *parent = nullptr);
+
+    bool savePlate();
+    // The destination box's area as the plate shows it: in the sign-name layout that is the
+    // part of the sign name lying where the hidden box would be. On the LED panel, the
+    // destination's columns.
+    bool saveDestination();
+    bool savePrintSheet();
+    bool saveStrip();
+    bool saveSpin();
+    bool saveFrameNames();
+
+private:
+    // Both picture saves: ask for a name, then draw the area of the plate and write it.
+    bool savePicture(const QRect &area);
+    std::optional<QString>
+    askFileName(const QString &title, const QString &filter, const QString &defaultSuffix,
+                DialogService::ReadOnlyBox readOnlyBox = DialogService::ReadOnlyBox::Hidden);
+    bool told(const ExportManager::Result &result);
+    ExportManager exportManager() const;
+    // Each frame as large as the export settings make a picture of it.
+    qreal exportScale() const;
+
+    const SignDocument &m_document;
+    Services &m_services;
+    const DialogMemory &m_dialogMemory;
+    // What was chosen last time, offered again while the program runs.
+    SpinAnimation::Options m_spinOptions;
+};

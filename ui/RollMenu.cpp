@@ -1,0 +1,80 @@
+#include "ui/RollMenu.h"
+
+#include "sign/SignDocument.h"
+#include "ui/MenuItems.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include <algorithm>
+
+RollMenu::RollMenu(QMenuBar *menuBar, SignDocument &document, QObject *parent)
+    : QObject(parent)
+    , m_document(document)
+{
+    m_menu = namedMenu(menuBar, "koma", QStringLiteral("コマ(&K)"));
+    m_next = menuItem(m_menu, "nextFrame", QStringLiteral("次のコマ(&N)"),
+                      {QKeySequence(Qt::Key_PageDown)});
+    m_previous = menuItem(m_menu, "previousFrame", QStringLiteral("前のコマ(&P)"),
+                          {QKeySequence(Qt::Key_PageUp)});
+    m_menu->addSeparator();
+    m_add = menuItem(m_menu, "addFrame", QStringLiteral("コマを追加(&A)"));
+    m_duplicate = menuItem(m_menu, "duplicateFrame", QStringLiteral("コマを複製(&D)"));
+    m_delete = menuItem(m_menu, "deleteFrame", QStringLiteral("コマを削除(&L)"));
+    m_moveUp = menuItem(m_menu, "moveFrameUp", QStringLiteral("上へ移動(&U)"));
+    m_moveDown = menuItem(m_menu, "moveFrameDown", QStringLiteral("下へ移動(&W)"));
+    m_rename = menuItem(m_menu, "renameFrame", QStringLiteral("コマの名前を変更(&R)"));
+    // The panel's buttons carry the short words; the menu says it in full.
+    for (const auto &[action, word] : {std::pair{m_add, "追加"},
+                                       {m_duplicate, "複製"},
+                                       {m_delete, "削除"},
+                                       {m_moveUp, "▲"},
+                                       {m_moveDown, "▼"},
+                                       {m_rename, "名前"}})
+        action->setIconText(QString::fromUtf8(word));
+    m_menu->addSeparator();
+    m_panel = menuItem(m_menu, "showRollPanel", QStringLiteral("コマ一覧を表示(&K)"));
+    m_panel->setCheckable(true);
+    m_panel->setChecked(true);
+
+    connect(m_next, &QAction::triggered, this, [this] { step(1); });
+    connect(m_previous, &QAction::triggered, this, [this] { step(-1); });
+    connect(m_add, &QAction::triggered, &m_document, &SignDocument::addFrame);
+    connect(m_duplicate, &QAction::triggered, &m_document, &SignDocument::duplicateFrame);
+    connect(m_delete, &QAction::triggered, &m_document, &SignDocument::deleteFrame);
+    connect(m_moveUp, &QAction::triggered, this, [this] { moveCurrent(-1); });
+    connect(m_moveDown, &QAction::triggered, this, [this] { moveCurrent(1); });
+    connect(m_rename, &QAction::triggered, this, [this] {
+        m_panel->setChecked(true);
+        emit renameRequested();
+    });
+    keepCaptionsWhole(m_menu);
+}
+
+QList<QAction *> RollMenu::panelButtons() const
+{
+    return {m_add, m_duplicate, m_delete, m_moveUp, m_moveDown, m_rename};
+}
+
+void RollMenu::enableForCurrentFrame()
+{
+    const int current = m_document.currentIndex();
+    const int last = m_document.frameCount() - 1;
+    m_previous->setEnabled(current > 0);
+    m_moveUp->setEnabled(current > 0);
+    m_next->setEnabled(current < last);
+    m_moveDown->setEnabled(current < last);
+    m_delete->setEnabled(last > 0);
+}
+
+void RollMenu::step(int by)
+{
+    m_document.setCurrentIndex(
+        std::clamp(m_document.currentIndex() + by, 0, m_document.frameCount() - 1));
+}
+
+void RollMenu::moveCurrent(int by)
+{
+    const int from = m_document.currentIndex();
+    m_document.moveFrame(from, from + by);
+}

@@ -162,16 +162,26 @@ private slots:
 
     void rowsPickTheirLayoutAndPresets()
     {
-        const QByteArray csv = "preset,type,destination,destination_en,sign,band_colour\n"
-                               "快速,快速,東京,Tokyo,,#0085CE\n"
-                               ",快速,,,新宿,\n"
-                               "特急だけ,特急,大阪,,,\n";
+        const QByteArray csv = "preset,type,destination,destination_en,sign,band_colour,"
+                               "type_zh,destination_ko,sign_zh\n"
+                               "快速,快速,東京,Tokyo,,#0085CE,快速,도쿄,\n"
+                               ",快速,,,新宿,,,,\n"
+                               "特急だけ,特急,大阪,,,,,,\n"
+                               ",,,,,,,,东京\n";
         const CsvFrames::Read read =
             CsvFrames::read(csv, QStringLiteral("s.csv"), SignPresets::load(QString()));
-        QCOMPARE(read.frames.size(), 1);
+        QCOMPARE(read.frames.size(), 2);
         const Frame &rapid = read.frames.constFirst().frame;
         QCOMPARE(rapid.layout, SignLayout::TypeAndDestination);
         QCOMPARE(rapid.text(SignLine::DestinationSmall), QStringLiteral("Tokyo"));
+        QCOMPARE(rapid.translation(PanelLanguage::Chinese, SignLine::Main), QStringLiteral("快速"));
+        QCOMPARE(rapid.translation(PanelLanguage::Korean, SignLine::Destination),
+                 QStringLiteral("도쿄"));
+        // A sign name in Chinese alone makes a sign-name frame.
+        const Frame &chinese = read.frames.at(1).frame;
+        QCOMPARE(chinese.layout, SignLayout::SignName);
+        QCOMPARE(chinese.translation(PanelLanguage::Chinese, SignLine::Main),
+                 QStringLiteral("东京"));
         QCOMPARE(rapid.typePlate, QColor(0xFF, 0x7F, 0x27));
         // The band waits for the sign-name layout, as the window keeps it.
         QCOMPARE(rapid.englishBand, QColor(Qt::black));

@@ -3,6 +3,8 @@
 #include "codec/AnimationWriter.h"
 #include "codec/PngSequenceWriter.h"
 #include "codec/VideoWriter.h"
+#include "render/LedTimeline.h"
+#include "render/MotionOptions.h"
 #include "render/RollTimeline.h"
 #include "render/TimelinePictures.h"
 
@@ -46,6 +48,31 @@ RollTimeline::Options shortTurns()
     options.passMs = 500;
     options.rampMs = 100;
     return options;
+}
+
+// The LED side panel, a pixel a dot unless dotSize says otherwise.
+SignLook sidePanel(int dotSize = 1, int gap = 0)
+{
+    return {LookKind::Led, {LedGrid::Side, 0, 0, LedColours::ThreeColour, dotSize, gap, 0}};
+}
+
+// A sign name far too long for the side panel in any face, and a short English line.
+Frame longName()
+{
+    Frame frame;
+    frame.text(SignLine::Main) =
+        QStringLiteral("新宿三丁目・市ヶ谷・九段下・神保町・小川町・岩本町・馬喰横山方面 本八幡");
+    frame.text(SignLine::English) = QStringLiteral("Motoyawata");
+    return frame;
+}
+
+// The dots of the long line's window in a picture of the side panel drawn a pixel a dot.
+QImage lineWindow(const QImage &picture, const Frame &frame, int pitch = 1)
+{
+    const QList<LedPainter::Line> lines = LedPainter(frame, sidePanel().led).lines();
+    const LedPainter::Line &line = lines.constFirst();
+    return picture.copy(line.window.x() * pitch, line.rows.constFirst().y() * pitch,
+                        line.window.width() * pitch, line.set.face * pitch);
 }
 
 constexpr int kRate = 10;
@@ -213,6 +240,127 @@ private slots:
         for (int i = 0; i < pictures.count(); ++i)
             QVERIFY2(pictures.picture(i) == timeline.render(pictures.timeMs(i), scale),
                      qPrintable(QString::number(i)));
+    }
+
+    // Each frame shows its pages in turn, Chinese and Korean only where it has them; each page
+    // is one still picture for its time, and the next frame follows at once.
+    void ledPagesInTurn()
+    {
+        QList<Frame> frames(3);
+        frames[0].text(SignLine::Main) = QStringLiteral("東京");
+        frames[0].translation(PanelLanguage::Chinese, SignLine::Main) = QStringLiteral("东京");
+        frames[0].translation(PanelLanguage::Korean, SignLine::Main) = QStringLiteral("도쿄");
+        frames[1].text(SignLine::Main) = QStringLiteral("高尾");
+        frames[2].text(SignLine::Main) = QStringLiteral("成田空港");
+        frames[2].translation(PanelLanguage::Korean, SignLine::Main) = QStringLiteral("나리타");
+        const SignLook look = sidePanel();
+        MotionOptions options;
+        options.pageMs = 1000;
+        const std::unique_ptr<Timeline> timeline = timelineFor(frames, look, options);
+        QVERIFY(dynamic_cast<const LedTimeline *>(timeline.get()));
+        using enum LedPhase;
+        const QList<std::pair<int, LedPhase>> pages{{0, Japanese}, {0, English},  {0, Chinese},
+                                                    {0, Korean},   {1, Japanese}, {1, English},
+                                                    {2, Japanese}, {2, English},  {2, Korean}};
+        QCOMPARE(timeline->durationMs(), pages.size() * 1000.0);
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            const auto [frame, page] = pages[i];
+            const QImage still = PlatePainter(frames[frame], look, page).render();
+            const qreal start = qreal(i) * 1000;
+            QCOMPARE(timeline->frameAt(start + 500), frame);
+            QCOMPARE(timeline->steadyUntilMs(start), start + 1000);
+            QVERIFY2(timeline->render(start, 1) == still &&
+                         timeline->render(start + 999, 1) == still,
+                     qPrintable(QString::number(i)));
+        }
+        // The range of frames, and the plate's own timeline from the same options.
+        options.first = options.last = 1;
+        QCOMPARE(timelineFor(frames, look, options)->durationMs(), 2000.0);
+        QCOMPARE(timelineFor(frames, look, options)->frameAt(0), 1);
+        QVERIFY(dynamic_cast<const RollTimeline *>(timelineFor(frames, SignLook(), options).get()));
+    }
+
+    // A line too long for its window in any face stands at its start, runs left at its speed,
+    // whole dots at a time, and stands at its end; the page lasts as long as that takes.
+    void ledLongLineScrolls()
+    {
+        const QList<Frame> frames{longName()};
+        LedTimeline::Options options;
+        options.pageMs = 1000;
+        options.scrollDotsPerSecond = 60;
+        const LedTimeline timeline(frames, sidePanel().led, options);
+        const int length = LedPainter(frames[0], sidePanel().led).scrollLength();
+        QVERIFY(length > 100);
+        const qreal runMs = length * 1000.0 / options.scrollDotsPerSecond;
+        QCOMPARE(timeline.pageLengthMs(0), runMs + 2 * LedTimeline::kScrollRestMs);
+        QCOMPARE(timeline.shownAt(timeline.pageLengthMs(0)).page, LedPhase::English);
+
+        TimelinePictures pictures(timeline, 30, 1);
+        const int perPicture = options.scrollDotsPerSecond / 30;
+        int moves = 0;
+        for (int k = 0; pictures.timeMs(k + 1) < timeline.pageLengthMs(0); ++k) {
+            const QImage before = lineWindow(pictures.picture(k), frames[0]);
+            const QImage after = lineWindow(pictures.picture(k + 1), frames[0]);
+            const int width = before.width() - perPicture;
+            // Pictures fall on the run's ends, give or take the rounding of a thirtieth.
+            if (pictures.timeMs(k + 1) <= LedTimeline::kScrollRestMs + 0.5 ||
+                pictures.timeMs(k) >= LedTimeline::kScrollRestMs + runMs - 0.5) {
+                QCOMPARE(after, before); // at rest at either end
+            } else {
+                QCOMPARE(after.copy(0, 0, width, after.height()),
+                         before.copy(perPicture, 0, width, before.height()));
+                QVERIFY(after != before);
+                ++moves;
+            }
+        }
+        QCOMPARE(moves, length / perPicture);
+        // At the end the window shows the line's last dots.
+        const LedPainter::Line line = LedPainter(frames[0], sidePanel().led).lines().constFirst();
+        const QImage end = lineWindow(timeline.render(timeline.pageLengthMs(0) - 1, 1), frames[0]);
+        const QImage &row = line.set.rows.constFirst().dots;
+        for (int y = 0; y < end.height(); ++y)
+            for (int x = 0; x < end.width(); ++x)
+                QCOMPARE(qMax(qRed(end.pixel(x, y)), qGreen(end.pixel(x, y))) > 0x30, // unlit: grey
+                         row.constScanLine(y)[row.width() - end.width() + x] != 0);
+    }
+
+    // An LED roll saved as an MP4 and read back: a picture for each tenth of a second it lasts,
+    // the first as the timeline draws it, and the long line run left between two pictures by
+    // the dots the speed gives a picture.
+    void ledVideoReadsBack()
+    {
+        const QList<Frame> frames{longName()};
+        LedTimeline::Options options;
+        options.pageMs = 1000;
+        options.scrollDotsPerSecond = 40;
+        const int pitch = 8;
+        const LedTimeline timeline(frames, sidePanel(6, 2).led, options);
+        TimelinePictures pictures(timeline, kRate, 1);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("led.mp4"));
+        const AnimationOutcome outcome = createAnimationWriter(AnimationKind::Mp4, path)
+                                             ->write(pictures.size(), kRate, pictures.count(),
+                                                     [&](int i) { return pictures.picture(i); });
+        QVERIFY2(outcome.ok(), qPrintable(outcome.reason));
+        const Played played =
+            readBack(AnimationKind::Mp4, path,
+                     VideoWriter(path, VideoWriter::Container::Mp4).videoSize(pictures.size()));
+        QCOMPARE(played.pictures.size(), int(std::lround(timeline.durationMs() * kRate / 1000)));
+        // Dots six pixels across lose some colour at their edges to video's colour at half the
+        // resolution (their brightness alone keeps over 40 dB).
+        QVERIFY(psnr(played.pictures[0].copy(QRect(QPoint(), pictures.size())),
+                     timeline.render(0, 1)) >= 28);
+
+        const qreal middle =
+            LedTimeline::kScrollRestMs + LedPainter(frames[0], sidePanel().led).scrollLength() *
+                                             1000.0 / options.scrollDotsPerSecond / 2;
+        const int k = int(middle * kRate / 1000);
+        const int shift = options.scrollDotsPerSecond / kRate * pitch;
+        const QImage before = lineWindow(played.pictures[k], frames[0], pitch);
+        const QImage after = lineWindow(played.pictures[k + 1], frames[0], pitch);
+        const QRect kept(0, 0, before.width() - shift, before.height());
+        QVERIFY(psnr(after.copy(kept), before.copy(kept.translated(shift, 0))) >= 30);
+        QVERIFY(psnr(after, before) < 20);
     }
 
     void kindFromName()

@@ -1,11 +1,13 @@
 #include "render/LedPainter.h"
 
 #include "render/DotPainter.h"
+#include "render/PlatePainter.h"
 #include "sign/PlateGeometry.h"
 
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -254,4 +256,20 @@ QImage LedPainter::dots() const
 void LedPainter::paint(QPainter &painter) const
 {
     DotPainter::paint(painter, dots(), m_settings);
+}
+
+QImage LedPainter::render(const QRect &area, qreal scale) const
+{
+    const int whole = std::max(1, int(std::ceil(scale)));
+    QImage picture = PlatePainter::blankPicture(PlatePainter::scaledSize(area.size(), whole));
+    {
+        QPainter painter(&picture);
+        painter.scale(whole, whole);
+        painter.translate(-area.topLeft());
+        paint(painter);
+    }
+    if (whole == scale)
+        return picture;
+    return picture.scaled(PlatePainter::scaledSize(area.size(), scale), Qt::IgnoreAspectRatio,
+                          Qt::SmoothTransformation);
 }

@@ -54,6 +54,11 @@ public:
     // One pixel a dot, black for an unlit dot, otherwise the colour it lights.
     QImage dots() const;
     void paint(QPainter &painter) const;
+    // The panel, or one area of it in 1× pixels, as a picture at scale. Dots are shaded as
+    // finished pixels only at a whole scale; at any other the picture is drawn at the next whole
+    // one and shrunk by averaging, so that it keeps their shading, and costs a fraction of
+    // drawing each dot as a shape.
+    QImage render(const QRect &area, qreal scale) const;
     // Where the destination's columns lie in the picture.
     QRect destinationArea() const;
 

@@ -2,8 +2,6 @@
 
 #include "render/PlatePainter.h"
 
-#include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -125,9 +123,5 @@ QImage LedTimeline::render(qreal ms, qreal scale) const
     if (!page)
         return {};
     const LedPainter panel(m_frames[page->frame], m_settings, page->page, scrolled(*page, ms));
-    QImage picture = PlatePainter::blankPicture(PlatePainter::scaledSize(panel.size(), scale));
-    QPainter painter(&picture);
-    painter.scale(scale, scale);
-    panel.paint(painter);
-    return picture;
+    return panel.render(QRect(QPoint(), panel.size()), scale);
 }

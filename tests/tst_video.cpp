@@ -243,7 +243,7 @@ private slots:
     }
 
     // Each frame shows its pages in turn, Chinese and Korean only where it has them; each page
-    // is one still picture for its time, and the next frame follows at once.
+    // is its still picture for its time, at any scale, and the next frame follows at once.
     void ledPagesInTurn()
     {
         QList<Frame> frames(3);
@@ -265,12 +265,12 @@ private slots:
         QCOMPARE(timeline->durationMs(), pages.size() * 1000.0);
         for (qsizetype i = 0; i < pages.size(); ++i) {
             const auto [frame, page] = pages[i];
-            const QImage still = PlatePainter(frames[frame], look, page).render();
+            const QImage still = PlatePainter(frames[frame], look, page).render(1.5);
             const qreal start = qreal(i) * 1000;
             QCOMPARE(timeline->frameAt(start + 500), frame);
             QCOMPARE(timeline->steadyUntilMs(start), start + 1000);
-            QVERIFY2(timeline->render(start, 1) == still &&
-                         timeline->render(start + 999, 1) == still,
+            QVERIFY2(timeline->render(start, 1.5) == still &&
+                         timeline->render(start + 999, 1.5) == still,
                      qPrintable(QString::number(i)));
         }
         // The range of frames, and the plate's own timeline from the same options.

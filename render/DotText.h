@@ -17,9 +17,10 @@ namespace DotText {
 
 // What a line is written in, which picks its faces. Japanese lines, the English ones with them,
 // take the faces above. Chinese (simplified) and Korean lines take efont at 16 and 24 rows, whose
-// faces hold every character of GB 2312 and KS X 1001 (DotGothic16 and 美咲 hold neither
-// script), and at any other height Noto Sans CJK SC or KR, bold, rasterised without
-// anti-aliasing: the Japanese fallback would draw Chinese characters in Japanese forms.
+// faces hold every character of GB 2312 and KS X 1001 (DotGothic16 and 美咲 hold neither script,
+// and a line would mix their glyphs with another face's), and at any other height Noto Sans CJK
+// SC or KR, bold, rasterised without anti-aliasing: the Japanese fallback would draw Chinese
+// characters in Japanese forms.
 enum class Script { Japanese, Chinese, Korean };
 
 // A line of dots that knows its characters, so that it can be narrowed character by character,

@@ -174,14 +174,12 @@ private slots:
         const Frame &rapid = read.frames.constFirst().frame;
         QCOMPARE(rapid.layout, SignLayout::TypeAndDestination);
         QCOMPARE(rapid.text(SignLine::DestinationSmall), QStringLiteral("Tokyo"));
-        QCOMPARE(rapid.translation(PanelLanguage::Chinese, SignLine::Main), QStringLiteral("快速"));
-        QCOMPARE(rapid.translation(PanelLanguage::Korean, SignLine::Destination),
-                 QStringLiteral("도쿄"));
+        QCOMPARE(rapid.translations[0], (Translation{QStringLiteral("快速"), {}}));
+        QCOMPARE(rapid.translations[1], (Translation{{}, QStringLiteral("도쿄")}));
         // A sign name in Chinese alone makes a sign-name frame.
-        const Frame &chinese = read.frames.at(1).frame;
-        QCOMPARE(chinese.layout, SignLayout::SignName);
-        QCOMPARE(chinese.translation(PanelLanguage::Chinese, SignLine::Main),
-                 QStringLiteral("东京"));
+        QCOMPARE(read.frames.at(1).frame.translations[0],
+                 (Translation{QStringLiteral("东京"), {}}));
+        QCOMPARE(read.frames.at(1).frame.layout, SignLayout::SignName);
         QCOMPARE(rapid.typePlate, QColor(0xFF, 0x7F, 0x27));
         // The band waits for the sign-name layout, as the window keeps it.
         QCOMPARE(rapid.englishBand, QColor(Qt::black));

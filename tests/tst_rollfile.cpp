@@ -33,8 +33,6 @@ private slots:
         changed.mainFont.setUnderline(true);
         changed.mainFont.setStrikeOut(true);
         changed.translation(PanelLanguage::Chinese, SignLine::Main) = QStringLiteral("快速");
-        changed.translation(PanelLanguage::Chinese, SignLine::Destination) = QStringLiteral("东京");
-        changed.translation(PanelLanguage::Korean, SignLine::Main) = QStringLiteral("쾌속");
         changed.translation(PanelLanguage::Korean, SignLine::Destination) = QStringLiteral("도쿄");
         const QList<Frame> frames{Frame(), changed};
         const SignLook look{LookKind::Led,
@@ -47,13 +45,9 @@ private slots:
         QCOMPARE(loaded.frames, frames);
         QVERIFY(loaded.look == look);
         QVERIFY(bytesStart(path).startsWith(R"({"format": "quintelo-roll", "version": 1,)"));
-        // A frame without Chinese or Korean lines is written as before they came.
-        const QJsonArray written =
-            QJsonDocument::fromJson(RollFile::toJson(frames)).object().value("frames").toArray();
-        QCOMPARE(written.at(1).toObject().value("destinationKo").toString(),
-                 QStringLiteral("도쿄"));
-        for (const char *key : {"mainZh", "destinationZh", "mainKo", "destinationKo"})
-            QVERIFY2(!written.at(0).toObject().contains(QLatin1String(key)), key);
+        // A roll without Chinese or Korean lines is written as before they came.
+        QVERIFY(!RollFile::toJson({Frame()}).contains("Ko\"") &&
+                !RollFile::toJson({Frame()}).contains("Zh\""));
         // The written file against the published schema, by a checker that is not ours.
         QCOMPARE(
             QProcess::execute(QStringLiteral("/usr/bin/python3"),

@@ -50,29 +50,15 @@ RollTimeline::Options shortTurns()
     return options;
 }
 
-// The LED side panel, a pixel a dot unless dotSize says otherwise.
-SignLook sidePanel(int dotSize = 1, int gap = 0)
-{
-    return {LookKind::Led, {LedGrid::Side, 0, 0, LedColours::ThreeColour, dotSize, gap, 0}};
-}
+// The LED side panel at its first settings: dots 6 pixels across, 8 apart.
+constexpr int kPitch = 8;
+const SignLook kSidePanel{LookKind::Led, {LedGrid::Side, 0, 0, LedColours::ThreeColour, 6, 2, 0}};
 
-// A sign name far too long for the side panel in any face, and a short English line.
-Frame longName()
+// The dots of a line's window in a picture of the side panel.
+QImage windowOf(const QImage &picture, const LedPainter::Line &line)
 {
-    Frame frame;
-    frame.text(SignLine::Main) =
-        QStringLiteral("新宿三丁目・市ヶ谷・九段下・神保町・小川町・岩本町・馬喰横山方面 本八幡");
-    frame.text(SignLine::English) = QStringLiteral("Motoyawata");
-    return frame;
-}
-
-// The dots of the long line's window in a picture of the side panel drawn a pixel a dot.
-QImage lineWindow(const QImage &picture, const Frame &frame, int pitch = 1)
-{
-    const QList<LedPainter::Line> lines = LedPainter(frame, sidePanel().led).lines();
-    const LedPainter::Line &line = lines.constFirst();
-    return picture.copy(line.window.x() * pitch, line.rows.constFirst().y() * pitch,
-                        line.window.width() * pitch, line.set.face * pitch);
+    return picture.copy(line.window.x() * kPitch, line.rows.constFirst().y() * kPitch,
+                        line.window.width() * kPitch, line.set.face * kPitch);
 }
 
 constexpr int kRate = 10;
@@ -253,11 +239,10 @@ private slots:
         frames[1].text(SignLine::Main) = QStringLiteral("高尾");
         frames[2].text(SignLine::Main) = QStringLiteral("成田空港");
         frames[2].translation(PanelLanguage::Korean, SignLine::Main) = QStringLiteral("나리타");
-        const SignLook look = sidePanel();
+        const SignLook look = kSidePanel;
         MotionOptions options;
         options.pageMs = 1000;
         const std::unique_ptr<Timeline> timeline = timelineFor(frames, look, options);
-        QVERIFY(dynamic_cast<const LedTimeline *>(timeline.get()));
         using enum LedPhase;
         const QList<std::pair<int, LedPhase>> pages{{0, Japanese}, {0, English},  {0, Chinese},
                                                     {0, Korean},   {1, Japanese}, {1, English},
@@ -281,61 +266,41 @@ private slots:
     }
 
     // A line too long for its window in any face stands at its start, runs left at its speed,
-    // whole dots at a time, and stands at its end; the page lasts as long as that takes.
+    // whole dots at a time, and stands at its end; the page lasts as long as that takes. Saved
+    // as an MP4 and read back: a picture for each tenth of a second, the run still visible.
     void ledLongLineScrolls()
     {
-        const QList<Frame> frames{longName()};
-        LedTimeline::Options options;
-        options.pageMs = 1000;
-        options.scrollDotsPerSecond = 60;
-        const LedTimeline timeline(frames, sidePanel().led, options);
-        const int length = LedPainter(frames[0], sidePanel().led).scrollLength();
-        QVERIFY(length > 100);
-        const qreal runMs = length * 1000.0 / options.scrollDotsPerSecond;
-        QCOMPARE(timeline.pageLengthMs(0), runMs + 2 * LedTimeline::kScrollRestMs);
-        QCOMPARE(timeline.shownAt(timeline.pageLengthMs(0)).page, LedPhase::English);
-
-        TimelinePictures pictures(timeline, 30, 1);
-        const int perPicture = options.scrollDotsPerSecond / 30;
-        int moves = 0;
-        for (int k = 0; pictures.timeMs(k + 1) < timeline.pageLengthMs(0); ++k) {
-            const QImage before = lineWindow(pictures.picture(k), frames[0]);
-            const QImage after = lineWindow(pictures.picture(k + 1), frames[0]);
-            const int width = before.width() - perPicture;
-            // Pictures fall on the run's ends, give or take the rounding of a thirtieth.
-            if (pictures.timeMs(k + 1) <= LedTimeline::kScrollRestMs + 0.5 ||
-                pictures.timeMs(k) >= LedTimeline::kScrollRestMs + runMs - 0.5) {
-                QCOMPARE(after, before); // at rest at either end
-            } else {
-                QCOMPARE(after.copy(0, 0, width, after.height()),
-                         before.copy(perPicture, 0, width, before.height()));
-                QVERIFY(after != before);
-                ++moves;
-            }
-        }
-        QCOMPARE(moves, length / perPicture);
-        // At the end the window shows the line's last dots.
-        const LedPainter::Line line = LedPainter(frames[0], sidePanel().led).lines().constFirst();
-        const QImage end = lineWindow(timeline.render(timeline.pageLengthMs(0) - 1, 1), frames[0]);
-        const QImage &row = line.set.rows.constFirst().dots;
-        for (int y = 0; y < end.height(); ++y)
-            for (int x = 0; x < end.width(); ++x)
-                QCOMPARE(qMax(qRed(end.pixel(x, y)), qGreen(end.pixel(x, y))) > 0x30, // unlit: grey
-                         row.constScanLine(y)[row.width() - end.width() + x] != 0);
-    }
-
-    // An LED roll saved as an MP4 and read back: a picture for each tenth of a second it lasts,
-    // the first as the timeline draws it, and the long line run left between two pictures by
-    // the dots the speed gives a picture.
-    void ledVideoReadsBack()
-    {
-        const QList<Frame> frames{longName()};
-        LedTimeline::Options options;
-        options.pageMs = 1000;
-        options.scrollDotsPerSecond = 40;
-        const int pitch = 8;
-        const LedTimeline timeline(frames, sidePanel(6, 2).led, options);
+        Frame frame;
+        frame.text(SignLine::Main) = QStringLiteral(
+            "新宿三丁目・市ヶ谷・九段下・神保町・小川町・岩本町・馬喰横山方面 本八幡");
+        const LedTimeline timeline({frame}, kSidePanel.led, {1000, 40, 0, -1});
+        const LedPainter::Line line = LedPainter(frame, kSidePanel.led).lines().constFirst();
+        const int length = line.set.rows[0].width() - line.window.width();
+        const qreal restMs = LedTimeline::kScrollRestMs;
+        const qreal runMs = length * 1000.0 / 40;
+        QCOMPARE(timeline.pageLengthMs(0), runMs + 2 * restMs);
+        // The dots run by a time: whole ones at 40 a second, after the first rest.
+        const auto run = [&](qreal ms) {
+            return std::clamp(int(std::floor((ms - restMs) * 40 / 1000 + 1e-6)), 0, length);
+        };
         TimelinePictures pictures(timeline, kRate, 1);
+        QList<QImage> windows;
+        for (int k = 0; pictures.timeMs(k) < timeline.pageLengthMs(0); ++k)
+            windows << windowOf(pictures.picture(k), line);
+        for (int k = 0; k + 1 < int(windows.size()); ++k) {
+            const int shift = (run(pictures.timeMs(k + 1)) - run(pictures.timeMs(k))) * kPitch;
+            const QRect kept(0, 0, windows[k].width() - shift, windows[k].height());
+            QVERIFY2(windows[k + 1].copy(kept) == windows[k].copy(kept.translated(shift, 0)) &&
+                         (shift == 0) == (windows[k + 1] == windows[k]),
+                     qPrintable(QString::number(k)));
+        }
+        // At the end the window shows the line's last dots.
+        const QImage &row = line.set.rows[0].dots;
+        for (int x = 0; x < line.window.width(); ++x)
+            for (int y = 0; y < row.height(); ++y)
+                QCOMPARE(qRed(windows.last().pixel(x * kPitch + 3, y * kPitch + 3)) > 0x30,
+                         row.constScanLine(y)[length + x] != 0);
+
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("led.mp4"));
         const AnimationOutcome outcome = createAnimationWriter(AnimationKind::Mp4, path)
@@ -350,14 +315,10 @@ private slots:
         // resolution (their brightness alone keeps over 40 dB).
         QVERIFY(psnr(played.pictures[0].copy(QRect(QPoint(), pictures.size())),
                      timeline.render(0, 1)) >= 28);
-
-        const qreal middle =
-            LedTimeline::kScrollRestMs + LedPainter(frames[0], sidePanel().led).scrollLength() *
-                                             1000.0 / options.scrollDotsPerSecond / 2;
-        const int k = int(middle * kRate / 1000);
-        const int shift = options.scrollDotsPerSecond / kRate * pitch;
-        const QImage before = lineWindow(played.pictures[k], frames[0], pitch);
-        const QImage after = lineWindow(played.pictures[k + 1], frames[0], pitch);
+        const int k = int((restMs + runMs / 2) * kRate / 1000);
+        const int shift = 40 / kRate * kPitch;
+        const QImage before = windowOf(played.pictures[k], line);
+        const QImage after = windowOf(played.pictures[k + 1], line);
         const QRect kept(0, 0, before.width() - shift, before.height());
         QVERIFY(psnr(after.copy(kept), before.copy(kept.translated(shift, 0))) >= 30);
         QVERIFY(psnr(after, before) < 20);

@@ -1,5 +1,6 @@
 #include "codec/AnimationKind.h"
 #include "codec/AnimationWriter.h"
+#include "render/LedTimeline.h"
 #include "render/RollTimeline.h"
 #include "render/TimelinePictures.h"
 #include "sign/SignFonts.h"
@@ -71,6 +72,23 @@ QList<Frame> commuterRoll()
     return frames;
 }
 
+// The same roll for the LED look: the first frame's destination too long for the side panel,
+// running through its window on the Japanese page, and Chinese and Korean pages after the
+// English on every frame that has a destination.
+QList<Frame> ledRoll()
+{
+    QList<Frame> frames = commuterRoll();
+    frames.move(1, 0);
+    frames[0].text(SignLine::Destination) = QStringLiteral("新宿三丁目・市ヶ谷・九段下方面 本八幡");
+    for (Frame &frame : frames) {
+        if (frame.layout != SignLayout::TypeAndDestination)
+            continue;
+        frame.translation(PanelLanguage::Chinese, SignLine::Destination) = QStringLiteral("高尾");
+        frame.translation(PanelLanguage::Korean, SignLine::Destination) = QStringLiteral("다카오");
+    }
+    return frames;
+}
+
 // The bytes written under path: the file's, or a folder's files'.
 qint64 bytesUnder(const QString &path)
 {
@@ -85,16 +103,22 @@ qint64 bytesUnder(const QString &path)
 
 // One run in this process: the roll stopping at every other frame, each turn passing the frame
 // between, for seconds, at 540 pixels high, as the kind extension names ("png": a PNG sequence
-// in a folder of its own). Prints wall time, the part spent drawing, peak memory and the bytes
-// written on one line for the parent to read.
+// in a folder of its own; "led.mp4": the roll in the LED look as an MP4, its first seconds).
+// Prints wall time, the part spent drawing, peak memory and the bytes written on one line for
+// the parent to read.
 int run(int seconds, const QString &folder, const QString &extension)
 {
     RollTimeline::Options options;
     // A stop of 2 s and a turn of two frames (2 s) for every 4 s; the first stop has no turn.
     for (int stop = 0; stop <= (seconds - 2) / 4; ++stop)
         options.stops << 2 * stop;
-    const RollTimeline timeline(commuterRoll(), options);
-    TimelinePictures pictures(timeline, kRate, qreal(kHeight) / timeline.size(1).height());
+    const bool led = extension == u"led.mp4";
+    const std::unique_ptr<Timeline> timeline =
+        led ? std::unique_ptr<Timeline>(
+                  std::make_unique<LedTimeline>(ledRoll(), LedSettings(), LedTimeline::Options()))
+            : std::make_unique<RollTimeline>(commuterRoll(), options);
+    TimelinePictures pictures(*timeline, kRate, qreal(kHeight) / timeline->size(1).height());
+    const int count = std::min(pictures.count(), seconds * kRate);
     QString path = QDir(folder).filePath(QStringLiteral("roll-%1s.%2").arg(seconds).arg(extension));
     if (extension == u"png" && !QDir(folder).mkpath(path))
         return 1;
@@ -104,22 +128,21 @@ int run(int seconds, const QString &folder, const QString &extension)
     qint64 drawingNs = 0;
     QElapsedTimer wall;
     wall.start();
-    const AnimationOutcome outcome =
-        writer->write(pictures.size(), kRate, pictures.count(), [&](int index) {
-            QElapsedTimer drawing;
-            drawing.start();
-            QImage picture = pictures.picture(index);
-            drawingNs += drawing.nsecsElapsed();
-            return picture;
-        });
+    const AnimationOutcome outcome = writer->write(pictures.size(), kRate, count, [&](int index) {
+        QElapsedTimer drawing;
+        drawing.start();
+        QImage picture = pictures.picture(index);
+        drawingNs += drawing.nsecsElapsed();
+        return picture;
+    });
     const double wallS = double(wall.nsecsElapsed()) / 1e9;
     if (!outcome.ok()) {
         std::fprintf(stderr, "video_bench: %s\n", qPrintable(outcome.reason));
         return 1;
     }
-    std::printf("%d %d %d %d %.3f %.3f %ld %ld %lld\n", seconds, pictures.count(),
-                pictures.size().width(), pictures.size().height(), wallS, double(drawingNs) / 1e9,
-                before, peakResidentKiB(), bytesUnder(path));
+    std::printf("%d %d %d %d %.3f %.3f %ld %ld %lld\n", seconds, count, pictures.size().width(),
+                pictures.size().height(), wallS, double(drawingNs) / 1e9, before, peakResidentKiB(),
+                bytesUnder(path));
     return 0;
 }
 
@@ -128,7 +151,7 @@ int run(int seconds, const QString &folder, const QString &extension)
 // A roll as a 30 fps MP4 at 540 pixels high, drawn and encoded: 10 s and 30 s, each in a
 // process of its own so that each peak memory is its own. Targets: 10 s of video in at most
 // 10 s on two cores, at most 300 MB, and memory that does not grow with the length. The other
-// kinds follow, 10 s each, for comparison.
+// kinds follow, 10 s each, for comparison, and the roll in the LED look, a long line running.
 // video_bench [--keep FOLDER] keeps the files; video_bench --run SECONDS FOLDER EXTENSION is
 // one run.
 int main(int argc, char *argv[])
@@ -145,8 +168,13 @@ int main(int argc, char *argv[])
         arguments.size() == 3 && arguments[1] == u"--keep" ? arguments[2] : scratch.path();
     bool met = true;
     double shortPeakMiB = 0;
-    const std::array<std::pair<int, const char *>, 6> runs{
-        {{10, "mp4"}, {30, "mp4"}, {10, "webm"}, {10, "webp"}, {10, "gif"}, {10, "png"}}};
+    const std::array<std::pair<int, const char *>, 7> runs{{{10, "mp4"},
+                                                            {30, "mp4"},
+                                                            {10, "webm"},
+                                                            {10, "webp"},
+                                                            {10, "gif"},
+                                                            {10, "png"},
+                                                            {10, "led.mp4"}}};
     for (const auto &[seconds, extension] : runs) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);

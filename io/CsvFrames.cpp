@@ -7,6 +7,9 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 const QString kSign = QStringLiteral("sign");
@@ -15,6 +18,24 @@ const QString kType = QStringLiteral("type");
 const QString kTypeEnglish = QStringLiteral("type_en");
 const QString kDestination = QStringLiteral("destination");
 const QString kDestinationEnglish = QStringLiteral("destination_en");
+// The Chinese (simplified) and Korean lines the LED look pages through, by the line they stand
+// for and the language.
+struct TranslationColumn
+{
+    QString name;
+    SignLine line;
+    PanelLanguage language;
+};
+const std::array kSignTranslations{
+    TranslationColumn{QStringLiteral("sign_zh"), SignLine::Main, PanelLanguage::Chinese},
+    TranslationColumn{QStringLiteral("sign_ko"), SignLine::Main, PanelLanguage::Korean}};
+const std::array kTypeTranslations{
+    TranslationColumn{QStringLiteral("type_zh"), SignLine::Main, PanelLanguage::Chinese},
+    TranslationColumn{QStringLiteral("type_ko"), SignLine::Main, PanelLanguage::Korean},
+    TranslationColumn{QStringLiteral("destination_zh"), SignLine::Destination,
+                      PanelLanguage::Chinese},
+    TranslationColumn{QStringLiteral("destination_ko"), SignLine::Destination,
+                      PanelLanguage::Korean}};
 const QString kTextColour = QStringLiteral("text_colour");
 const QString kEnglishColour = QStringLiteral("en_colour");
 const QString kBandColour = QStringLiteral("band_colour");
@@ -53,18 +74,26 @@ RowOutcome frameOf(const QHash<QString, QString> &row, const SignPresets &preset
         return out;
     };
 
-    const bool signName = !value(kSign).isEmpty() || !value(kSignEnglish).isEmpty();
-    const bool typed = !value(kType).isEmpty() || !value(kTypeEnglish).isEmpty() ||
-                       !value(kDestination).isEmpty() || !value(kDestinationEnglish).isEmpty();
-    if (signName && typed) {
-        const QString other = !value(kType).isEmpty()          ? kType
-                              : !value(kDestination).isEmpty() ? kDestination
-                              : !value(kTypeEnglish).isEmpty() ? kTypeEnglish
-                                                               : kDestinationEnglish;
-        return fail(other, QStringLiteral("方向幕 (sign, sign_en) と種別・行き先 (%1) は同じ行に"
-                                          "書けません。どちらか一方にしてください。")
+    // The first of the columns that holds something, or nothing.
+    const auto filled = [&value](const QStringList &columns) {
+        const auto at = std::find_if(columns.cbegin(), columns.cend(),
+                                     [&value](const QString &c) { return !value(c).isEmpty(); });
+        return at == columns.cend() ? QString() : *at;
+    };
+    QStringList signColumns{kSign, kSignEnglish};
+    for (const TranslationColumn &column : kSignTranslations)
+        signColumns << column.name;
+    QStringList typeColumns{kType, kDestination, kTypeEnglish, kDestinationEnglish};
+    for (const TranslationColumn &column : kTypeTranslations)
+        typeColumns << column.name;
+    const bool signName = !filled(signColumns).isEmpty();
+    const QString other = filled(typeColumns);
+    const bool typed = !other.isEmpty();
+    if (signName && typed)
+        return fail(other, QStringLiteral("方向幕 (sign, sign_en, sign_zh, sign_ko) と種別・行き先 "
+                                          "(%1) は同じ行に書けません。どちらか一方にしてくださ"
+                                          "い。")
                                .arg(other));
-    }
     if (typed) {
         frame.layout = SignLayout::TypeAndDestination;
         frame.mainFont.setPointSizeF(layoutTable(frame.layout).mainPointSize);
@@ -73,9 +102,13 @@ RowOutcome frameOf(const QHash<QString, QString> &row, const SignPresets &preset
         frame.text(SignLine::English) = value(kTypeEnglish);
         frame.text(SignLine::Destination) = value(kDestination);
         frame.text(SignLine::DestinationSmall) = value(kDestinationEnglish);
+        for (const TranslationColumn &column : kTypeTranslations)
+            frame.translation(column.language, column.line) = value(column.name);
     } else {
         frame.text(SignLine::Main) = value(kSign);
         frame.text(SignLine::English) = value(kSignEnglish);
+        for (const TranslationColumn &column : kSignTranslations)
+            frame.translation(column.language, column.line) = value(column.name);
     }
     frame.name = value(kName);
 
@@ -115,9 +148,12 @@ RowOutcome frameOf(const QHash<QString, QString> &row, const SignPresets &preset
 
 QStringList CsvFrames::columns()
 {
-    return {
-        kSign,       kSignEnglish,   kType,       kTypeEnglish, kDestination, kDestinationEnglish,
-        kTextColour, kEnglishColour, kBandColour, kPreset,      kName};
+    QStringList names{kSign, kSignEnglish, kType, kTypeEnglish, kDestination, kDestinationEnglish};
+    for (const TranslationColumn &column : kSignTranslations)
+        names << column.name;
+    for (const TranslationColumn &column : kTypeTranslations)
+        names << column.name;
+    return names << kTextColour << kEnglishColour << kBandColour << kPreset << kName;
 }
 
 CsvFrames::Read CsvFrames::read(const QByteArray &bytes, const QString &fileName,

@@ -17,6 +17,9 @@ struct NumberedFrame
 // Frames from a table, one a row, its columns chosen by the header's names in any order:
 //   sign, sign_en                          the sign-name layout
 //   type, type_en, destination, destination_en   the service type and destination layout
+//   sign_zh, sign_ko; type_zh, type_ko, destination_zh, destination_ko
+//                                          their lines in Chinese (simplified) and Korean,
+//                                          which the LED look pages through
 //   text_colour, en_colour, band_colour    #RRGGBB
 //   preset                                 a service-type preset by name
 //   name                                   the frame's name

@@ -69,6 +69,20 @@ Field textField(const QString &key, SignLine line)
             [line](Frame &f, const QJsonValue &v) { return readLine(v, f.text(line)); }};
 }
 
+// Written only where the frame has the line, so that a roll without Chinese or Korean lines is
+// the file it was before they came.
+Field translationField(const QString &key, PanelLanguage language, SignLine line)
+{
+    return {key,
+            [language, line](const Frame &f) {
+                const QString &text = f.translation(language, line);
+                return text.isEmpty() ? QJsonValue(QJsonValue::Undefined) : QJsonValue(text);
+            },
+            [language, line](Frame &f, const QJsonValue &v) {
+                return readLine(v, f.translation(language, line));
+            }};
+}
+
 Field stringField(const QString &key, QString Frame::*member)
 {
     return {key, [member](const Frame &f) { return QJsonValue(f.*member); },
@@ -193,6 +207,12 @@ const QList<Field> &frameFields()
         colourField(QStringLiteral("typePlate"), &Frame::typePlate),
         boolField(QStringLiteral("justify"), &Frame::justify),
         stringField(QStringLiteral("name"), &Frame::name),
+        translationField(QStringLiteral("mainZh"), PanelLanguage::Chinese, SignLine::Main),
+        translationField(QStringLiteral("destinationZh"), PanelLanguage::Chinese,
+                         SignLine::Destination),
+        translationField(QStringLiteral("mainKo"), PanelLanguage::Korean, SignLine::Main),
+        translationField(QStringLiteral("destinationKo"), PanelLanguage::Korean,
+                         SignLine::Destination),
     };
     return fields;
 }
@@ -291,7 +311,8 @@ QByteArray RollFile::toJson(const QList<Frame> &frames, const SignLook &look)
     for (const Frame &frame : frames) {
         QJsonObject object;
         for (const Field &field : frameFields())
-            object.insert(field.key, field.write(frame));
+            if (const QJsonValue value = field.write(frame); !value.isUndefined())
+                object.insert(field.key, value);
         array.append(object);
     }
     // Written by hand around the frames, since QJsonObject sorts its keys and a reader should

@@ -16,15 +16,18 @@
 
 namespace {
 
-// efont's 24-dot faces, half-width and full-width, read once: they are files of the system's
-// that never change while the program runs, and unpacking them takes longer than drawing a
-// whole frame.
-struct Efont24
+// efont's faces of one height, half-width and full-width, read once: they are files of the
+// system's that never change while the program runs, and unpacking them takes longer than
+// drawing a whole frame.
+struct Efont
 {
-    std::optional<PcfFont> half =
-        PcfFont::load(QStringLiteral("/usr/share/fonts/X11/misc/h24.pcf.gz"));
-    std::optional<PcfFont> full =
-        PcfFont::load(QStringLiteral("/usr/share/fonts/X11/misc/f24.pcf.gz"));
+    explicit Efont(int height)
+        : half(PcfFont::load(QStringLiteral("/usr/share/fonts/X11/misc/h%1.pcf.gz").arg(height)))
+        , full(PcfFont::load(QStringLiteral("/usr/share/fonts/X11/misc/f%1.pcf.gz").arg(height)))
+    {}
+
+    std::optional<PcfFont> half;
+    std::optional<PcfFont> full;
 
     std::optional<PcfFont::Glyph> glyph(char32_t c) const
     {
@@ -35,10 +38,19 @@ struct Efont24
     }
 };
 
-const Efont24 *efont24()
+// The faces for height, where efont has them: 24 rows for every script, 16 for Chinese and
+// Korean.
+const Efont *efont(int height, DotText::Script script)
 {
-    static const Efont24 faces;
-    return faces.full ? &faces : nullptr;
+    if (height == 24) {
+        static const Efont faces(24);
+        return faces.full ? &faces : nullptr;
+    }
+    if (height == 16 && script != DotText::Script::Japanese) {
+        static const Efont faces(16);
+        return faces.full ? &faces : nullptr;
+    }
+    return nullptr;
 }
 
 // Control characters would draw as boxes; like the plate's text boxes, the panel shows spaces.
@@ -58,7 +70,7 @@ QImage blank(int width, int height)
     return dots;
 }
 
-DotText::Run fromPcf(const Efont24 &faces, const QStringList &characters, int height)
+DotText::Run fromPcf(const Efont &faces, const QStringList &characters, int height)
 {
     const PcfFont &font = *faces.full;
     std::vector<PcfFont::Glyph> glyphs;
@@ -261,13 +273,19 @@ DotText::Run DotText::Run::cut(qsizetype from, qsizetype to) const
     return part;
 }
 
-DotText::Run DotText::set(const QString &rawText, int height, const QFont &fallback)
+DotText::Run DotText::set(const QString &rawText, int height, const QFont &fallback, Script script)
 {
     const QStringList characters = charactersOf(displayed(rawText));
     if (characters.isEmpty())
         return {blank(0, height), {}, {}};
-    if (height == 24 && efont24())
-        return fromPcf(*efont24(), characters, height);
+    if (const Efont *faces = efont(height, script))
+        return fromPcf(*faces, characters, height);
+    if (script != Script::Japanese) {
+        QFont face(script == Script::Chinese ? QStringLiteral("Noto Sans CJK SC")
+                                             : QStringLiteral("Noto Sans CJK KR"));
+        face.setBold(true);
+        return fromOutline(face, characters, height);
+    }
     const QString pixelFace = height == 8    ? QStringLiteral("MisakiGothic")
                               : height == 16 ? QStringLiteral("DotGothic16")
                                              : QString();

@@ -96,7 +96,7 @@ std::optional<QList<DotText::Run>> twoRows(const DotText::Run &whole, int column
 } // namespace
 
 LedLineSet LedLineSet::set(const QString &text, const QFont &fallback, int columns, int rows,
-                           int twoRowRoom)
+                           int twoRowRoom, DotText::Script script)
 {
     std::vector<int> faces{rows};
     for (const int face : kSmallerFaces)
@@ -104,14 +104,14 @@ LedLineSet LedLineSet::set(const QString &text, const QFont &fallback, int colum
             faces.push_back(face);
     DotText::Run smallest;
     for (const int face : faces) {
-        smallest = DotText::set(text, face, fallback);
+        smallest = DotText::set(text, face, fallback, script);
         if (const std::optional<DotText::Run> run = into(smallest, columns))
             return {{*run}, face, true};
     }
     for (const int face : kSmallerFaces) {
         if (face >= rows || 2 * face > twoRowRoom)
             continue;
-        if (const auto both = twoRows(DotText::set(text, face, fallback), columns))
+        if (const auto both = twoRows(DotText::set(text, face, fallback, script), columns))
             return {*both, face, true};
     }
     return {{smallest}, faces.back(), false};

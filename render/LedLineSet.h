@@ -27,7 +27,7 @@ struct LedLineSet
     // nearest the middle. Past that it stays one row of the smallest face tried, at its whole
     // width, and does not fit.
     static LedLineSet set(const QString &text, const QFont &fallback, int columns, int rows,
-                          int twoRowRoom);
+                          int twoRowRoom, DotText::Script script = DotText::Script::Japanese);
     // Two to four characters spread across the columns (均等割り付け), or nothing where they
     // do not fit.
     static std::optional<LedLineSet> spread(const QString &text, const QFont &fallback, int columns,

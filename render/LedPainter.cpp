@@ -1,11 +1,13 @@
 #include "render/LedPainter.h"
 
 #include "render/DotPainter.h"
+#include "render/PlatePainter.h"
 #include "sign/PlateGeometry.h"
 
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -110,10 +112,12 @@ void stamp(QImage &into, const QImage &dots, QPoint at, QRgb colour, const QRect
 
 } // namespace
 
-LedPainter::LedPainter(const Frame &frame, const LedSettings &settings, LedPhase phase)
+LedPainter::LedPainter(const Frame &frame, const LedSettings &settings, LedPhase phase,
+                       std::optional<int> scrolled)
     : m_frame(frame)
     , m_settings(settings.bounded())
     , m_phase(phase)
+    , m_scrolled(scrolled)
 {}
 
 QSize LedPainter::size() const
@@ -131,6 +135,16 @@ QRect LedPainter::destinationArea() const
 
 LedLineSet LedPainter::setLine(SignLine line, int columns, int rows, int twoRowRoom) const
 {
+    // On a Chinese or Korean page a line the frame has in that language is set in its faces;
+    // one it lacks shows its Japanese, which a blank box would only hide.
+    if (m_phase == LedPhase::Chinese || m_phase == LedPhase::Korean) {
+        const bool chinese = m_phase == LedPhase::Chinese;
+        const QString &translated =
+            m_frame.translation(chinese ? PanelLanguage::Chinese : PanelLanguage::Korean, line);
+        if (!translated.trimmed().isEmpty())
+            return LedLineSet::set(translated, lineFont(m_frame, line), columns, rows, twoRowRoom,
+                                   chinese ? DotText::Script::Chinese : DotText::Script::Korean);
+    }
     const QString &text = m_frame.text(line);
     const QFont font = lineFont(m_frame, line);
     // 均等割り付け, as on the plate: two to four characters spread from edge to edge.
@@ -158,9 +172,11 @@ QList<LedPainter::Line> LedPainter::lines() const
         const SignLine upper = typeSide ? SignLine::Main : SignLine::Destination;
         const SignLine small = typeSide ? SignLine::English : SignLine::DestinationSmall;
         const QRect columns = box.adjusted(kBoxMargin, 0, -kBoxMargin, 0);
-        if (m_phase == LedPhase::English) {
-            // The English line alone, as large as the Japanese, or in two rows on the panel.
-            Line line{small, setLine(small, columns.width(), large, height), columns, {}};
+        if (m_phase != LedPhase::Japanese) {
+            // The English, Chinese or Korean line alone, as large as the Japanese, or in two
+            // rows on the panel.
+            const SignLine alone = m_phase == LedPhase::English ? small : upper;
+            Line line{alone, setLine(alone, columns.width(), large, height), columns, {}};
             line.rows = line.set.rows.size() > 1
                             ? placed(line.set, columns, 0, height)
                             : placed(line.set, columns, (height - large) / 2, large);
@@ -205,15 +221,34 @@ QList<SignLine> LedPainter::linesCut() const
     return cut;
 }
 
+int LedPainter::scrollLength() const
+{
+    int length = 0;
+    for (const Line &line : lines())
+        if (!line.set.fits)
+            for (const DotText::Run &row : line.set.rows)
+                length = std::max(length, row.width() - line.window.width());
+    return length;
+}
+
 QImage LedPainter::dots() const
 {
     QImage dots(m_settings.gridSize(), QImage::Format_RGB32);
     dots.fill(Qt::black);
     for (const Line &line : lines()) {
         const QRgb colour = ledColour(m_settings.colours, wantedColour(m_frame, line.line)).rgb();
-        for (qsizetype i = 0; i < line.set.rows.size(); ++i)
-            stamp(dots, shownPart(line.set.rows[i], line.set.fits, line.window.width()).dots,
-                  line.rows[i], colour, line.window);
+        for (qsizetype i = 0; i < line.set.rows.size(); ++i) {
+            const DotText::Run &row = line.set.rows[i];
+            if (line.set.fits || !m_scrolled) {
+                stamp(dots, shownPart(row, line.set.fits, line.window.width()).dots, line.rows[i],
+                      colour, line.window);
+                continue;
+            }
+            // Moving, the window shows what lies behind it, a part of a character included.
+            const int run =
+                std::clamp(*m_scrolled, 0, std::max(0, row.width() - line.window.width()));
+            stamp(dots, row.dots, line.rows[i] - QPoint(run, 0), colour, line.window);
+        }
     }
     return dots;
 }
@@ -221,4 +256,20 @@ QImage LedPainter::dots() const
 void LedPainter::paint(QPainter &painter) const
 {
     DotPainter::paint(painter, dots(), m_settings);
+}
+
+QImage LedPainter::render(const QRect &area, qreal scale) const
+{
+    const int whole = std::max(1, int(std::ceil(scale)));
+    QImage picture = PlatePainter::blankPicture(PlatePainter::scaledSize(area.size(), whole));
+    {
+        QPainter painter(&picture);
+        painter.scale(whole, whole);
+        painter.translate(-area.topLeft());
+        paint(painter);
+    }
+    if (whole == scale)
+        return picture;
+    return picture.scaled(PlatePainter::scaledSize(area.size(), scale), Qt::IgnoreAspectRatio,
+                          Qt::SmoothTransformation);
 }

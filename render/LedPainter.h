@@ -6,11 +6,15 @@
 
 #include <QImage>
 
+#include <optional>
+
 class QPainter;
 
-// Which lines a panel shows: real displays alternate the Japanese lines (with a small English
-// line beneath where the grid has room) and the English lines alone, every few seconds.
-enum class LedPhase { Japanese, English };
+// Which lines a panel shows, a page at a time: real displays alternate the Japanese lines (with
+// a small English line beneath where the grid has room) and the English lines alone, every few
+// seconds; in large cities they go on to Chinese and Korean pages, each line alone as large as
+// the Japanese.
+enum class LedPhase { Japanese, English, Chinese, Korean };
 
 // Draws one frame as an LED panel: each box of the plate becomes columns of the grid (the whole
 // width for a sign name; the service type and the destination side by side in the type
@@ -29,8 +33,11 @@ public:
         QList<QPoint> rows;
     };
 
-    LedPainter(const Frame &frame, const LedSettings &settings,
-               LedPhase phase = LedPhase::Japanese);
+    // scrolled: for a moving picture, how many dots the lines too long for their window have
+    // run left from their start, each stopping once its end has come into its window; for a
+    // still picture nothing, and such a line shows its first screenful of whole characters.
+    LedPainter(const Frame &frame, const LedSettings &settings, LedPhase phase = LedPhase::Japanese,
+               std::optional<int> scrolled = std::nullopt);
 
     // The picture's size in pixels: the grid times one dot and its gap.
     QSize size() const;
@@ -41,9 +48,17 @@ public:
     // The lines too long for their window in any face: a still picture shows their first
     // screenful, and the caller may say so.
     QList<SignLine> linesCut() const;
+    // How far the page's lines must run for the end of every one to have come into its window,
+    // in dots: 0 where all fit.
+    int scrollLength() const;
     // One pixel a dot, black for an unlit dot, otherwise the colour it lights.
     QImage dots() const;
     void paint(QPainter &painter) const;
+    // The panel, or one area of it in 1× pixels, as a picture at scale. Dots are shaded as
+    // finished pixels only at a whole scale; at any other the picture is drawn at the next whole
+    // one and shrunk by averaging, so that it keeps their shading, and costs a fraction of
+    // drawing each dot as a shape.
+    QImage render(const QRect &area, qreal scale) const;
     // Where the destination's columns lie in the picture.
     QRect destinationArea() const;
 
@@ -53,4 +68,5 @@ private:
     const Frame &m_frame;
     LedSettings m_settings;
     LedPhase m_phase;
+    std::optional<int> m_scrolled;
 };

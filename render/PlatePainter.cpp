@@ -259,6 +259,8 @@ QImage PlatePainter::blankPicture(const QSize &size)
 
 QImage PlatePainter::render(const QRect &area, qreal scale) const
 {
+    if (m_look.isLed())
+        return LedPainter(m_frame, m_look.led, m_phase).render(area, scale);
     QImage picture = blankPicture(scaledSize(area.size(), scale));
     QPainter painter(&picture);
     painter.scale(scale, scale);

@@ -1,31 +1,39 @@
 #pragma once
 
-#include "render/LedPainter.h"
+#include "render/Timeline.h"
 #include "sign/Frame.h"
 #include "sign/SignLook.h"
 
 #include <QImage>
 #include <QList>
 
-// The roll turning in a loop: each frame held, then rolled up to the next through in-between
-// pictures, the last rolling on to the first. An LED panel does not roll: it shows each frame's
-// Japanese lines and then its English lines, a while each, and moves on to the next frame.
+#include <memory>
+
+// The spin: the roll's timeline as an animation that loops, a picture for each change. The
+// plate: each frame held, then a few pictures of the turn to the next, the last frame rolling
+// straight on to the first as if the roll were a loop, so that the animation runs on without a
+// jump (a real roll would wind back past every frame). The LED panel: each frame's pages in turn
+// (Japanese, English, Chinese and Korean where it has them), a long line running through its
+// window a dot at a time, and the next frame at once.
 class SpinAnimation
 {
 public:
     struct Options
     {
         int holdMs = 2000;
+        // The pictures of each turn, shown stepMs each: the turn takes (steps + 1) × stepMs,
+        // its last step being the next frame's hold.
         int steps = 8;
         int stepMs = 30;
-        // Slow at either end of the roll, as a motor starts and stops.
+        // Slow at either end of the turn, as a motor starts and stops: speeding up over the
+        // first half of the turn and slowing over the second; otherwise at one speed throughout.
         bool eased = true;
         // The frames that turn, by index, both included; a last of -1 means to the end.
         int first = 0;
         int last = -1;
         qreal scale = 1;
         SignLook look;
-        // How long the LED panel shows each frame's Japanese lines, and then its English.
+        // How long the LED panel shows each page of a frame.
         int alternateMs = 3000;
     };
 
@@ -36,20 +44,26 @@ public:
     };
 
     SpinAnimation(const QList<Frame> &frames, const Options &options);
+    ~SpinAnimation();
 
-    // Each frame of the range held, then each in-between picture to the next, in turn.
     int count() const;
     Picture picture(int index) const;
 
-    // How far the roll has moved at each in-between picture, as a part of a frame's height.
+    // How far the roll has moved at each picture of a turn, as a part of a frame's height.
     QList<qreal> stepPositions() const;
 
 private:
-    int first() const;
-    int last() const;
-    QImage rolled(const Frame &from, const Frame &to, qreal moved) const;
-    QImage ledPhase(const Frame &frame, LedPhase phase) const;
+    // A picture of the timeline: when it is taken, and how long the animation shows it.
+    struct Shot
+    {
+        qreal ms = 0;
+        int delayMs = 0;
+    };
 
-    const QList<Frame> &m_frames;
+    void takeTurns(int frames);
+    void takeChanges();
+
     Options m_options;
+    std::unique_ptr<Timeline> m_timeline;
+    QList<Shot> m_shots;
 };

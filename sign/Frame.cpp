@@ -27,6 +27,27 @@ QString Frame::automaticName() const
     return parts.join(u' ');
 }
 
+const QString &Frame::translation(PanelLanguage language, SignLine line) const
+{
+    const Translation &in = translations[std::size_t(language)];
+    return line == SignLine::Destination ? in.destination : in.main;
+}
+
+QString &Frame::translation(PanelLanguage language, SignLine line)
+{
+    Translation &in = translations[std::size_t(language)];
+    return line == SignLine::Destination ? in.destination : in.main;
+}
+
+bool hasLanguage(const Frame &frame, PanelLanguage language)
+{
+    const auto shows = [&](SignLine line) {
+        return !frame.translation(language, line).trimmed().isEmpty();
+    };
+    return shows(SignLine::Main) ||
+           (frame.layout == SignLayout::TypeAndDestination && shows(SignLine::Destination));
+}
+
 QStringList charactersOf(const QString &text)
 {
     QStringList characters;

@@ -21,6 +21,23 @@ enum class SignLine {
 inline constexpr std::array kSignLines{SignLine::Main, SignLine::English, SignLine::Destination,
                                        SignLine::DestinationSmall};
 
+// The languages an LED panel pages through after Japanese and English, as panels in large cities
+// do: Chinese in simplified characters, then Korean. The plate is bilingual and shows neither.
+enum class PanelLanguage { Chinese, Korean };
+inline constexpr std::array kPanelLanguages{PanelLanguage::Chinese, PanelLanguage::Korean};
+// The lines that have a Chinese and a Korean line: the sign name, or in the type layout the
+// service type (both SignLine::Main), and the destination. English lines have none.
+inline constexpr std::array kTranslatedLines{SignLine::Main, SignLine::Destination};
+
+// A frame's lines in one PanelLanguage; empty where the frame has none.
+struct Translation
+{
+    QString main; // the sign name, or the service type
+    QString destination;
+
+    bool operator==(const Translation &) const = default;
+};
+
 // One frame (コマ) of a roll: everything that decides what its plate looks like.
 struct Frame
 {
@@ -45,9 +62,14 @@ struct Frame
     bool justify = false;
     // The frame's name in the roll; empty while it goes by its texts (see displayName).
     QString name;
+    // Its lines in each PanelLanguage, in that order, for the LED panel's pages.
+    std::array<Translation, 2> translations;
 
     const QString &text(SignLine line) const { return texts[std::size_t(line)]; }
     QString &text(SignLine line) { return texts[std::size_t(line)]; }
+    // A line of kTranslatedLines in language; any other line reads as its sign name's.
+    const QString &translation(PanelLanguage language, SignLine line) const;
+    QString &translation(PanelLanguage language, SignLine line);
 
     // What a frame with no name of its own goes by: its sign name, or in the type layout its
     // service type and destination (快速 高尾), since the type alone names many frames.
@@ -67,3 +89,7 @@ QStringList charactersOf(const QString &text);
 bool spreadsLine(const Frame &frame, SignLine line);
 // Whether it would spread any line of the frame, were it on.
 bool canSpread(const Frame &frame);
+
+// Whether the frame has a page in language: a line of it that the frame's layout shows (the sign
+// name; or the service type and the destination) holds more than spaces.
+bool hasLanguage(const Frame &frame, PanelLanguage language);

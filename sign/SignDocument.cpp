@@ -74,6 +74,13 @@ void SignDocument::editTypePlate(const QColor &background, const QColor &text)
     push(new FrameCommand(*this, m_current, after, QStringLiteral("種別プリセット")));
 }
 
+void SignDocument::editTranslations(const std::array<Translation, 2> &translations)
+{
+    Frame after = currentFrame();
+    after.translations = translations;
+    push(new FrameCommand(*this, m_current, after, QStringLiteral("多言語表示")));
+}
+
 void SignDocument::editLook(const SignLook &look)
 {
     push(new SetLookCommand(*this, look));

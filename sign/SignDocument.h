@@ -63,6 +63,8 @@ public:
     void editJustify(bool on);
     // A service-type preset: the type plate's colour and its two lines' text colour.
     void editTypePlate(const QColor &background, const QColor &text);
+    // The current frame's Chinese and Korean lines (コマ → 多言語表示…), all four as one step.
+    void editTranslations(const std::array<Translation, 2> &translations);
     // The roll's look, undoable like any edit.
     void editLook(const SignLook &look);
 

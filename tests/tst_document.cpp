@@ -127,6 +127,23 @@ private slots:
         QCOMPARE(frame.displayName(), QStringLiteral("始発"));
     }
 
+    // Chinese and Korean lines are one step for all four, for the LED panel alone: the plate is
+    // bilingual. A page is there only where the layout shows its lines.
+    void otherLanguagesAreOneStepAndLeaveThePlate()
+    {
+        SignDocument doc;
+        const QImage plate = PlatePainter(doc.currentFrame()).render();
+        std::array<Translation, 2> lines;
+        lines[std::size_t(PanelLanguage::Korean)].destination = QStringLiteral("다카오");
+        doc.editTranslations(lines);
+        doc.editTranslations(lines); // the same again is no step
+        QCOMPARE(doc.undoStack().count(), 1);
+        QCOMPARE(PlatePainter(doc.currentFrame()).render(), plate);
+        QVERIFY(!hasLanguage(doc.currentFrame(), PanelLanguage::Korean)); // no destination shown
+        doc.toggleLayout();
+        QVERIFY(hasLanguage(doc.currentFrame(), PanelLanguage::Korean));
+    }
+
     void presetsComeShippedAndFromTheUser_data()
     {
         QTest::addColumn<QByteArray>("userFile");
@@ -181,7 +198,13 @@ private slots:
             const QColor colour = QColor::fromRgb(random.generate() & 0xFFFFFF);
             const auto line = SignLine(random.bounded(4));
             const auto anyFrame = [&] { return random.bounded(doc.frameCount()); };
-            switch (random.bounded(16)) {
+            switch (random.bounded(17)) {
+            case 16: {
+                std::array<Translation, 2> lines = doc.currentFrame().translations;
+                lines[random.bounded(2)].main = words[random.bounded(int(words.size()))];
+                doc.editTranslations(lines);
+                break;
+            }
             case 10:
                 doc.addFrame();
                 break;

@@ -3,6 +3,7 @@
 #include "render/DotPainter.h"
 #include "render/DotText.h"
 #include "render/FilmStrip.h"
+#include "render/LedTimeline.h"
 #include "render/SpinAnimation.h"
 #include "sign/PlateGeometry.h"
 #include "sign/SignDocument.h"
@@ -291,6 +292,45 @@ private slots:
                 QVERIFY(english.pixel(x, y) == qRgb(0, 0, 0) || (y >= 4 && y < 28));
         QVERIFY(inkOf(english) > 0 && english != LedPainter(frames[0], options.look.led).dots());
         QCOMPARE(FilmStrip(frames, options.look).render().size(), QSize(128, 64));
+
+        // A Korean page, and a destination that runs through its window a dot at a time: the
+        // spin keeps the timeline's pace, in the hundredths a GIF counts in.
+        second.translation(PanelLanguage::Korean, SignLine::Destination) = QStringLiteral("도쿄");
+        second.text(SignLine::Destination) = QString(QStringLiteral("東京・")).repeated(12);
+        const SpinAnimation running({second}, options);
+        int total = 0;
+        for (int i = 0; i < running.count(); ++i)
+            total += running.picture(i).delayMs;
+        QCOMPARE(total, qRound(LedTimeline({second}, options.look.led, {}).durationMs() / 10) * 10);
+        QCOMPARE(running.picture(running.count() - 1).image,
+                 PlatePainter(second, options.look, LedPhase::Korean).render());
+    }
+
+    // A frame's four pages each show their own lines, on a panel of 32 rows (24-dot lines) and
+    // one of 16 (16-dot lines); a box with no line in a page's language shows its Japanese
+    // rather than going dark.
+    void fourLanguagePagesDiffer()
+    {
+        Frame frame = typeFrame();
+        frame.translation(PanelLanguage::Chinese, SignLine::Main) = QStringLiteral("快速");
+        frame.translation(PanelLanguage::Chinese, SignLine::Destination) = QStringLiteral("东京");
+        frame.translation(PanelLanguage::Korean, SignLine::Destination) = QStringLiteral("도쿄");
+        for (const int rows : {32, 16}) {
+            const LedSettings panel =
+                led(LedGrid::Custom, 128, rows, LedColours::Amber, 1, 0, 0).led;
+            QList<QImage> pages;
+            for (const LedPhase page : LedTimeline::pagesOf(frame)) {
+                pages << LedPainter(frame, panel, page).dots();
+                QVERIFY(inkOf(pages.last()) > 0 && pages.indexOf(pages.last()) == pages.size() - 1);
+            }
+            QCOMPARE(pages.size(), 4);
+            // The type has no Korean: its box shows 快速, set as on the Chinese page where efont
+            // sets both scripts alike, at 24 dots.
+            const auto typeOn = [&](LedPhase page) {
+                return pages.at(int(page)).copy(0, 0, 48, 32);
+            };
+            QVERIFY(rows == 16 || typeOn(LedPhase::Korean) == typeOn(LedPhase::Chinese));
+        }
     }
 
     void theLookIsOneUndoableStepForTheWholeRoll()

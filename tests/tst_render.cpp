@@ -162,16 +162,24 @@ private slots:
 
     void rowsPickTheirLayoutAndPresets()
     {
-        const QByteArray csv = "preset,type,destination,destination_en,sign,band_colour\n"
-                               "快速,快速,東京,Tokyo,,#0085CE\n"
-                               ",快速,,,新宿,\n"
-                               "特急だけ,特急,大阪,,,\n";
+        const QByteArray csv = "preset,type,destination,destination_en,sign,band_colour,"
+                               "type_zh,destination_ko,sign_zh\n"
+                               "快速,快速,東京,Tokyo,,#0085CE,快速,도쿄,\n"
+                               ",快速,,,新宿,,,,\n"
+                               "特急だけ,特急,大阪,,,,,,\n"
+                               ",,,,,,,,东京\n";
         const CsvFrames::Read read =
             CsvFrames::read(csv, QStringLiteral("s.csv"), SignPresets::load(QString()));
-        QCOMPARE(read.frames.size(), 1);
+        QCOMPARE(read.frames.size(), 2);
         const Frame &rapid = read.frames.constFirst().frame;
         QCOMPARE(rapid.layout, SignLayout::TypeAndDestination);
         QCOMPARE(rapid.text(SignLine::DestinationSmall), QStringLiteral("Tokyo"));
+        QCOMPARE(rapid.translations[0], (Translation{QStringLiteral("快速"), {}}));
+        QCOMPARE(rapid.translations[1], (Translation{{}, QStringLiteral("도쿄")}));
+        // A sign name in Chinese alone makes a sign-name frame.
+        QCOMPARE(read.frames.at(1).frame.translations[0],
+                 (Translation{QStringLiteral("东京"), {}}));
+        QCOMPARE(read.frames.at(1).frame.layout, SignLayout::SignName);
         QCOMPARE(rapid.typePlate, QColor(0xFF, 0x7F, 0x27));
         // The band waits for the sign-name layout, as the window keeps it.
         QCOMPARE(rapid.englishBand, QColor(Qt::black));

@@ -32,6 +32,8 @@ private slots:
         changed.mainFont.setPointSizeF(13.5);
         changed.mainFont.setUnderline(true);
         changed.mainFont.setStrikeOut(true);
+        changed.translation(PanelLanguage::Chinese, SignLine::Main) = QStringLiteral("快速");
+        changed.translation(PanelLanguage::Korean, SignLine::Destination) = QStringLiteral("도쿄");
         const QList<Frame> frames{Frame(), changed};
         const SignLook look{LookKind::Led,
                             {LedGrid::Front, 200, 24, LedColours::FullColour, 1, 0, 0}};
@@ -43,6 +45,9 @@ private slots:
         QCOMPARE(loaded.frames, frames);
         QVERIFY(loaded.look == look);
         QVERIFY(bytesStart(path).startsWith(R"({"format": "quintelo-roll", "version": 1,)"));
+        // A roll without Chinese or Korean lines is written as before they came.
+        QVERIFY(!RollFile::toJson({Frame()}).contains("Ko\"") &&
+                !RollFile::toJson({Frame()}).contains("Zh\""));
         // The written file against the published schema, by a checker that is not ours.
         QCOMPARE(
             QProcess::execute(QStringLiteral("/usr/bin/python3"),
@@ -142,6 +147,10 @@ private slots:
                                QJsonObject{{"english", QString(1001, u'x')}}};
         QTest::newRow("line of 1,001") << head + QJsonDocument(lines).toJson() + "}"
                                        << "2 コマ目の「english」が正しくありません（1001 文字";
+        const QJsonArray korean{QJsonObject{{"mainKo", QString(1001, u'x')}}};
+        QTest::newRow("Korean line of 1,001")
+            << head + QJsonDocument(korean).toJson() + "}"
+            << "1 コマ目の「mainKo」が正しくありません（1001 文字";
         QTest::newRow("bad colour") << head + R"([{"mainColour":"#GGG"}]})"
                                     << "#RRGGBB";
         QTest::newRow("other digits") << head + R"([{"englishBand":"#١٢٣٤٥٦"}]})"

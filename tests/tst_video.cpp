@@ -3,6 +3,8 @@
 #include "codec/AnimationWriter.h"
 #include "codec/PngSequenceWriter.h"
 #include "codec/VideoWriter.h"
+#include "render/LedTimeline.h"
+#include "render/MotionOptions.h"
 #include "render/RollTimeline.h"
 #include "render/TimelinePictures.h"
 
@@ -46,6 +48,17 @@ RollTimeline::Options shortTurns()
     options.passMs = 500;
     options.rampMs = 100;
     return options;
+}
+
+// The LED side panel at its first settings: dots 6 pixels across, 8 apart.
+constexpr int kPitch = 8;
+const SignLook kSidePanel{LookKind::Led, {LedGrid::Side, 0, 0, LedColours::ThreeColour, 6, 2, 0}};
+
+// The dots of a line's window in a picture of the side panel.
+QImage windowOf(const QImage &picture, const LedPainter::Line &line)
+{
+    return picture.copy(line.window.x() * kPitch, line.rows.constFirst().y() * kPitch,
+                        line.window.width() * kPitch, line.set.face * kPitch);
 }
 
 constexpr int kRate = 10;
@@ -213,6 +226,102 @@ private slots:
         for (int i = 0; i < pictures.count(); ++i)
             QVERIFY2(pictures.picture(i) == timeline.render(pictures.timeMs(i), scale),
                      qPrintable(QString::number(i)));
+    }
+
+    // Each frame shows its pages in turn, Chinese and Korean only where it has them; each page
+    // is its still picture for its time, at any scale, and the next frame follows at once.
+    void ledPagesInTurn()
+    {
+        QList<Frame> frames(3);
+        frames[0].text(SignLine::Main) = QStringLiteral("東京");
+        frames[0].translation(PanelLanguage::Chinese, SignLine::Main) = QStringLiteral("东京");
+        frames[0].translation(PanelLanguage::Korean, SignLine::Main) = QStringLiteral("도쿄");
+        frames[1].text(SignLine::Main) = QStringLiteral("高尾");
+        frames[2].text(SignLine::Main) = QStringLiteral("成田空港");
+        frames[2].translation(PanelLanguage::Korean, SignLine::Main) = QStringLiteral("나리타");
+        const SignLook look = kSidePanel;
+        MotionOptions options;
+        options.pageMs = 1000;
+        const std::unique_ptr<Timeline> timeline = timelineFor(frames, look, options);
+        using enum LedPhase;
+        const QList<std::pair<int, LedPhase>> pages{{0, Japanese}, {0, English},  {0, Chinese},
+                                                    {0, Korean},   {1, Japanese}, {1, English},
+                                                    {2, Japanese}, {2, English},  {2, Korean}};
+        QCOMPARE(timeline->durationMs(), pages.size() * 1000.0);
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            const auto [frame, page] = pages[i];
+            const QImage still = PlatePainter(frames[frame], look, page).render(1.5);
+            const qreal start = qreal(i) * 1000;
+            QCOMPARE(timeline->frameAt(start + 500), frame);
+            QCOMPARE(timeline->steadyUntilMs(start), start + 1000);
+            QVERIFY2(timeline->render(start, 1.5) == still &&
+                         timeline->render(start + 999, 1.5) == still,
+                     qPrintable(QString::number(i)));
+        }
+        // The range of frames, and the plate's own timeline from the same options.
+        options.first = options.last = 1;
+        QCOMPARE(timelineFor(frames, look, options)->durationMs(), 2000.0);
+        QCOMPARE(timelineFor(frames, look, options)->frameAt(0), 1);
+        QVERIFY(dynamic_cast<const RollTimeline *>(timelineFor(frames, SignLook(), options).get()));
+    }
+
+    // A line too long for its window in any face stands at its start, runs left at its speed,
+    // whole dots at a time, and stands at its end; the page lasts as long as that takes. Saved
+    // as an MP4 and read back: a picture for each tenth of a second, the run still visible.
+    void ledLongLineScrolls()
+    {
+        Frame frame;
+        frame.text(SignLine::Main) = QStringLiteral(
+            "新宿三丁目・市ヶ谷・九段下・神保町・小川町・岩本町・馬喰横山方面 本八幡");
+        const LedTimeline timeline({frame}, kSidePanel.led, {1000, 40, 0, -1});
+        const LedPainter::Line line = LedPainter(frame, kSidePanel.led).lines().constFirst();
+        const int length = line.set.rows[0].width() - line.window.width();
+        const qreal restMs = LedTimeline::kScrollRestMs;
+        const qreal runMs = length * 1000.0 / 40;
+        QCOMPARE(timeline.pageLengthMs(0), runMs + 2 * restMs);
+        // The dots run by a time: whole ones at 40 a second, after the first rest.
+        const auto run = [&](qreal ms) {
+            return std::clamp(int(std::floor((ms - restMs) * 40 / 1000 + 1e-6)), 0, length);
+        };
+        TimelinePictures pictures(timeline, kRate, 1);
+        QList<QImage> windows;
+        for (int k = 0; pictures.timeMs(k) < timeline.pageLengthMs(0); ++k)
+            windows << windowOf(pictures.picture(k), line);
+        for (int k = 0; k + 1 < int(windows.size()); ++k) {
+            const int shift = (run(pictures.timeMs(k + 1)) - run(pictures.timeMs(k))) * kPitch;
+            const QRect kept(0, 0, windows[k].width() - shift, windows[k].height());
+            QVERIFY2(windows[k + 1].copy(kept) == windows[k].copy(kept.translated(shift, 0)) &&
+                         (shift == 0) == (windows[k + 1] == windows[k]),
+                     qPrintable(QString::number(k)));
+        }
+        // At the end the window shows the line's last dots.
+        const QImage &row = line.set.rows[0].dots;
+        for (int x = 0; x < line.window.width(); ++x)
+            for (int y = 0; y < row.height(); ++y)
+                QCOMPARE(qRed(windows.last().pixel(x * kPitch + 3, y * kPitch + 3)) > 0x30,
+                         row.constScanLine(y)[length + x] != 0);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("led.mp4"));
+        const AnimationOutcome outcome = createAnimationWriter(AnimationKind::Mp4, path)
+                                             ->write(pictures.size(), kRate, pictures.count(),
+                                                     [&](int i) { return pictures.picture(i); });
+        QVERIFY2(outcome.ok(), qPrintable(outcome.reason));
+        const Played played =
+            readBack(AnimationKind::Mp4, path,
+                     VideoWriter(path, VideoWriter::Container::Mp4).videoSize(pictures.size()));
+        QCOMPARE(played.pictures.size(), int(std::lround(timeline.durationMs() * kRate / 1000)));
+        // Dots six pixels across lose some colour at their edges to video's colour at half the
+        // resolution (their brightness alone keeps over 40 dB).
+        QVERIFY(psnr(played.pictures[0].copy(QRect(QPoint(), pictures.size())),
+                     timeline.render(0, 1)) >= 28);
+        const int k = int((restMs + runMs / 2) * kRate / 1000);
+        const int shift = 40 / kRate * kPitch;
+        const QImage before = windowOf(played.pictures[k], line);
+        const QImage after = windowOf(played.pictures[k + 1], line);
+        const QRect kept(0, 0, before.width() - shift, before.height());
+        QVERIFY(psnr(after.copy(kept), before.copy(kept.translated(shift, 0))) >= 30);
+        QVERIFY(psnr(after, before) < 20);
     }
 
     void kindFromName()

@@ -9,6 +9,8 @@
 
 namespace {
 
+// Wide enough for a long destination to be read whole.
+constexpr int kLineWidth = 320;
 // How much of the Japanese line a group's title names.
 constexpr qsizetype kTitleLength = 20;
 
@@ -62,6 +64,7 @@ PanelLanguagesDialog::PanelLanguagesDialog(const Frame &frame, bool plateLook, Q
                 main ? QStringLiteral("Main") : QStringLiteral("Destination")));
             edit->setMaxLength(int(Frame::kMaxLineLength));
             edit->setPlaceholderText(japanese);
+            edit->setMinimumWidth(kLineWidth);
             // Each line its own access key: C and K, and for the destination H (Hanzi) and
             // G (Hangul).
             const QString caption =
@@ -80,7 +83,8 @@ PanelLanguagesDialog::PanelLanguagesDialog(const Frame &frame, bool plateLook, Q
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(std::max(sizeHint().width(), 420), sizeHint().height());
+    // Sized before it shows, so that it opens centred over the window.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QLineEdit *PanelLanguagesDialog::lineEdit(PanelLanguage language, SignLine line) const

@@ -2,16 +2,14 @@
 
 #include "sign/SignDocument.h"
 
-#include <utility>
-
-FrameCommand::FrameCommand(SignDocument &document, int index, Frame after, const QString &text,
-                           QUndoCommand *parent)
-    : QUndoCommand(text, parent)
+FrameCommand::FrameCommand(SignDocument &document, int index, const QString &text, const Edit &edit)
+    : QUndoCommand(text)
     , m_document(document)
     , m_index(index)
     , m_before(document.frame(index))
-    , m_after(std::move(after))
+    , m_after(m_before)
 {
+    edit(m_after);
     // A choice that changes nothing, such as OK in a dialog left as it was, is no step.
     setObsolete(m_before == m_after);
 }

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QUndoStack>
 
+#include <functional>
+
 // The composed sign: its frames in roll order, the one being edited, and the history of every
 // edit. Nothing here knows of widgets; a window edits the document and redraws from it.
 class SignDocument : public QObject
@@ -59,7 +61,7 @@ public:
     void editEnglishBand(const QColor &colour);
     void editMainFont(const QFont &font, const QColor &colour);
     void toggleLayout();
-    // No step where it would change nothing (see canSpread).
+    // No step where it would change nothing (see setJustify).
     void editJustify(bool on);
     // A service-type preset: the type plate's colour and its two lines' text colour.
     void editTypePlate(const QColor &background, const QColor &text);
@@ -109,6 +111,8 @@ signals:
 
 private:
     void push(QUndoCommand *command);
+    // One of the frame's rules applied to the current frame, as one step named text.
+    void editCurrent(const QString &text, const std::function<void(Frame &)> &edit);
     void select(int index);
 
     QList<Frame> m_frames;

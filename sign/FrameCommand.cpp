@@ -16,10 +16,10 @@ FrameCommand::FrameCommand(SignDocument &document, int index, const QString &tex
 
 void FrameCommand::redo()
 {
-    m_document.setFrame(m_index, m_after);
+    m_document.setFrame({}, m_index, m_after);
 }
 
 void FrameCommand::undo()
 {
-    m_document.setFrame(m_index, m_before);
+    m_document.setFrame({}, m_index, m_before);
 }

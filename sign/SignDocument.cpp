@@ -150,7 +150,7 @@ void SignDocument::select(int index)
     emit currentChanged(index);
 }
 
-void SignDocument::setFrame(int index, const Frame &frame)
+void SignDocument::setFrame(CommandKey /*key*/, int index, const Frame &frame)
 {
     m_frames[index] = frame;
     if (index != m_current)
@@ -158,33 +158,33 @@ void SignDocument::setFrame(int index, const Frame &frame)
     emit frameChanged(index);
 }
 
-void SignDocument::insertFrameAt(int index, const Frame &frame)
+void SignDocument::insertFrameAt(CommandKey /*key*/, int index, const Frame &frame)
 {
     m_frames.insert(index, frame);
     emit frameInserted(index);
     select(index);
 }
 
-void SignDocument::removeFrameAt(int index)
+void SignDocument::removeFrameAt(CommandKey /*key*/, int index)
 {
     m_frames.removeAt(index);
     emit frameRemoved(index);
     select(std::min(index, frameCount() - 1));
 }
 
-void SignDocument::moveFrameAt(int from, int to)
+void SignDocument::moveFrameAt(CommandKey /*key*/, int from, int to)
 {
     m_frames.move(from, to);
     emit frameMoved(from, to);
     select(to);
 }
 
-void SignDocument::setSignNameRestored(bool restored)
+void SignDocument::setSignNameRestored(CommandKey /*key*/, bool restored)
 {
     m_signNameRestored = restored;
 }
 
-void SignDocument::setLook(const SignLook &look)
+void SignDocument::setLook(CommandKey /*key*/, const SignLook &look)
 {
     m_look = look;
     emit lookChanged();

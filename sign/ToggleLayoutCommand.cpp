@@ -12,12 +12,12 @@ ToggleLayoutCommand::ToggleLayoutCommand(SignDocument &document)
 
 void ToggleLayoutCommand::redo()
 {
-    m_document.setSignNameRestored(m_restoredAfter);
+    m_document.setSignNameRestored({}, m_restoredAfter);
     FrameCommand::redo();
 }
 
 void ToggleLayoutCommand::undo()
 {
-    m_document.setSignNameRestored(m_restoredBefore);
+    m_document.setSignNameRestored({}, m_restoredBefore);
     FrameCommand::undo();
 }

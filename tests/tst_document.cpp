@@ -10,6 +10,11 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 
+#include <type_traits>
+
+// Only the undo commands can make the key to the document's raw setters.
+static_assert(!std::is_default_constructible_v<SignDocument::CommandKey>);
+
 class TestDocument : public QObject
 {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "export/VectorPictures.h"
 #include "io/CsvFrames.h"
 #include "io/RollFile.h"
+#include "sign/FrameRules.h"
 #include "sign/SignDocument.h"
 
 #include <QDeadlineTimer>
@@ -430,7 +431,7 @@ private slots:
     {
         QTemporaryDir dir;
         Frame frame;
-        frame.layout = SignLayout::TypeAndDestination;
+        setLayout(frame, SignLayout::TypeAndDestination);
         frame.text(SignLine::Main) = QStringLiteral("各駅停車");
         frame.text(SignLine::Destination) = QStringLiteral("東京テレポート方面行き");
         frame.text(SignLine::DestinationSmall) = QStringLiteral("Tokyo");

@@ -4,6 +4,8 @@
 #include "export/VectorPictures.h"
 #include "io/CsvFrames.h"
 #include "io/RollFile.h"
+#include "sign/FrameRules.h"
+#include "sign/SignDocument.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -160,32 +162,45 @@ private slots:
                      "t.csv: 2 行目「name」列: 1001 文字あります。1 行は 1000 文字までです。")});
     }
 
-    void rowsPickTheirLayoutAndPresets()
+    // A row is the frame the same edits make in the window, whatever their order: a band asked
+    // for beside a service type waits, black, for the sign name there as in the table.
+    void rowsAreTheFramesTheWindowMakes()
     {
         const QByteArray csv = "preset,type,destination,destination_en,sign,band_colour,"
-                               "type_zh,destination_ko,sign_zh\n"
-                               "快速,快速,東京,Tokyo,,#0085CE,快速,도쿄,\n"
-                               ",快速,,,新宿,,,,\n"
-                               "特急だけ,特急,大阪,,,,,,\n"
-                               ",,,,,,,,东京\n";
-        const CsvFrames::Read read =
-            CsvFrames::read(csv, QStringLiteral("s.csv"), SignPresets::load(QString()));
+                               "type_zh,destination_ko,sign_zh,text_colour,name\n"
+                               "快速,快速,東京,Tokyo,,#0085CE,快速,도쿄,,#FFFF00,始発\n"
+                               ",快速,,,新宿,,,,,,\n"
+                               "特急だけ,特急,大阪,,,,,,,,\n"
+                               ",,,,,#7BAB4F,,,东京,,\n";
+        const SignPresets presets = SignPresets::load(QString());
+        const CsvFrames::Read read = CsvFrames::read(csv, QStringLiteral("s.csv"), presets);
         QCOMPARE(read.frames.size(), 2);
-        const Frame &rapid = read.frames.constFirst().frame;
-        QCOMPARE(rapid.layout, SignLayout::TypeAndDestination);
-        QCOMPARE(rapid.text(SignLine::DestinationSmall), QStringLiteral("Tokyo"));
-        QCOMPARE(rapid.translations[0], (Translation{QStringLiteral("快速"), {}}));
-        QCOMPARE(rapid.translations[1], (Translation{{}, QStringLiteral("도쿄")}));
-        // A sign name in Chinese alone makes a sign-name frame.
-        QCOMPARE(read.frames.at(1).frame.translations[0],
-                 (Translation{QStringLiteral("东京"), {}}));
-        QCOMPARE(read.frames.at(1).frame.layout, SignLayout::SignName);
-        QCOMPARE(rapid.typePlate, QColor(0xFF, 0x7F, 0x27));
-        // The band waits for the sign-name layout, as the window keeps it.
-        QCOMPARE(rapid.englishBand, QColor(Qt::black));
-        QCOMPARE(rapid.signNameBand, QColor(0x00, 0x85, 0xCE));
         QVERIFY(read.rowErrors.at(0).contains(QStringLiteral("3 行目「type」列")));
         QVERIFY(read.rowErrors.at(1).contains(QStringLiteral("「preset」列")));
+
+        SignDocument doc;
+        doc.toggleLayout();
+        for (const auto &[line, text] : {std::pair{SignLine::Main, QStringLiteral("快速")},
+                                         {SignLine::English, QString()},
+                                         {SignLine::Destination, QStringLiteral("東京")},
+                                         {SignLine::DestinationSmall, QStringLiteral("Tokyo")}})
+            doc.editText(line, text);
+        doc.editEnglishBand(QColor(0x00, 0x85, 0xCE));
+        doc.editTypePlate(presets.serviceTypes[2].background, presets.serviceTypes[2].text);
+        doc.editMainColour(QColor(0xFF, 0xFF, 0x00));
+        doc.editTranslations(
+            {Translation{QStringLiteral("快速"), {}}, Translation{{}, QStringLiteral("도쿄")}});
+        doc.renameFrame(0, QStringLiteral("始発"));
+        // A sign name in Chinese alone makes a sign-name frame.
+        doc.addFrame();
+        doc.editEnglishBand(QColor(0x7B, 0xAB, 0x4F));
+        doc.editText(SignLine::Main, QString());
+        doc.editText(SignLine::English, QString());
+        doc.editTranslations({Translation{QStringLiteral("东京"), {}}, Translation()});
+        QCOMPARE(read.frames.at(0).frame, doc.frame(0));
+        QCOMPARE(read.frames.at(1).frame, doc.frame(1));
+        QCOMPARE(doc.frame(0).englishBand, QColor(Qt::black));
+        QCOMPARE(doc.frame(0).typePlate, QColor(0xFF, 0x7F, 0x27));
     }
     void fileNamesAreSafe()
     {
@@ -416,7 +431,7 @@ private slots:
     {
         QTemporaryDir dir;
         Frame frame;
-        frame.layout = SignLayout::TypeAndDestination;
+        setLayout(frame, SignLayout::TypeAndDestination);
         frame.text(SignLine::Main) = QStringLiteral("各駅停車");
         frame.text(SignLine::Destination) = QStringLiteral("東京テレポート方面行き");
         frame.text(SignLine::DestinationSmall) = QStringLiteral("Tokyo");

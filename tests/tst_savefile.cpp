@@ -5,6 +5,7 @@
 #include "export/SaveFailureMessage.h"
 #include "files/SaveJournal.h"
 #include "render/SpinAnimation.h"
+#include "sign/FrameRules.h"
 #include "sign/SignFonts.h"
 
 #include <QBuffer>
@@ -94,16 +95,17 @@ QList<Frame> rollOf(int count, bool colourful)
     QList<Frame> frames;
     for (int i = 0; i < count; ++i) {
         Frame frame;
-        frame.layout = colourful && i % 2 ? SignLayout::TypeAndDestination : SignLayout::SignName;
+        setLayout(frame,
+                  colourful && i % 2 ? SignLayout::TypeAndDestination : SignLayout::SignName);
         frame.text(SignLine::Main) = QStringLiteral("快速%1").arg(i);
         frame.text(SignLine::Destination) = QStringLiteral("東京");
         // White on black alone: the shades of its edges fit in one palette.
         if (!colourful)
             frame.text(SignLine::English).clear();
         if (colourful) {
-            frame.mainColour = QColor::fromHsv(i * 47 % 360, 255, 255);
-            frame.englishColour = QColor::fromHsv(i * 91 % 360, 200, 255);
-            frame.signNameBand = frame.englishBand = QColor::fromHsv(i * 23 % 360, 255, 160);
+            setColour(frame, ColourTarget::MainText, QColor::fromHsv(i * 47 % 360, 255, 255));
+            setColour(frame, ColourTarget::EnglishText, QColor::fromHsv(i * 91 % 360, 200, 255));
+            setColour(frame, ColourTarget::EnglishBand, QColor::fromHsv(i * 23 % 360, 255, 160));
         }
         frames << frame;
     }

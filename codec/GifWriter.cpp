@@ -191,6 +191,7 @@ int writeToDevice(GifFileType *gif, const GifByteType *data, int length)
 
 const QString kOutOfMemory = QStringLiteral("メモリが足りません。");
 const QString kUnevenSizes = QStringLiteral("アニメーションの画像の大きさがそろっていません。");
+const QString kStopped = QStringLiteral("途中で止めました。");
 
 QString reason(int gifError, const QIODevice &device)
 {
@@ -298,8 +299,9 @@ QString writeGif(const QImage &image, QIODevice &device)
 }
 
 QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictureAt,
-                         QIODevice &device)
+                         QIODevice &device, const std::function<bool(int)> &progress)
 {
+    const auto goOn = [&progress](int steps) { return !progress || progress(steps); };
     if (count <= 0)
         return QStringLiteral("画像が空です。");
     // First only the colours are gathered, to see whether one palette holds them all; the
@@ -320,7 +322,12 @@ QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictur
             return kUnevenSizes;
         global = indexExactly(image.convertToFormat(QImage::Format_RGB32), scratch, sharedColors,
                               shared);
+        if (!goOn(i + 1))
+            return kStopped;
     }
+    // The look at the colours ends at the first picture one palette cannot share.
+    if (!goOn(count))
+        return kStopped;
     int bits = 8;
     ColorMap globalMap;
     if (global && !(globalMap = colorMap(sharedColors, bits)))
@@ -362,6 +369,10 @@ QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictur
             if (!putDelay(gif, picture.delayMs) ||
                 !putImage(gif, indexed, size.width(), size.height(), localMap.get()))
                 return false;
+            if (!goOn(count + i + 1)) {
+                problem = kStopped;
+                return false;
+            }
         }
         return true;
     });

@@ -175,8 +175,6 @@ ExportManager::Result ExportManager::saveSpin(const QList<Frame> &frames,
                                                        qCeil(frameSize.height() * options.scale))))
         return *refused;
     const SpinAnimation spin(frames, options);
-    // Every picture is looked at for its colours, then written (see writeAnimatedGif).
-    setTotal(2 * qint64(spin.count()));
     return write({fileName, "gif", Failure::None, {}, {}}, [&](QIODevice &device) {
         return writeAnimatedGif(
             spin.count(),
@@ -184,7 +182,11 @@ ExportManager::Result ExportManager::saveSpin(const QList<Frame> &frames,
                 SpinAnimation::Picture picture = spin.picture(index);
                 return GifPicture{std::move(picture.image), picture.delayMs};
             },
-            device, [this](int steps) { return reached(steps); });
+            device,
+            [this](int done, int total) {
+                setTotal(total);
+                return reached(done);
+            });
     });
 }
 

@@ -28,7 +28,7 @@ void TerminalProgress::update(qint64 done, qint64 total)
 
 void TerminalProgress::finish(qint64 done, qint64 total)
 {
-    if (!m_drawn)
+    if (m_line.isEmpty())
         return;
     draw(done, total);
     m_err << Qt::endl;
@@ -38,11 +38,13 @@ void TerminalProgress::draw(qint64 done, qint64 total)
 {
     done = std::clamp<qint64>(done, 0, std::max<qint64>(total, 0));
     const int filled = total > 0 ? int(done * kBarWidth / total) : 0;
-    m_err << '\r' << '[' << QString(filled, u'#') << QString(kBarWidth - filled, u'.') << "] ";
+    QString line = u'[' + QString(filled, u'#') + QString(kBarWidth - filled, u'.') + "] ";
     if (m_count == Count::Files)
-        m_err << done << '/' << total;
+        line += QStringLiteral("%1/%2").arg(done).arg(total);
     else if (total > 0)
-        m_err << QString::number(done * 100 / total).rightJustified(3) << '%';
-    m_err << Qt::flush;
-    m_drawn = true;
+        line += QString::number(done * 100 / total).rightJustified(3) + u'%';
+    if (line == m_line)
+        return;
+    m_err << '\r' << line << Qt::flush;
+    m_line = line;
 }

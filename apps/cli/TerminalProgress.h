@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QString>
 #include <QtGlobal>
 
 class QTextStream;
@@ -27,5 +28,5 @@ private:
     bool m_shown;
     Count m_count;
     QElapsedTimer m_clock;
-    bool m_drawn = false;
+    QString m_line; // as last drawn; empty until it is
 };

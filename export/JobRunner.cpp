@@ -17,10 +17,10 @@ JobRunner::~JobRunner()
     m_pool.waitForDone();
 }
 
-void JobRunner::keep(std::shared_ptr<JobProgress> progress)
+void JobRunner::keep(const std::shared_ptr<JobProgress> &progress)
 {
     m_jobs.removeIf([](const std::weak_ptr<JobProgress> &job) { return job.expired(); });
-    m_jobs.append(std::move(progress));
+    m_jobs.append(progress);
 }
 
 Job<int> JobRunner::startEach(int count, std::function<void(int)> piece)

@@ -44,7 +44,7 @@ private:
     template <typename Result> friend class Job;
 
     // Remembered to be cancelled should the runner go first.
-    void keep(std::shared_ptr<JobProgress> progress);
+    void keep(const std::shared_ptr<JobProgress> &progress);
 
     QThreadPool m_pool;
     QList<std::weak_ptr<JobProgress>> m_jobs;
@@ -57,11 +57,6 @@ public:
     JobProgress &progress() const { return m_state->progress; }
     // See JobProgress::cancel().
     bool cancel() const { return m_state->progress.cancel(); }
-    bool isFinished() const
-    {
-        QMutexLocker lock(&m_state->mutex);
-        return m_state->result.has_value();
-    }
 
     // Blocks this thread until the job ends, calling poll every pollMs meanwhile (a terminal's
     // progress bar, a look at whether a signal asked to stop), and answers the job's result.

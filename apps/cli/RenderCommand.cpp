@@ -419,7 +419,7 @@ Result RenderCommand::follow(const Job<Result> &job, TerminalProgress::Count cou
 {
     TerminalProgress bar(m_err, m_errIsTerminal && !m_options.quiet, count);
     const JobProgress &progress = job.progress();
-    const Result result = job.wait([&] {
+    Result result = job.wait([&] {
         if (interrupted())
             job.cancel();
         bar.update(progress.done(), progress.total());

@@ -544,7 +544,8 @@ private slots:
         ExportSettings settings;
         settings.scale = 8;
         settings.save(fakes().settings);
-        const QString spin = m_dir.filePath(QStringLiteral("spin.gif"));
+        const QTemporaryDir dir;
+        const QString spin = dir.filePath(QStringLiteral("spin.gif"));
         const QByteArray old = "the file that was there";
         QFile file(spin);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
@@ -570,12 +571,12 @@ private slots:
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QVERIFY(fakes().messages.shown.isEmpty());
         QCOMPARE(bytesOf(spin), old);
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("spin.gif")});
 
         window().document().replaceFrames(frames.mid(0, 3), QString());
         ExportSettings().save(fakes().settings);
-        const QString strip = m_dir.filePath(QStringLiteral("strip.png"));
+        const QString strip = dir.filePath(QStringLiteral("strip.png"));
         fakes().dialogs.answer(strip);
         named<QAction>(window(), "exportStrip")->trigger();
         QCOMPARE(rgb(QImage(strip)), rgb(FilmStrip(frames.mid(0, 3)).render()));

@@ -191,6 +191,7 @@ int writeToDevice(GifFileType *gif, const GifByteType *data, int length)
 
 const QString kOutOfMemory = QStringLiteral("メモリが足りません。");
 const QString kUnevenSizes = QStringLiteral("アニメーションの画像の大きさがそろっていません。");
+const QString kStopped = QStringLiteral("途中で止めました。");
 
 QString reason(int gifError, const QIODevice &device)
 {
@@ -298,8 +299,11 @@ QString writeGif(const QImage &image, QIODevice &device)
 }
 
 QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictureAt,
-                         QIODevice &device)
+                         QIODevice &device, const std::function<bool(int, int)> &progress)
 {
+    const auto goOn = [&progress](int done, int total) {
+        return !progress || progress(done, total);
+    };
     if (count <= 0)
         return QStringLiteral("画像が空です。");
     // First only the colours are gathered, to see whether one palette holds them all; the
@@ -310,6 +314,8 @@ QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictur
     QHash<QRgb, GifByteType> shared;
     std::vector<GifByteType> scratch;
     bool global = true;
+    // The look at the colours ends at the first picture one palette cannot share.
+    int looked = 0;
     for (int i = 0; i < count && global; ++i) {
         const QImage image = pictureAt(i).image;
         if (QString problem = checkedSize(image); !problem.isEmpty())
@@ -320,7 +326,12 @@ QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictur
             return kUnevenSizes;
         global = indexExactly(image.convertToFormat(QImage::Format_RGB32), scratch, sharedColors,
                               shared);
+        looked = i + 1;
+        if (!goOn(looked, 2 * count))
+            return kStopped;
     }
+    // The look at the colours ends at the first picture one palette cannot share.
+
     int bits = 8;
     ColorMap globalMap;
     if (global && !(globalMap = colorMap(sharedColors, bits)))
@@ -362,6 +373,10 @@ QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictur
             if (!putDelay(gif, picture.delayMs) ||
                 !putImage(gif, indexed, size.width(), size.height(), localMap.get()))
                 return false;
+            if (!goOn(looked + i + 1, looked + count)) {
+                problem = kStopped;
+                return false;
+            }
         }
         return true;
     });

@@ -2,6 +2,7 @@
 
 #include "codec/GifWriter.h"
 #include "codec/ImageWriter.h"
+#include "export/JobProgress.h"
 #include "export/PictureFormat.h"
 #include "export/VectorPictures.h"
 #include "files/SafeFileWriter.h"
@@ -33,6 +34,22 @@ std::optional<ExportManager::Result> ExportManager::tooLarge(const Result &resul
     return refused;
 }
 
+bool ExportManager::reached(qint64 done) const
+{
+    return !m_progress || m_progress->reached(done);
+}
+
+void ExportManager::setTotal(qint64 total) const
+{
+    if (m_progress)
+        m_progress->setTotal(total);
+}
+
+bool ExportManager::cancelled() const
+{
+    return m_progress && m_progress->cancelled();
+}
+
 QByteArray ExportManager::formatForFileName(const QString &fileName)
 {
     const std::optional<PictureFormat> format = PictureFormat::forFileName(fileName);
@@ -53,11 +70,18 @@ ExportManager::Result ExportManager::write(Result result,
     }
     QBuffer encoded;
     encoded.open(QIODevice::WriteOnly);
-    if (const QString failure = encode(encoded); !failure.isEmpty())
+    const QString failure = encode(encoded);
+    // A cancel stops the encoding part-way, whatever it answered. Once the file is being put in
+    // place a cancel comes too late: it is written whole.
+    if (m_progress && !m_progress->commit())
+        return fail(Failure::Cancelled, {});
+    if (!failure.isEmpty())
         return fail(Failure::EncodeFailed, failure);
     result.file = SafeFileWriter::write(encoded.data(), result.path, m_journal, m_sync);
     if (!result.file.ok())
         return fail(Failure::File, {});
+    if (m_progress)
+        m_progress->setDone(m_progress->total());
     return result;
 }
 
@@ -94,7 +118,14 @@ ExportManager::Result ExportManager::saveFrame(const Frame &frame, const QRect &
         const QSize size(qCeil(area.width() * scale), qCeil(area.height() * scale));
         if (std::optional<Result> refused = tooLarge({fileName, kind, Failure::None, {}, {}}, size))
             return *refused;
-        return save(PlatePainter(frame, look).render(area, scale), fileName, format);
+        if (kind.isEmpty())
+            return {fileName, {}, Failure::UnknownFormat, {}, {}};
+        // Drawing, then encoding; drawn only once the file's place has been checked.
+        setTotal(2);
+        return write({fileName, kind, Failure::None, {}, {}}, [&](QIODevice &device) {
+            const QImage picture = PlatePainter(frame, look).render(area, scale);
+            return reached(1) ? m_writer.write(picture, device, kind) : QString();
+        });
     }
     return writeBytes({fileName, "svg", Failure::None, {}, {}},
                       [&] { return svgPicture(frame, area, scale, look); });
@@ -104,8 +135,11 @@ ExportManager::Result ExportManager::savePrintSheet(const QList<Frame> &frames,
                                                     const PrintSheet &sheet,
                                                     const QString &fileName, const SignLook &look)
 {
-    return writeBytes({fileName, "pdf", Failure::None, {}, {}},
-                      [&] { return sheet.pdf(frames, look); });
+    // Each frame, then the file's bytes.
+    setTotal(frames.size() + 1);
+    return writeBytes({fileName, "pdf", Failure::None, {}, {}}, [&] {
+        return sheet.pdf(frames, look, [this](int drawn) { return reached(drawn); });
+    });
 }
 
 ExportManager::Result ExportManager::saveStrip(const QList<Frame> &frames, const QString &fileName,
@@ -119,7 +153,12 @@ ExportManager::Result ExportManager::saveStrip(const QList<Frame> &frames, const
     if (std::optional<Result> refused =
             tooLarge({fileName, format, Failure::None, {}, {}}, strip.size(scale)))
         return *refused;
-    return save(strip.render(scale), fileName);
+    // Each frame, then the encoding.
+    setTotal(frames.size() + 1);
+    return write({fileName, format, Failure::None, {}, {}}, [&](QIODevice &device) {
+        const QImage picture = strip.render(scale, [this](int drawn) { return reached(drawn); });
+        return cancelled() ? QString() : m_writer.write(picture, device, format);
+    });
 }
 
 ExportManager::Result ExportManager::saveSpin(const QList<Frame> &frames,
@@ -143,7 +182,11 @@ ExportManager::Result ExportManager::saveSpin(const QList<Frame> &frames,
                 SpinAnimation::Picture picture = spin.picture(index);
                 return GifPicture{std::move(picture.image), picture.delayMs};
             },
-            device);
+            device,
+            [this](int done, int total) {
+                setTotal(total);
+                return reached(done);
+            });
     });
 }
 

@@ -13,6 +13,7 @@
 #include <optional>
 
 class ImageWriter;
+class JobProgress;
 class PrintSheet;
 
 // Writes a picture to a file in the format the file's name asks for, through SafeFileWriter. It
@@ -28,6 +29,7 @@ public:
         EncodeFailed,  // the picture could not be encoded
         TooLarge,      // the picture would be larger than its format or memory allows
         GifOnly,       // an animation asked for in a file whose name does not end in .gif
+        Cancelled,     // the job was cancelled before the file was put in place: nothing written
     };
 
     struct Result
@@ -47,6 +49,11 @@ public:
     // SafeFileWriter::Sync).
     explicit ExportManager(ImageWriter &writer, const SaveJournal *journal = nullptr,
                            SafeFileWriter::Sync sync = SafeFileWriter::Sync::EachFile);
+
+    // The job the saves run in, where they run in one: they report how far they have come to
+    // progress and stop where it is cancelled, writing nothing (Failure::Cancelled). Each save
+    // sets the total of its own steps.
+    void setProgress(JobProgress *progress) { m_progress = progress; }
 
     // format, where given, stands for what the name's extension asks for.
     Result save(const QImage &picture, const QString &fileName, const QByteArray &format = {});
@@ -79,8 +86,13 @@ private:
     Result writeBytes(Result result, const std::function<QByteArray()> &make) const;
     // Refuses a picture of size before it is drawn, where its format or memory cannot take it.
     static std::optional<Result> tooLarge(const Result &result, const QSize &size);
+    // The job's progress, where there is one: answers false once the job is cancelled.
+    bool reached(qint64 done) const;
+    void setTotal(qint64 total) const;
+    bool cancelled() const;
 
     ImageWriter &m_writer;
     const SaveJournal *m_journal;
     SafeFileWriter::Sync m_sync;
+    JobProgress *m_progress = nullptr;
 };

@@ -31,6 +31,7 @@ QString saveFailureMessage(const ExportManager::Result &result)
             QStringLiteral("回転アニメーションはGIF画像です。名前の終わりを .gif にしてください。");
         break;
     case ExportManager::Failure::None:
+    case ExportManager::Failure::Cancelled: // the user asked for it: nothing to tell
         return {};
     }
     // The encoder's own words, for whoever has to find out what went wrong.

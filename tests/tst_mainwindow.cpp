@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "export/ExportSettings.h"
 #include "io/RollFile.h"
+#include "render/FilmStrip.h"
 #include "render/PlatePainter.h"
 #include "sign/PlateGeometry.h"
 #include "ui/PanelLanguagesDialog.h"
@@ -9,6 +10,7 @@
 #include "ui/RollPanel.h"
 #include "ui/RollPlayer.h"
 #include "ui/SignLineEdit.h"
+#include "ui/SpinOptionsDialog.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -20,6 +22,8 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QProgressBar>
+#include <QProgressDialog>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -666,6 +670,57 @@ private slots:
         QVERIFY(bytesOf(m_dir.filePath(QStringLiteral("sheet.pdf"))).startsWith("%PDF"));
         QVERIFY(fakes().messages.shown.isEmpty());
         QCOMPARE(ExportSettings::load(fakes().settings).paper, ExportSettings::Paper::B5);
+    }
+
+    // A long export runs off the window's thread: the window's timers go on, the dialog shows
+    // the progress moving, and Cancel leaves the old file as it was and nothing beside it. A
+    // short one is written as before, with no dialog.
+    void longExportKeepsTheWindowAliveAndCancelWritesNothing()
+    {
+        QList<Frame> frames(60);
+        for (qsizetype i = 0; i < frames.size(); ++i)
+            frames[i].text(SignLine::Main) = QStringLiteral("快速%1").arg(i);
+        window().document().replaceFrames(frames, QString());
+        ExportSettings settings;
+        settings.scale = 8;
+        settings.save(fakes().settings);
+        const QTemporaryDir dir;
+        const QString spin = dir.filePath(QStringLiteral("spin.gif"));
+        const QByteArray old = "the file that was there";
+        QFile file(spin);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+
+        int ticks = 0;
+        QTimer ticking;
+        connect(&ticking, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        ticking.start(10);
+        int progressShown = 0;
+        whenOpen<SpinOptionsDialog>(
+            [](SpinOptionsDialog *dialog) { clickButton(dialog, QDialogButtonBox::Ok); });
+        whenOpen<QProgressDialog>([&progressShown](QProgressDialog *dialog) {
+            const auto *bar = dialog->findChild<QProgressBar *>();
+            QTRY_VERIFY(bar->value() > 0);
+            progressShown = bar->value();
+            click(dialog->findChild<QPushButton *>());
+        });
+        fakes().dialogs.answer(spin);
+        named<QAction>(window(), "exportSpin")->trigger();
+        QVERIFY(ticks > 0);
+        QVERIFY(progressShown > 0);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QVERIFY(fakes().messages.shown.isEmpty());
+        QCOMPARE(bytesOf(spin), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("spin.gif")});
+
+        window().document().replaceFrames(frames.mid(0, 3), QString());
+        ExportSettings().save(fakes().settings);
+        const QString strip = dir.filePath(QStringLiteral("strip.png"));
+        fakes().dialogs.answer(strip);
+        named<QAction>(window(), "exportStrip")->trigger();
+        QCOMPARE(rgb(QImage(strip)), rgb(FilmStrip(frames.mid(0, 3)).render()));
+        QVERIFY(fakes().messages.shown.isEmpty());
     }
 
 private:

@@ -15,6 +15,7 @@
 #include <QThread>
 #include <QXmlStreamReader>
 
+#include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -425,6 +426,34 @@ private slots:
                 for (const QString &file : files)
                     QVERIFY2(!QImage(QDir(out).filePath(file)).isNull(), qPrintable(file));
         }
+    }
+
+    // Ctrl+C in the middle of one output, a long print sheet: it is cancelled, the old file
+    // under its name stays as it was, nothing appears beside it, and the run ends by the signal.
+    void interruptedOutputLeavesTheOldFile()
+    {
+        QTemporaryDir dir;
+        write(dir.filePath("many.csv"), "sign\n" + QByteArray("新宿\n").repeated(10000));
+        const QString out = dir.filePath("sheet.pdf");
+        write(out, "old");
+        QProcess run;
+        useFoldersIn(run, dir.path());
+        run.start(QStringLiteral(QUINTELO_RENDER), {"many.csv", "-o", out});
+        QVERIFY(run.waitForStarted());
+        // The job's thread, beside the main one, once the table is read.
+        const QDir threads(QStringLiteral("/proc/%1/task").arg(run.processId()));
+        QDeadlineTimer deadline(30000);
+        while (threads.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size() < 2 &&
+               run.state() == QProcess::Running && !deadline.hasExpired())
+            QThread::msleep(5);
+        QThread::msleep(100);
+        ::kill(pid_t(run.processId()), SIGINT);
+        QVERIFY(run.waitForFinished(30000));
+        QCOMPARE(run.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(run.exitCode(), SIGINT);
+        QCOMPARE(bytesOf(out), QByteArray("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"many.csv", "sheet.pdf"}));
     }
 
     void svgIsShapesThatDrawAsThePicture()

@@ -5,6 +5,7 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libavutil/log.h>
 #include <libavutil/opt.h>
 #include <libswscale/swscale.h>
 }
@@ -148,6 +149,11 @@ VideoWriter::VideoWriter(const QString &fileName, Container container, QByteArra
 VideoWriter::~VideoWriter()
 {
     abandon();
+}
+
+void VideoWriter::silenceLibraries()
+{
+    av_log_set_level(AV_LOG_QUIET);
 }
 
 QSize VideoWriter::videoSize(const QSize &size) const

@@ -27,6 +27,10 @@ public:
     AnimationOutcome finish() override;
     void abandon() override;
 
+    // FFmpeg's libraries print their notes and warnings to the terminal unless told otherwise;
+    // every failure already comes back in an outcome. Called once, first thing, by a program.
+    static void silenceLibraries();
+
     // What the video's pictures measure for pictures of size.
     QSize videoSize(const QSize &size) const;
 

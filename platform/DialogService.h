@@ -60,4 +60,6 @@ public:
     // An existing file to open.
     virtual std::optional<QString> chooseOpenFileName(const QString &title,
                                                       const QString &filter) = 0;
+    // An existing folder to write files into.
+    virtual std::optional<QString> chooseFolder(const QString &title) = 0;
 };

@@ -2,7 +2,9 @@
 #include "export/ExportSettings.h"
 #include "io/RollFile.h"
 #include "render/FilmStrip.h"
+#include "render/MotionOptions.h"
 #include "render/PlatePainter.h"
+#include "render/TimelinePictures.h"
 #include "sign/PlateGeometry.h"
 #include "ui/PanelLanguagesDialog.h"
 #include "ui/PanelPlacement.h"
@@ -11,11 +13,13 @@
 #include "ui/RollPlayer.h"
 #include "ui/SignLineEdit.h"
 #include "ui/SpinOptionsDialog.h"
+#include "ui/VideoOptionsDialog.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QImageReader>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -721,6 +725,59 @@ private slots:
         named<QAction>(window(), "exportStrip")->trigger();
         QCOMPARE(rgb(QImage(strip)), rgb(FilmStrip(frames.mid(0, 3)).render()));
         QVERIFY(fakes().messages.shown.isEmpty());
+    }
+
+    // ファイル → 書き出し → 動画として保存…: what the dialog is set to reaches the file, a PNG
+    // sequence into the folder chosen being the timeline picture for picture; a name of no kind
+    // of moving picture is refused with the reason, and nothing is written.
+    void videoExportFollowsItsOptions()
+    {
+        const SignDocument &doc = playableRoll(false);
+        const QTemporaryDir dir;
+        whenOpen<VideoOptionsDialog>([](VideoOptionsDialog *dialog) {
+            auto *kind = named<QComboBox>(*dialog, "videoKind");
+            kind->setCurrentIndex(kind->findData(int(AnimationKind::PngSequence)));
+            named<QSpinBox>(*dialog, "videoFps")->setValue(5);
+            named<QDoubleSpinBox>(*dialog, "videoHold")->setValue(0.4);
+            named<QDoubleSpinBox>(*dialog, "videoTurn")->setValue(0.6);
+            named<QSpinBox>(*dialog, "videoLast")->setValue(3);
+            named<QSpinBox>(*dialog, "videoFirst")->setValue(2);
+            clickButton(dialog, QDialogButtonBox::Ok);
+        });
+        fakes().dialogs.answer(dir.path());
+        named<QAction>(window(), "exportVideo")->trigger();
+        QCOMPARE(fakes().dialogs.folderRequests.size(), 1);
+        QVERIFY(fakes().messages.shown.isEmpty());
+        MotionOptions motion;
+        motion.holdMs = 400;
+        motion.passMs = 600;
+        motion.first = 1;
+        motion.last = 2;
+        const std::unique_ptr<Timeline> timeline = timelineFor(doc.frames(), doc.look(), motion);
+        TimelinePictures pictures(
+            *timeline, 5, ExportSettings::load(fakes().settings).scaleFor(timeline->size(1)));
+        const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+        QCOMPARE(files.size(), pictures.count());
+        for (int i = 0; i < pictures.count(); ++i)
+            QVERIFY2(rgb(QImage(dir.filePath(files[i]))) == rgb(pictures.picture(i)),
+                     qPrintable(files[i]));
+
+        whenOpen<VideoOptionsDialog>([](VideoOptionsDialog *dialog) {
+            // What was chosen last time is offered again.
+            QCOMPARE(named<QSpinBox>(*dialog, "videoFps")->value(), 5);
+            auto *kind = named<QComboBox>(*dialog, "videoKind");
+            kind->setCurrentIndex(kind->findData(int(AnimationKind::WebM)));
+            clickButton(dialog, QDialogButtonBox::Ok);
+        });
+        const QTemporaryDir other;
+        fakes().dialogs.answer(other.filePath(QStringLiteral("roll.avi")));
+        named<QAction>(window(), "exportVideo")->trigger();
+        QCOMPARE(fakes().dialogs.saveRequests.last().defaultSuffix, QStringLiteral("webm"));
+        QCOMPARE(fakes().messages.shown.size(), 1);
+        const QString told = fakes().messages.shown.constFirst().text;
+        QVERIFY2(told.contains(QStringLiteral("roll.avi")) && told.contains(QStringLiteral(".mp4")),
+                 qPrintable(told));
+        QVERIFY(QDir(other.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
     }
 
 private:

@@ -3,6 +3,7 @@
 #include "codec/AnimationWriter.h"
 #include "codec/PngSequenceWriter.h"
 #include "codec/VideoWriter.h"
+#include "io/RollFile.h"
 #include "render/LedTimeline.h"
 #include "render/MotionOptions.h"
 #include "render/RollTimeline.h"
@@ -136,6 +137,21 @@ QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                   QDir::NoDotAndDotDot);
+}
+
+// quintelo-render in folder, the user's own folders inside it; answers the exit status.
+int render(const QStringList &arguments, const QString &folder, QString &errors)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
+        environment.insert(QString::fromLatin1(name), folder);
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(QUINTELO_RENDER), arguments);
+    process.waitForFinished(120000);
+    errors = QString::fromUtf8(process.readAllStandardError());
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
 } // namespace
@@ -456,6 +472,96 @@ private slots:
                                     path, VideoWriter::Container::Mp4, encoder));
         const AnimationOutcome outcome = writer->open(size, fps);
         QCOMPARE(outcome.failure, failure);
+        QCOMPARE(entries(dir.path()), before);
+    }
+
+    // quintelo-render --video: the options reach the file. Frames 2 and 3 as an MP4, read back:
+    // the duration times the rate in pictures, the first the still picture of frame 2, one in
+    // mid-turn unlike both its neighbours. The panel's pages as a PNG sequence into a folder:
+    // the timeline picture for picture.
+    void videoFromTheCommandLine()
+    {
+        QTemporaryDir dir;
+        const QList<Frame> frames = threeFrames();
+        QVERIFY(RollFile::save(frames, dir.filePath(QStringLiteral("roll.quintelo"))).isEmpty());
+        QString errors;
+        QCOMPARE(render({"roll.quintelo", "--video", "roll.mp4", "--fps", "10", "--hold", "0.5",
+                         "--turn", "1", "--first", "2", "--last", "3", "--height", "162"},
+                        dir.path(), errors),
+                 0);
+        QCOMPARE(errors, QString());
+        const QImage second = PlatePainter(frames[1]).render(2);
+        const Played played =
+            readBack(AnimationKind::Mp4, dir.filePath(QStringLiteral("roll.mp4")), second.size());
+        QCOMPARE(played.pictures.size(), 20);
+        QVERIFY(psnr(played.pictures[0], second) >= 35);
+        QVERIFY(psnr(played.pictures[19], PlatePainter(frames[2]).render(2)) >= 35);
+        QVERIFY(psnr(played.pictures[10], played.pictures[9]) < 30);
+        QVERIFY(psnr(played.pictures[10], played.pictures[11]) < 30);
+
+        const SignLook led{LookKind::Led, LedSettings()};
+        QVERIFY(RollFile::save(frames, dir.filePath(QStringLiteral("led.quintelo")), led).isEmpty());
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("led")));
+        QVERIFY2(render({"led.quintelo", "--video", "led", "--fps", "4", "--page", "0.5",
+                         "--scroll", "20"},
+                        dir.path(), errors) == 0,
+                 qPrintable(errors));
+        MotionOptions motion;
+        motion.pageMs = 500;
+        motion.scrollDotsPerSecond = 20;
+        const std::unique_ptr<Timeline> timeline = timelineFor(frames, led, motion);
+        TimelinePictures pictures(*timeline, 4, 1);
+        const QString folder = dir.filePath(QStringLiteral("led"));
+        QCOMPARE(entries(folder).size(), pictures.count());
+        for (int i = 0; i < pictures.count(); ++i)
+            QVERIFY2(rgb(QImage(QDir(folder).filePath(PngSequenceWriter::pictureName(i)))) ==
+                         rgb(pictures.picture(i)),
+                     qPrintable(QString::number(i)));
+    }
+
+    // What the command line asks that cannot be done: one line naming the cause, exit 2, and
+    // nothing written.
+    void commandLineRefusesBeforeWriting_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("unknown kind") << QStringList{"roll.quintelo", "--video", "x.avi"}
+                                      << ".mp4、.webm";
+        QTest::newRow("no rate") << QStringList{"roll.quintelo", "--video", "x.mp4", "--fps", "0"}
+                                 << "1〜120";
+        QTest::newRow("rate too high")
+            << QStringList{"roll.quintelo", "--video", "x.webm", "--fps", "121"} << "1〜120";
+        QTest::newRow("h264 too wide")
+            << QStringList{"big.quintelo", "--video", "x.mp4", "--scale", "3"} << "8192 ピクセル";
+        QTest::newRow("frames beyond the roll")
+            << QStringList{"roll.quintelo", "--video", "x.gif", "--first", "4"} << "それだけのコマ";
+        QTest::newRow("range inside out")
+            << QStringList{"roll.quintelo", "--video", "x.gif", "--first", "3", "--last", "2"}
+            << "後ろ";
+        QTest::newRow("no folder") << QStringList{"roll.quintelo", "--video", "none/x.webp"}
+                                   << "フォルダ";
+        QTest::newRow("rate without a video")
+            << QStringList{"roll.quintelo", "-o", "x.png", "--fps", "10"} << "--video と一緒";
+    }
+    void commandLineRefusesBeforeWriting()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const QList<Frame> frames = threeFrames();
+        QVERIFY(RollFile::save(frames, dir.filePath(QStringLiteral("roll.quintelo"))).isEmpty());
+        // The largest dots: at 3× the side panel is wider than H.264 takes.
+        SignLook big{LookKind::Led, LedSettings()};
+        big.led.dotSize = LedSettings::kMaxDotSize;
+        big.led.gap = LedSettings::kMaxGap;
+        QVERIFY(timelineFor(frames, big, {})->size(3).width() > VideoWriter::kMaxH264Side);
+        QVERIFY(RollFile::save(frames, dir.filePath(QStringLiteral("big.quintelo")), big).isEmpty());
+        const QStringList before = entries(dir.path());
+        QString errors;
+        QCOMPARE(render(arguments, dir.path(), errors), 2);
+        QVERIFY2(errors.startsWith(QStringLiteral("quintelo-render: ")) && errors.contains(said) &&
+                     errors.count(u'\n') == 1,
+                 qPrintable(errors));
         QCOMPARE(entries(dir.path()), before);
     }
 

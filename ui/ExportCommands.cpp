@@ -3,6 +3,7 @@
 #include "export/ExportSettings.h"
 #include "export/PictureFormat.h"
 #include "export/SaveFailureMessage.h"
+#include "export/VideoExport.h"
 #include "export/VectorPictures.h"
 #include "identity/AppIdentity.h"
 #include "platform/DialogOwner.h"
@@ -18,6 +19,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -157,6 +159,63 @@ bool ExportCommands::saveSpin()
                                     name = *fileName](ExportManager &exporter) {
                                        return exporter.saveSpin(frames, options, name);
                                    }));
+}
+
+bool ExportCommands::saveVideo()
+{
+    VideoOptionsDialog::Choice choice;
+    if (m_videoChoice)
+        choice = *m_videoChoice;
+    else
+        choice.size = ExportSettings::load(m_services.settings);
+    VideoOptionsDialog dialog(m_document.frameCount(), m_document.look().isLed(), choice,
+                              m_services.dialogOwner.window());
+    if (runModal(dialog) != QDialog::Accepted)
+        return false;
+    m_videoChoice = dialog.choice();
+    const VideoOptionsDialog::Choice &chosen = *m_videoChoice;
+
+    std::optional<QString> path;
+    if (chosen.kind == AnimationKind::PngSequence) {
+        path = m_services.dialogs.chooseFolder(tr("PNG の連番を書き出すフォルダ"));
+    } else {
+        // The kind chosen first; the name given decides, as the renderer's does.
+        const std::array<std::pair<AnimationKind, QString>, 4> kinds{
+            {{AnimationKind::Mp4, tr("MP4 動画(*.mp4)")},
+             {AnimationKind::WebM, tr("WebM 動画(*.webm)")},
+             {AnimationKind::WebP, tr("アニメーション WebP(*.webp)")},
+             {AnimationKind::Gif, tr("アニメーション GIF(*.gif)")}}};
+        QStringList filters;
+        QString suffix;
+        for (const auto &[kind, filter] : kinds) {
+            if (kind == chosen.kind) {
+                filters.prepend(filter);
+                suffix = filter.section(u'.', -1).chopped(1);
+            } else {
+                filters.append(filter);
+            }
+        }
+        path = askFileName(tr("動画の保存"), filters.join(QStringLiteral(";;")), suffix);
+    }
+    if (!path || path->isEmpty())
+        return false;
+
+    VideoRequest request;
+    request.frames = m_document.frames();
+    request.look = m_document.look();
+    request.motion = chosen.motion;
+    request.fps = chosen.fps;
+    request.size = chosen.size;
+    request.path = *path;
+    const Job<AnimationOutcome> job = m_jobs.start(
+        [request](JobProgress &progress) { return ::saveVideo(request, &progress); });
+    const AnimationOutcome outcome = JobProgressDialog::waitFor(
+        job, tr("動画を書き出しています…") + u'\n' + QFileInfo(*path).fileName(),
+        m_services.dialogOwner.window());
+    if (!outcome.ok() && outcome.failure != AnimationFailure::Cancelled)
+        m_services.messages.tell(kAppTitle, videoFailureMessage(*path, outcome),
+                                 MessageBoxService::Icon::Critical);
+    return outcome.ok();
 }
 
 bool ExportCommands::saveFrameNames()

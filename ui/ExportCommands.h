@@ -4,6 +4,7 @@
 #include "export/JobRunner.h"
 #include "platform/DialogService.h"
 #include "render/SpinAnimation.h"
+#include "ui/VideoOptionsDialog.h"
 
 #include <QObject>
 
@@ -18,7 +19,7 @@ struct Services;
 // Everything the window saves besides the roll file: the plate and the destination as pictures
 // (画像として保存, ファイル → 保存), the PDF print sheet, and the ファイル → 書き出し commands,
 // the whole roll as one strip picture, as a turning animation and as a list of its frames'
-// names. Each asks for a file name, writes the file whole or not at all, and tells the user
+// names, and as a video. Each asks for a file name, writes the file whole or not at all, and tells the user
 // when it could not. Strips, spins, print sheets and large pictures are drawn and written off
 // the window's thread, from the frames as they were when asked for, the window waiting with a
 // progress dialog whose Cancel writes nothing.
@@ -38,6 +39,8 @@ public:
     bool savePrintSheet();
     bool saveStrip();
     bool saveSpin();
+    // The roll in motion as a video, an animated picture or a PNG sequence in a folder.
+    bool saveVideo();
     bool saveFrameNames();
 
 private:
@@ -60,6 +63,8 @@ private:
     const DialogMemory &m_dialogMemory;
     // What was chosen last time, offered again while the program runs.
     SpinAnimation::Options m_spinOptions;
+    // Empty until the first video, which starts from the export settings' size.
+    std::optional<VideoOptionsDialog::Choice> m_videoChoice;
     // Last, to go first: a job still running is cancelled and waited for while all else is here.
     JobRunner m_jobs;
 };

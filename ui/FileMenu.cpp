@@ -37,6 +37,7 @@ FileMenu::FileMenu(QMenuBar *menuBar, RollFileCommands &rollFiles, ExportCommand
     QAction *strip =
         menuItem(exportMenu, "exportStrip", QStringLiteral("全コマを縦に並べて保存(&S)..."));
     QAction *spin = menuItem(exportMenu, "exportSpin", QStringLiteral("回転アニメーション(&A)..."));
+    QAction *video = menuItem(exportMenu, "exportVideo", tr("動画として保存(&V)..."));
     QAction *names = menuItem(exportMenu, "exportNames", QStringLiteral("コマ一覧(&L)..."));
     QAction *printSheet =
         menuItem(exportMenu, "insatusheet", QStringLiteral("印刷用シート (PDF)(&P)..."));
@@ -53,6 +54,7 @@ FileMenu::FileMenu(QMenuBar *menuBar, RollFileCommands &rollFiles, ExportCommand
     connect(saveDestination, &QAction::triggered, &exports, &ExportCommands::saveDestination);
     connect(strip, &QAction::triggered, &exports, &ExportCommands::saveStrip);
     connect(spin, &QAction::triggered, &exports, &ExportCommands::saveSpin);
+    connect(video, &QAction::triggered, &exports, &ExportCommands::saveVideo);
     connect(names, &QAction::triggered, &exports, &ExportCommands::saveFrameNames);
     connect(printSheet, &QAction::triggered, &exports, &ExportCommands::savePrintSheet);
     connect(exportSettings, &QAction::triggered, this, &FileMenu::changeExportSettings);

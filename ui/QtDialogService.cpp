@@ -6,6 +6,7 @@
 #include "ui/SaveFileDialog.h"
 
 #include <QColorDialog>
+#include <QFileDialog>
 
 QtDialogService::QtDialogService(const DialogOwner &owner)
     : m_owner(owner)
@@ -51,6 +52,17 @@ std::optional<QString> QtDialogService::chooseOpenFileName(const QString &title,
 {
     QFileDialog dialog(m_owner.window(), title, QString(), filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtDialogService::chooseFolder(const QString &title)
+{
+    QFileDialog dialog(m_owner.window(), title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

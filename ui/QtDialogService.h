@@ -14,6 +14,7 @@ public:
     std::optional<FontChoice> chooseFont(const FontRequest &request) override;
     std::optional<QString> chooseSaveFileName(const SaveRequest &request) override;
     std::optional<QString> chooseOpenFileName(const QString &title, const QString &filter) override;
+    std::optional<QString> chooseFolder(const QString &title) override;
 
 private:
     const DialogOwner &m_owner;

@@ -1,10 +1,13 @@
 #include "apps/cli/RenderCommand.h"
 
 #include "apps/cli/FileNamePattern.h"
+#include "codec/AnimationKind.h"
+#include "codec/AnimationWriter.h"
 #include "codec/QtImageWriter.h"
 #include "export/ExportManager.h"
 #include "export/PictureFormat.h"
 #include "export/SaveFailureMessage.h"
+#include "export/VideoExport.h"
 #include "export/VectorPictures.h"
 #include "files/FileKind.h"
 #include "files/RegularFileReader.h"
@@ -20,6 +23,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -43,6 +47,16 @@ bool readNumber(const QString &text, qreal low, qreal high, qreal &into)
     if (!ok || value < low || value > high)
         return false;
     into = value;
+    return true;
+}
+
+// Seconds as the command line gives them, into the milliseconds the timeline counts.
+bool readSeconds(const QString &text, qreal low, qreal high, int &intoMs)
+{
+    qreal seconds = 0;
+    if (!readNumber(text, low, high, seconds))
+        return false;
+    intoMs = int(std::lround(seconds * 1000));
     return true;
 }
 
@@ -136,6 +150,15 @@ QString RenderCommand::helpText()
         "                      番号、{name} コマの名前\n"
         "  --strip             全コマを縦につないだ 1 枚の画像 (フィルム)\n"
         "  --spin              幕を回すアニメーション GIF\n"
+        "  --video 出力         幕の動きを動画にする。種類は出力の名前で決まる (.mp4 H.264、\n"
+        "                      .webm VP9、.webp、.gif。すでにあるフォルダなら PNG の連番\n"
+        "                      00000.png…)\n"
+        "  --fps N             動画の 1 秒あたりの画像の数 (1〜120、既定 30)\n"
+        "  --hold 秒            幕: 各コマで止まる時間 (0〜60、既定 2)\n"
+        "  --turn 秒            幕: 1 コマ送る時間 (0.1〜60、既定 1)\n"
+        "  --page 秒            LED: 1 ページを表示する時間 (0.1〜60、既定 3)\n"
+        "  --scroll N          LED: 収まらない行が流れる速さ (ドット/秒、1〜1000、既定 30)\n"
+        "  --first N, --last N 動画にするコマの範囲 (1 から。既定は全コマ)\n"
         "  --frame-mm W        印刷用シートでの 1 コマの幅 (mm、既定 7.5)\n"
         "  --paper A4|B5       印刷用シートの用紙 (既定 A4。B5 は JIS B5)\n"
         "  --look led|plate    LED 表示器か幕で描く (既定は幕データの表示、CSV は幕。LED の\n"
@@ -156,12 +179,14 @@ QString RenderCommand::helpText()
         "\n"
         "上限: 1 行 1,000 文字。画像 1 枚 6,710 万ピクセル (256 MB)、1 辺は GIF・JPEG 65,535、\n"
         "PNG 1,000,000、BMP 32,767、WebP 16,383 ピクセル。CSV 32 MB・100,000 行、幕データ\n"
-        "16 MB・10,000 コマ。\n"
+        "16 MB・10,000 コマ。動画の画像 1 辺は H.264 8,192 (1 枚 3,565 万ピクセルまで)、VP9\n"
+        "16,384、WebP 16,383、GIF 65,535 ピクセル。\n"
         "\n"
         "終了コード (どの出力でも同じ):\n"
         "  0  すべて書き出した\n"
         "  1  書き出せなかった行やファイルがある (ほかは書き出した。ディスクがいっぱいなど)\n"
-        "  2  コマンドライン・入力ファイル・出力先が正しくない (何も書き出していない)\n");
+        "  2  コマンドライン・入力ファイル・出力先が正しくない、動画の大きさが上限を超える、\n"
+        "     動画のエンコーダーがない (何も書き出していない)\n");
 }
 
 void RenderCommand::fail(const QString &message)
@@ -177,7 +202,9 @@ void RenderCommand::fail(const QString &message)
 QString RenderCommand::parse(const QStringList &arguments, bool &stop)
 {
     Options &o = m_options;
-    bool each = false, strip = false, spin = false, scaleGiven = false;
+    bool each = false, strip = false, spin = false, video = false, scaleGiven = false;
+    // The first of the options that shape a video, for telling that it asks for one.
+    QString motionOption;
     bool optionsEnded = false;
     QStringList positional;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -232,11 +259,49 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
             strip = true;
         } else if (argument == QLatin1String("--spin")) {
             spin = true;
+        } else if (argument == QLatin1String("--video")) {
+            if (!takeValue())
+                return needsValue();
+            if (!o.output.isEmpty() && o.output != value)
+                return QStringLiteral("--video の出力と -o の出力は 1 つにしてください。");
+            video = true;
+            o.output = value;
+        } else if (argument == QLatin1String("--fps") || argument == QLatin1String("--hold") ||
+                   argument == QLatin1String("--turn") || argument == QLatin1String("--page") ||
+                   argument == QLatin1String("--scroll") || argument == QLatin1String("--first") ||
+                   argument == QLatin1String("--last")) {
+            if (!takeValue())
+                return needsValue();
+            if (motionOption.isEmpty())
+                motionOption = argument;
+            MotionOptions &m = o.motion;
+            if (argument == QLatin1String("--fps") &&
+                !readWhole(value, AnimationWriter::kMinRate, AnimationWriter::kMaxRate, o.fps))
+                return badValue(QStringLiteral("1 秒あたりの画像の数は %1〜%2 の整数で書いて"
+                                               "ください。")
+                                    .arg(AnimationWriter::kMinRate)
+                                    .arg(AnimationWriter::kMaxRate));
+            if (argument == QLatin1String("--hold") && !readSeconds(value, 0, 60, m.holdMs))
+                return badValue(QStringLiteral("止まる時間は 0〜60 秒で書いてください。"));
+            if (argument == QLatin1String("--turn") && !readSeconds(value, 0.1, 60, m.passMs))
+                return badValue(QStringLiteral("1 コマ送る時間は 0.1〜60 秒で書いてください。"));
+            if (argument == QLatin1String("--page") && !readSeconds(value, 0.1, 60, m.pageMs))
+                return badValue(QStringLiteral("1 ページの時間は 0.1〜60 秒で書いてください。"));
+            if (argument == QLatin1String("--scroll") &&
+                !readWhole(value, 1, 1000, m.scrollDotsPerSecond))
+                return badValue(QStringLiteral("流れる速さは 1〜1000 ドット/秒で書いてください。"));
+            if ((argument == QLatin1String("--first") &&
+                 !readWhole(value, 1, RollFile::kMaxFrames, o.firstFrame)) ||
+                (argument == QLatin1String("--last") &&
+                 !readWhole(value, 1, RollFile::kMaxFrames, o.lastFrame)))
+                return badValue(QStringLiteral("コマの番号は 1 からの整数で書いてください。"));
         } else if (argument == QLatin1String("-q") || argument == QLatin1String("--quiet")) {
             o.quiet = true;
         } else if (argument == QLatin1String("-o") || argument == QLatin1String("--output")) {
             if (!takeValue())
                 return needsValue();
+            if (video && o.output != value)
+                return QStringLiteral("--video の出力と -o の出力は 1 つにしてください。");
             o.output = value;
         } else if (argument == QLatin1String("--name")) {
             if (!takeValue())
@@ -322,8 +387,26 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
     o.input = positional.constFirst();
     if (o.output.isEmpty())
         return QStringLiteral("-o で書き出し先を指定してください。");
-    if (int(each) + int(strip) + int(spin) > 1)
-        return QStringLiteral("--each、--strip、--spin は 1 つだけ指定できます。");
+    if (int(each) + int(strip) + int(spin) + int(video) > 1)
+        return QStringLiteral("--each、--strip、--spin、--video は 1 つだけ指定できます。");
+    if (!video && !motionOption.isEmpty())
+        return QStringLiteral("%1 は --video と一緒に使います。").arg(motionOption);
+    if (video) {
+        if (o.frame > 0 || o.fit > 0)
+            return QStringLiteral("--video では --frame と --fit は使えません。コマの範囲は "
+                                  "--first と --last で指定してください。");
+        if (o.lastFrame > 0 && o.firstFrame > o.lastFrame)
+            return QStringLiteral("--first %1 --last %2: 最初のコマが最後のコマより後ろです。")
+                .arg(o.firstFrame)
+                .arg(o.lastFrame);
+        VideoRequest request;
+        request.path = o.output;
+        request.fps = o.fps;
+        if (const AnimationOutcome checked = checkVideo(request); !checked.ok())
+            return videoFailureMessage(o.output, checked);
+        o.kind = Options::Output::Video;
+        return {};
+    }
     if (int(scaleGiven) + int(o.size.height > 0) + int(o.fit > 0) > 1)
         return QStringLiteral("--scale、--height、--fit は 1 つだけ指定できます。");
     if (each && o.frame > 0)
@@ -516,6 +599,7 @@ int RenderCommand::renderOne(const QList<NumberedFrame> &frames)
             }
             case Options::Output::Frame:
             case Options::Output::Each:
+            case Options::Output::Video: // renderVideo's
                 break;
             }
             return exporter.saveFrame(chosen.constFirst(), QRect(QPoint(), frameSize), scale,
@@ -532,6 +616,37 @@ int RenderCommand::renderOne(const QList<NumberedFrame> &frames)
     return m_rowErrors > 0 ? SomeFailed : Written;
 }
 
+int RenderCommand::renderVideo(const QList<NumberedFrame> &frames)
+{
+    const Options &o = m_options;
+    VideoRequest request;
+    for (const NumberedFrame &numbered : frames)
+        if (numbered.number >= o.firstFrame && (o.lastFrame == 0 || numbered.number <= o.lastFrame))
+            request.frames << numbered.frame;
+    if (request.frames.isEmpty()) {
+        fail(QStringLiteral("%1: 動画にできるコマがありません。").arg(o.input));
+        return BadUsage;
+    }
+    request.look = m_look;
+    request.motion = o.motion;
+    request.fps = o.fps;
+    request.size = o.size;
+    request.path = o.output;
+    // Drawn and encoded off this thread, so that the bar moves and a signal is heard.
+    JobRunner runner;
+    const AnimationOutcome outcome =
+        follow(runner.start([&request](JobProgress &progress) { return saveVideo(request, &progress); }),
+               TerminalProgress::Count::Steps);
+    if (outcome.failure == AnimationFailure::Cancelled)
+        return Interrupted;
+    if (!outcome.ok()) {
+        fail(videoFailureMessage(o.output, outcome));
+        // Too large, or an encoder this system lacks: this command line cannot be done here.
+        return refusedBeforeWriting(outcome.failure) ? BadUsage : SomeFailed;
+    }
+    return m_rowErrors > 0 ? SomeFailed : Written;
+}
+
 QString RenderCommand::outputProblem() const
 {
     const Options &o = m_options;
@@ -544,6 +659,10 @@ QString RenderCommand::outputProblem() const
                 .arg(o.output, fileKindName(kind));
         return {};
     }
+    // A video into a folder is a PNG sequence: the folder is the place, its files are checked
+    // as they are put in.
+    if (o.kind == Options::Output::Video && QFileInfo(o.output).isDir())
+        return {};
     const SafeFileWriter::Outcome checked = SafeFileWriter::check(o.output);
     if (checked.ok())
         return {};
@@ -571,6 +690,13 @@ int RenderCommand::run(const QStringList &arguments)
         fail(error);
         return BadUsage;
     }
+    if (std::max(m_options.firstFrame, m_options.lastFrame) > m_inputFrames) {
+        fail(QStringLiteral("--first %1 --last %2: %3 にはそれだけのコマがありません。")
+                 .arg(m_options.firstFrame)
+                 .arg(m_options.lastFrame)
+                 .arg(m_options.input));
+        return BadUsage;
+    }
     if (m_options.frame > m_inputFrames) {
         fail(QStringLiteral("--frame %1: %2 にはそれだけのコマがありません。")
                  .arg(m_options.frame)
@@ -587,6 +713,9 @@ int RenderCommand::run(const QStringList &arguments)
     }
     if (interrupted())
         return Interrupted;
+    // The panel's long lines run through their window in a video: none is cut.
+    if (m_options.kind == Options::Output::Video)
+        return renderVideo(frames);
     if (m_options.kind == Options::Output::Frame && m_options.frame == 0)
         m_options.frame = 1;
     QList<NumberedFrame> drawn = frames;

@@ -4,6 +4,7 @@
 #include "export/ExportSettings.h"
 #include "export/JobRunner.h"
 #include "io/CsvFrames.h"
+#include "render/MotionOptions.h"
 #include "sign/SignLook.h"
 
 #include <QString>
@@ -16,7 +17,8 @@ class QTextStream;
 class SaveJournal;
 
 // quintelo-render: frames from a roll file or a table to pictures, SVG files, print sheets,
-// the strip or the spin, with no window. Everything it says goes to the streams it is given.
+// the strip, the spin or a video, with no window. Everything it says goes to the streams it is
+// given.
 class RenderCommand
 {
 public:
@@ -24,7 +26,7 @@ public:
 
     struct Options
     {
-        enum class Output { Frame, Each, Sheet, Strip, Spin };
+        enum class Output { Frame, Each, Sheet, Strip, Spin, Video };
 
         QString input;
         QString output;
@@ -38,6 +40,12 @@ public:
         bool quiet = false;
         // --look: the look to draw in instead of the roll file's own.
         std::optional<LookKind> look;
+        // --video: the pictures a second, the timeline's times, and the frames it runs over by
+        // number (0: from the first, to the last).
+        int fps = 30;
+        MotionOptions motion;
+        int firstFrame = 0;
+        int lastFrame = 0;
     };
 
     // journal: where a file overwritten in place keeps its old bytes meanwhile; any left by a
@@ -62,6 +70,7 @@ private:
     QList<NumberedFrame> load(QString &error);
     int renderEach(const QList<NumberedFrame> &frames);
     int renderOne(const QList<NumberedFrame> &frames);
+    int renderVideo(const QList<NumberedFrame> &frames);
     qreal scaleFor(const Frame &frame) const;
     // What stands in the way of the output the command line names, found before anything is
     // drawn; empty when nothing does.

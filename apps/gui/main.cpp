@@ -1,3 +1,4 @@
+#include "codec/VideoWriter.h"
 #include "files/SaveJournal.h"
 #include "identity/AppIdentity.h"
 #include "platform/FontSubstitutes.h"
@@ -48,6 +49,8 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     }
 
+    // The window tells every failure itself; the libraries' notes would only fill a terminal.
+    VideoWriter::silenceLibraries();
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationVersion(kAppVersion);

@@ -3,6 +3,7 @@
 #include "platform/DialogService.h"
 
 #include <QList>
+#include <QStringList>
 
 #include <deque>
 #include <variant>
@@ -37,10 +38,16 @@ public:
     {
         return next<QString>();
     }
+    std::optional<QString> chooseFolder(const QString &title) override
+    {
+        folderRequests.append(title);
+        return next<QString>();
+    }
 
     QList<ColourRequest> colourRequests;
     QList<FontRequest> fontRequests;
     QList<SaveRequest> saveRequests;
+    QStringList folderRequests;
 
 private:
     template <class T> std::optional<T> next()

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "codec/AnimationOutcome.h"
+#include "export/ExportSettings.h"
+#include "render/MotionOptions.h"
+#include "sign/Frame.h"
+#include "sign/SignLook.h"
+
+#include <QList>
+#include <QString>
+
+class JobProgress;
+
+// The roll in motion saved as a moving picture, the window's and the renderer's alike: the
+// look's timeline (see timelineFor) drawn at the rate asked for and streamed into the writer
+// the name asks for (see animationKindFor), one picture at a time.
+struct VideoRequest
+{
+    static constexpr int kDefaultFps = 30;
+
+    QList<Frame> frames;
+    SignLook look;
+    MotionOptions motion;
+    int fps = kDefaultFps;
+    // Scale or height, as for pictures: the height is that of the sign's window.
+    ExportSettings size;
+    // A file, or an existing folder for a PNG sequence.
+    QString path;
+};
+
+// What can be known from the request alone, before a picture is drawn or a file touched: the
+// kind the name asks for and the rate. The writer finds the rest as it opens, still before it
+// writes anything (the size against the kind's limits, the encoder, the file's place).
+AnimationOutcome checkVideo(const VideoRequest &request);
+
+// Writes the whole moving picture, or nothing. progress, where given, counts the pictures
+// encoded; a cancel before the last one writes nothing and answers Cancelled.
+AnimationOutcome saveVideo(const VideoRequest &request, JobProgress *progress = nullptr);
+
+// The pictures' size and count the request makes.
+QSize videoPictureSize(const VideoRequest &request);
+int videoPictureCount(const VideoRequest &request);
+
+// Whether failure is found before a single byte is written: the request cannot be done as it
+// stands, rather than the writing having gone wrong.
+bool refusedBeforeWriting(AnimationFailure failure);
+
+// What the user is told when the moving picture could not be saved: the file, why, and that
+// nothing they had was lost; empty for a cancel, which they asked for.
+QString videoFailureMessage(const QString &path, const AnimationOutcome &outcome);

@@ -56,7 +56,8 @@ AnimationOutcome saveVideo(const VideoRequest &request, JobProgress *progress)
     const std::unique_ptr<AnimationWriter> writer =
         createAnimationWriter(*animationKindFor(request.path), request.path);
     return writer->write(
-        pictures.size(), request.fps, count, [&pictures](int index) { return pictures.picture(index); },
+        pictures.size(), request.fps, count,
+        [&pictures](int index) { return pictures.picture(index); },
         [progress, count](int done) {
             // Once the last picture is in, the file is put in place whole: a cancel from then
             // on comes too late.
@@ -102,8 +103,9 @@ QString videoFailureMessage(const QString &path, const AnimationOutcome &outcome
     case Cancelled:
         return {};
     case UnknownKind:
-        reason = tr("名前から動画の種類がわかりません。名前の終わりを .mp4、.webm、.webp、.gif "
-                    "のどれかにするか、PNG の連番にするときは、すでにあるフォルダを指定してください。");
+        reason =
+            tr("名前から動画の種類がわかりません。名前の終わりを .mp4、.webm、.webp、.gif "
+               "のどれかにするか、PNG の連番にするときは、すでにあるフォルダを指定してください。");
         break;
     case RateOutOfRange:
     case TooLarge:

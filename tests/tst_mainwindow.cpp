@@ -777,7 +777,9 @@ private slots:
         const QString told = fakes().messages.shown.constFirst().text;
         QVERIFY2(told.contains(QStringLiteral("roll.avi")) && told.contains(QStringLiteral(".mp4")),
                  qPrintable(told));
-        QVERIFY(QDir(other.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+        QVERIFY(QDir(other.path())
+                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                    .isEmpty());
     }
 
 private:

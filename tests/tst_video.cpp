@@ -500,7 +500,8 @@ private slots:
         QVERIFY(psnr(played.pictures[10], played.pictures[11]) < 30);
 
         const SignLook led{LookKind::Led, LedSettings()};
-        QVERIFY(RollFile::save(frames, dir.filePath(QStringLiteral("led.quintelo")), led).isEmpty());
+        QVERIFY(
+            RollFile::save(frames, dir.filePath(QStringLiteral("led.quintelo")), led).isEmpty());
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("led")));
         QVERIFY2(render({"led.quintelo", "--video", "led", "--fps", "4", "--page", "0.5",
                          "--scroll", "20"},
@@ -525,8 +526,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("said");
-        QTest::newRow("unknown kind") << QStringList{"roll.quintelo", "--video", "x.avi"}
-                                      << ".mp4、.webm";
+        QTest::newRow("unknown kind")
+            << QStringList{"roll.quintelo", "--video", "x.avi"} << ".mp4、.webm";
         QTest::newRow("no rate") << QStringList{"roll.quintelo", "--video", "x.mp4", "--fps", "0"}
                                  << "1〜120";
         QTest::newRow("rate too high")
@@ -538,8 +539,8 @@ private slots:
         QTest::newRow("range inside out")
             << QStringList{"roll.quintelo", "--video", "x.gif", "--first", "3", "--last", "2"}
             << "後ろ";
-        QTest::newRow("no folder") << QStringList{"roll.quintelo", "--video", "none/x.webp"}
-                                   << "フォルダ";
+        QTest::newRow("no folder")
+            << QStringList{"roll.quintelo", "--video", "none/x.webp"} << "フォルダ";
         QTest::newRow("rate without a video")
             << QStringList{"roll.quintelo", "-o", "x.png", "--fps", "10"} << "--video と一緒";
     }
@@ -555,7 +556,8 @@ private slots:
         big.led.dotSize = LedSettings::kMaxDotSize;
         big.led.gap = LedSettings::kMaxGap;
         QVERIFY(timelineFor(frames, big, {})->size(3).width() > VideoWriter::kMaxH264Side);
-        QVERIFY(RollFile::save(frames, dir.filePath(QStringLiteral("big.quintelo")), big).isEmpty());
+        QVERIFY(
+            RollFile::save(frames, dir.filePath(QStringLiteral("big.quintelo")), big).isEmpty());
         const QStringList before = entries(dir.path());
         QString errors;
         QCOMPARE(render(arguments, dir.path(), errors), 2);

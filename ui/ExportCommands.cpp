@@ -3,8 +3,8 @@
 #include "export/ExportSettings.h"
 #include "export/PictureFormat.h"
 #include "export/SaveFailureMessage.h"
-#include "export/VideoExport.h"
 #include "export/VectorPictures.h"
+#include "export/VideoExport.h"
 #include "identity/AppIdentity.h"
 #include "platform/DialogOwner.h"
 #include "platform/MessageBoxService.h"
@@ -207,8 +207,8 @@ bool ExportCommands::saveVideo()
     request.fps = chosen.fps;
     request.size = chosen.size;
     request.path = *path;
-    const Job<AnimationOutcome> job = m_jobs.start(
-        [request](JobProgress &progress) { return ::saveVideo(request, &progress); });
+    const Job<AnimationOutcome> job =
+        m_jobs.start([request](JobProgress &progress) { return ::saveVideo(request, &progress); });
     const AnimationOutcome outcome = JobProgressDialog::waitFor(
         job, tr("動画を書き出しています…") + u'\n' + QFileInfo(*path).fileName(),
         m_services.dialogOwner.window());

@@ -19,9 +19,9 @@ struct Services;
 // Everything the window saves besides the roll file: the plate and the destination as pictures
 // (画像として保存, ファイル → 保存), the PDF print sheet, and the ファイル → 書き出し commands,
 // the whole roll as one strip picture, as a turning animation and as a list of its frames'
-// names, and as a video. Each asks for a file name, writes the file whole or not at all, and tells the user
-// when it could not. Strips, spins, print sheets and large pictures are drawn and written off
-// the window's thread, from the frames as they were when asked for, the window waiting with a
+// names, and as a video. Each asks for a file name, writes the file whole or not at all, and tells
+// the user when it could not. Strips, spins, print sheets and large pictures are drawn and written
+// off the window's thread, from the frames as they were when asked for, the window waiting with a
 // progress dialog whose Cancel writes nothing.
 class ExportCommands : public QObject
 {

@@ -70,8 +70,8 @@ VideoOptionsDialog::VideoOptionsDialog(int frameCount, bool led, const Choice &c
     const MotionOptions &motion = choice.motion;
     if (led) {
         m_page = secondsBox(motionBox, "videoPage", 0.1, motion.pageMs, seconds);
-        m_scroll =
-            wholeBox(motionBox, "videoScroll", 1, 1000, motion.scrollDotsPerSecond, tr(" ドット/秒"));
+        m_scroll = wholeBox(motionBox, "videoScroll", 1, 1000, motion.scrollDotsPerSecond,
+                            tr(" ドット/秒"));
         motionForm->addRow(tr("1 ページを表示する時間(&P):"), m_page);
         motionForm->addRow(tr("収まらない行の流れる速さ(&D):"), m_scroll);
     } else {

@@ -7,8 +7,8 @@
 #include "export/ExportManager.h"
 #include "export/PictureFormat.h"
 #include "export/SaveFailureMessage.h"
-#include "export/VideoExport.h"
 #include "export/VectorPictures.h"
+#include "export/VideoExport.h"
 #include "files/FileKind.h"
 #include "files/RegularFileReader.h"
 #include "files/SaveJournal.h"
@@ -634,9 +634,9 @@ int RenderCommand::renderVideo(const QList<NumberedFrame> &frames)
     request.path = o.output;
     // Drawn and encoded off this thread, so that the bar moves and a signal is heard.
     JobRunner runner;
-    const AnimationOutcome outcome =
-        follow(runner.start([&request](JobProgress &progress) { return saveVideo(request, &progress); }),
-               TerminalProgress::Count::Steps);
+    const AnimationOutcome outcome = follow(
+        runner.start([&request](JobProgress &progress) { return saveVideo(request, &progress); }),
+        TerminalProgress::Count::Steps);
     if (outcome.failure == AnimationFailure::Cancelled)
         return Interrupted;
     if (!outcome.ok()) {

@@ -10,11 +10,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("VideoExport", text);
-}
-
 qreal scaleOf(const VideoRequest &request, const Timeline &timeline)
 {
     return request.size.scaleFor(timeline.size(1));
@@ -103,16 +98,19 @@ QString videoFailureMessage(const QString &path, const AnimationOutcome &outcome
     case Cancelled:
         return {};
     case UnknownKind:
-        reason =
-            tr("名前から動画の種類がわかりません。名前の終わりを .mp4、.webm、.webp、.gif "
-               "のどれかにするか、PNG の連番にするときは、すでにあるフォルダを指定してください。");
+        reason = QCoreApplication::translate(
+            "VideoExport",
+            "名前から動画の種類がわかりません。名前の終わりを .mp4、.webm、.webp、.gif "
+            "のどれかにするか、PNG の連番にするときは、すでにあるフォルダを指定してください。");
         break;
     case RateOutOfRange:
     case TooLarge:
         reasonAlone = true;
         break;
     case EncoderMissing:
-        reason = tr("この動画の種類を書き出すエンコーダーが、このシステムの FFmpeg にありません。");
+        reason = QCoreApplication::translate(
+            "VideoExport",
+            "この動画の種類を書き出すエンコーダーが、このシステムの FFmpeg にありません。");
         break;
     case NotRegularFile:
     case FolderMissing:
@@ -124,26 +122,33 @@ QString videoFailureMessage(const QString &path, const AnimationOutcome &outcome
         // comes with none.
         reasonAlone = !outcome.reason.isEmpty();
         if (!reasonAlone)
-            reason = tr("書き出し先のフォルダがありません。");
+            reason =
+                QCoreApplication::translate("VideoExport", "書き出し先のフォルダがありません。");
         break;
     case CannotCreate:
-        reason = tr("書き出し先のフォルダにファイルを作れません。");
+        reason = QCoreApplication::translate("VideoExport",
+                                             "書き出し先のフォルダにファイルを作れません。");
         break;
     case EncodeFailed:
-        reason = tr("動画の書き込み中にエラーが起きました。");
+        reason =
+            QCoreApplication::translate("VideoExport", "動画の書き込み中にエラーが起きました。");
         break;
     case WriteFailed:
-        reason = tr("ファイルに書き込めませんでした。ディスクの空きを確かめてください。");
+        reason = QCoreApplication::translate(
+            "VideoExport", "ファイルに書き込めませんでした。ディスクの空きを確かめてください。");
         break;
     case CommitFailed:
-        reason = tr("書き終えたファイルを元のファイルと置き換えられませんでした。");
+        reason = QCoreApplication::translate(
+            "VideoExport", "書き終えたファイルを元のファイルと置き換えられませんでした。");
         break;
     }
     if (reasonAlone)
         reason = outcome.reason;
     else if (!outcome.reason.isEmpty())
         reason += QStringLiteral("\n（%1）").arg(outcome.reason);
-    return tr("動画を保存できませんでした。\n\n%1\n\n%2\n\n%3")
+    return QCoreApplication::translate("VideoExport",
+                                       "動画を保存できませんでした。\n\n%1\n\n%2\n\n%3")
         .arg(QDir::toNativeSeparators(path), reason,
-             tr("元のファイルがあった場合は、そのまま残っています。"));
+             QCoreApplication::translate("VideoExport",
+                                         "元のファイルがあった場合は、そのまま残っています。"));
 }

@@ -16,6 +16,7 @@
 #include "io/RollFile.h"
 #include "render/PlatePainter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -263,7 +264,8 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
             if (!takeValue())
                 return needsValue();
             if (!o.output.isEmpty() && o.output != value)
-                return QStringLiteral("--video の出力と -o の出力は 1 つにしてください。");
+                return QCoreApplication::translate(
+                    "RenderCommand", "--video の出力と -o の出力は 1 つにしてください。");
             video = true;
             o.output = value;
         } else if (argument == QLatin1String("--fps") || argument == QLatin1String("--hold") ||
@@ -277,19 +279,24 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
             MotionOptions &m = o.motion;
             if (argument == QLatin1String("--fps") &&
                 !readWhole(value, AnimationWriter::kMinRate, AnimationWriter::kMaxRate, o.fps))
-                return badValue(QStringLiteral("1 秒あたりの画像の数は %1〜%2 の整数で書いて"
-                                               "ください。")
+                return badValue(QCoreApplication::translate(
+                                    "RenderCommand", "1 秒あたりの画像の数は %1〜%2 の整数で書いて"
+                                                     "ください。")
                                     .arg(AnimationWriter::kMinRate)
                                     .arg(AnimationWriter::kMaxRate));
             if (argument == QLatin1String("--hold") && !readSeconds(value, 0, 60, m.holdMs))
-                return badValue(QStringLiteral("止まる時間は 0〜60 秒で書いてください。"));
+                return badValue(QCoreApplication::translate(
+                    "RenderCommand", "止まる時間は 0〜60 秒で書いてください。"));
             if (argument == QLatin1String("--turn") && !readSeconds(value, 0.1, 60, m.passMs))
-                return badValue(QStringLiteral("1 コマ送る時間は 0.1〜60 秒で書いてください。"));
+                return badValue(QCoreApplication::translate(
+                    "RenderCommand", "1 コマ送る時間は 0.1〜60 秒で書いてください。"));
             if (argument == QLatin1String("--page") && !readSeconds(value, 0.1, 60, m.pageMs))
-                return badValue(QStringLiteral("1 ページの時間は 0.1〜60 秒で書いてください。"));
+                return badValue(QCoreApplication::translate(
+                    "RenderCommand", "1 ページの時間は 0.1〜60 秒で書いてください。"));
             if (argument == QLatin1String("--scroll") &&
                 !readWhole(value, 1, 1000, m.scrollDotsPerSecond))
-                return badValue(QStringLiteral("流れる速さは 1〜1000 ドット/秒で書いてください。"));
+                return badValue(QCoreApplication::translate(
+                    "RenderCommand", "流れる速さは 1〜1000 ドット/秒で書いてください。"));
             if ((argument == QLatin1String("--first") &&
                  !readWhole(value, 1, RollFile::kMaxFrames, o.firstFrame)) ||
                 (argument == QLatin1String("--last") &&
@@ -301,7 +308,8 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
             if (!takeValue())
                 return needsValue();
             if (video && o.output != value)
-                return QStringLiteral("--video の出力と -o の出力は 1 つにしてください。");
+                return QCoreApplication::translate(
+                    "RenderCommand", "--video の出力と -o の出力は 1 つにしてください。");
             o.output = value;
         } else if (argument == QLatin1String("--name")) {
             if (!takeValue())
@@ -388,15 +396,20 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
     if (o.output.isEmpty())
         return QStringLiteral("-o で書き出し先を指定してください。");
     if (int(each) + int(strip) + int(spin) + int(video) > 1)
-        return QStringLiteral("--each、--strip、--spin、--video は 1 つだけ指定できます。");
+        return QCoreApplication::translate(
+            "RenderCommand", "--each、--strip、--spin、--video は 1 つだけ指定できます。");
     if (!video && !motionOption.isEmpty())
-        return QStringLiteral("%1 は --video と一緒に使います。").arg(motionOption);
+        return QCoreApplication::translate("RenderCommand", "%1 は --video と一緒に使います。")
+            .arg(motionOption);
     if (video) {
         if (o.frame > 0 || o.fit > 0)
-            return QStringLiteral("--video では --frame と --fit は使えません。コマの範囲は "
-                                  "--first と --last で指定してください。");
+            return QCoreApplication::translate(
+                "RenderCommand", "--video では --frame と --fit は使えません。コマの範囲は "
+                                 "--first と --last で指定してください。");
         if (o.lastFrame > 0 && o.firstFrame > o.lastFrame)
-            return QStringLiteral("--first %1 --last %2: 最初のコマが最後のコマより後ろです。")
+            return QCoreApplication::translate(
+                       "RenderCommand",
+                       "--first %1 --last %2: 最初のコマが最後のコマより後ろです。")
                 .arg(o.firstFrame)
                 .arg(o.lastFrame);
         VideoRequest request;
@@ -624,7 +637,8 @@ int RenderCommand::renderVideo(const QList<NumberedFrame> &frames)
         if (numbered.number >= o.firstFrame && (o.lastFrame == 0 || numbered.number <= o.lastFrame))
             request.frames << numbered.frame;
     if (request.frames.isEmpty()) {
-        fail(QStringLiteral("%1: 動画にできるコマがありません。").arg(o.input));
+        fail(QCoreApplication::translate("RenderCommand", "%1: 動画にできるコマがありません。")
+                 .arg(o.input));
         return BadUsage;
     }
     request.look = m_look;
@@ -691,7 +705,8 @@ int RenderCommand::run(const QStringList &arguments)
         return BadUsage;
     }
     if (std::max(m_options.firstFrame, m_options.lastFrame) > m_inputFrames) {
-        fail(QStringLiteral("--first %1 --last %2: %3 にはそれだけのコマがありません。")
+        fail(QCoreApplication::translate(
+                 "RenderCommand", "--first %1 --last %2: %3 にはそれだけのコマがありません。")
                  .arg(m_options.firstFrame)
                  .arg(m_options.lastFrame)
                  .arg(m_options.input));

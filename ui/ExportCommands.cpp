@@ -2,9 +2,9 @@
 
 #include "export/ExportSettings.h"
 #include "export/PictureFormat.h"
-#include "export/SaveFailureMessage.h"
 #include "export/VectorPictures.h"
 #include "identity/AppIdentity.h"
+#include "messages/FailureMessage.h"
 #include "platform/DialogOwner.h"
 #include "platform/MessageBoxService.h"
 #include "platform/RunModal.h"
@@ -45,7 +45,8 @@ bool ExportCommands::savePicture(const QRect &area)
         return false;
     const qreal scale = ExportSettings::load(m_services.settings).scaleFor(area.size());
     return told(exportManager().saveFrame(m_document.currentFrame(), area, scale, *fileName, {},
-                                          m_document.look()));
+                                          m_document.look()),
+                FileSubject::Picture);
 }
 
 bool ExportCommands::savePrintSheet()
@@ -59,7 +60,8 @@ bool ExportCommands::savePrintSheet()
     const PrintSheet sheet(ExportSettings::pageSize(settings.paper), settings.frameMillimetres,
                            PlatePainter(m_document.currentFrame(), m_document.look()).size());
     return told(
-        exportManager().savePrintSheet(m_document.frames(), sheet, *fileName, m_document.look()));
+        exportManager().savePrintSheet(m_document.frames(), sheet, *fileName, m_document.look()),
+        FileSubject::PrintSheet);
 }
 
 std::optional<QString> ExportCommands::askFileName(const QString &title, const QString &filter,
@@ -70,10 +72,10 @@ std::optional<QString> ExportCommands::askFileName(const QString &title, const Q
         {title, filter, defaultSuffix, QString(), readOnlyBox});
 }
 
-bool ExportCommands::told(const ExportManager::Result &result)
+bool ExportCommands::told(const FileFailure &result, FileSubject subject)
 {
     if (!result.ok())
-        m_services.messages.tell(kAppTitle, saveFailureMessage(result),
+        m_services.messages.tell(kAppTitle, FailureMessage::paragraphs(result, subject),
                                  MessageBoxService::Icon::Critical);
     return result.ok();
 }
@@ -97,8 +99,9 @@ bool ExportCommands::saveStrip()
                     QStringLiteral("png"));
     if (!fileName)
         return false;
-    return told(exportManager().saveStrip(m_document.frames(), *fileName, exportScale(),
-                                          m_document.look()));
+    return told(
+        exportManager().saveStrip(m_document.frames(), *fileName, exportScale(), m_document.look()),
+        FileSubject::Strip);
 }
 
 bool ExportCommands::saveSpin()
@@ -113,8 +116,8 @@ bool ExportCommands::saveSpin()
     const std::optional<QString> fileName =
         askFileName(QStringLiteral("回転アニメーションの保存"),
                     QStringLiteral("GIFアニメーション(*.gif)"), QStringLiteral("gif"));
-    return fileName &&
-           told(exportManager().saveSpin(m_document.frames(), m_spinOptions, *fileName));
+    return fileName && told(exportManager().saveSpin(m_document.frames(), m_spinOptions, *fileName),
+                            FileSubject::Spin);
 }
 
 bool ExportCommands::saveFrameNames()
@@ -122,7 +125,8 @@ bool ExportCommands::saveFrameNames()
     const std::optional<QString> fileName =
         askFileName(QStringLiteral("コマ一覧の保存"), QStringLiteral("テキストファイル(*.txt)"),
                     QStringLiteral("txt"));
-    return fileName && told(exportManager().saveFrameNames(m_document.frames(), *fileName));
+    return fileName && told(exportManager().saveFrameNames(m_document.frames(), *fileName),
+                            FileSubject::FrameNames);
 }
 
 qreal ExportCommands::exportScale() const

@@ -9,6 +9,7 @@
 #include <optional>
 
 class DialogMemory;
+enum class FileSubject;
 class QRect;
 class SignDocument;
 struct Services;
@@ -40,7 +41,8 @@ private:
     std::optional<QString>
     askFileName(const QString &title, const QString &filter, const QString &defaultSuffix,
                 DialogService::ReadOnlyBox readOnlyBox = DialogService::ReadOnlyBox::Hidden);
-    bool told(const ExportManager::Result &result);
+    // Tells the user of a failure, naming what could not be saved; answers whether all went.
+    bool told(const FileFailure &result, FileSubject subject);
     ExportManager exportManager() const;
     // Each frame as large as the export settings make a picture of it.
     qreal exportScale() const;

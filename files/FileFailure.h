@@ -32,6 +32,7 @@ struct FileFailure
         BadContent, // the bytes are not what the file should hold: problem and where say what
         // Writing.
         CannotCreate,  // the folder would not take a new file
+        FolderNotMade, // a folder to write into could not be made
         NoCopy,        // in a folder that takes no new file, the old file could not be copied
         WriteFailed,   // the bytes could not be written
         CommitFailed,  // the finished file could not take the old one's place

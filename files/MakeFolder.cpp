@@ -20,7 +20,7 @@ FileFailure makeFolder(const QString &path)
         return FileFailure::notRegular(kind, kWrite, path);
 #ifdef Q_OS_WIN
     if (!QDir().mkpath(absolute))
-        return FileFailure::of(FileFailure::Kind::CannotCreate, kWrite, path);
+        return FileFailure::of(FileFailure::Kind::FolderNotMade, kWrite, path);
 #else
     // Each folder on the way, from the top: the first the system refuses says why.
     const QStringList parts = QDir::cleanPath(absolute).split(u'/', Qt::SkipEmptyParts);
@@ -30,9 +30,9 @@ FileFailure makeFolder(const QString &path)
         if (::mkdir(QFile::encodeName(made).constData(), 0777) == 0 || errno == EEXIST) {
             if (fileKindOf(made) == FileKind::Folder)
                 continue;
-            return FileFailure::of(FileFailure::Kind::CannotCreate, kWrite, path, ENOTDIR);
+            return FileFailure::of(FileFailure::Kind::FolderNotMade, kWrite, path, ENOTDIR);
         }
-        return FileFailure::of(FileFailure::Kind::CannotCreate, kWrite, path, errno);
+        return FileFailure::of(FileFailure::Kind::FolderNotMade, kWrite, path, errno);
     }
 #endif
     return {};

@@ -142,6 +142,9 @@ FailureMessage::Parts FailureMessage::parts(const FileFailure &failure, FileSubj
     case Kind::CannotCreate:
         out.reason = tr("このフォルダにはファイルを作成できません。");
         break;
+    case Kind::FolderNotMade:
+        out.reason = tr("書き出し先のフォルダを作れません。");
+        break;
     case Kind::NoCopy:
         out.reason = tr("このフォルダには新しいファイルを作れないため上書きするところでしたが、"
                         "上書きの前に元のファイルの控えを作れませんでした。");
@@ -214,7 +217,8 @@ FailureMessage::Parts FailureMessage::parts(const FileFailure &failure, FileSubj
             tr("元のファイルの内容はすぐには戻せませんでしたが、控えを取ってあります。"
                "次に起動したときに元に戻します。");
     else if (writing && failure.kind != Kind::FolderMissing && failure.kind != Kind::IsFolder &&
-             failure.kind != Kind::SpecialFile && failure.kind != Kind::DanglingLink)
+             failure.kind != Kind::SpecialFile && failure.kind != Kind::DanglingLink &&
+             failure.kind != Kind::FolderNotMade)
         out.consequence = tr("元のファイルがあった場合は、そのまま残っています。");
     else if (subject == FileSubject::Presets)
         out.consequence = tr("付属のプリセットだけを使います。");
@@ -259,11 +263,11 @@ QString FailureMessage::journalReport(const QList<SaveJournal::Restored> &restor
                          .arg(target);
             continue;
         }
-        lines
-            << tr("「%1」は前回、上書きの途中で中断されましたが、元に戻せませんでした。")
-                       .arg(target) +
-                   reason(each.failure, FileSubject::RollFile) +
-                   tr("元の内容は %1 に残してあります。").arg(QDir::toNativeSeparators(each.copy));
+        lines << tr("「%1」は前回、上書きの途中で中断されましたが、元に戻せませんでした。")
+                         .arg(target) +
+                     reason(each.failure, FileSubject::RollFile) +
+                     tr("元の内容は「%1」に残してあります。")
+                         .arg(QDir::toNativeSeparators(each.copy));
     }
     return lines.join(u'\n');
 }

@@ -14,6 +14,7 @@
 #include <QThread>
 #include <QXmlStreamReader>
 
+#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -319,6 +320,32 @@ private slots:
         QCOMPARE(run.errors, QString());
         // No window library, so it runs wherever no display is.
         QVERIFY(!tool("readelf", {"-d", QStringLiteral(QUINTELO_RENDER)}).contains("Widgets"));
+    }
+
+    // A write the system cuts short (here a file-size limit, as a full disk would) is told on
+    // one line naming the file and the system's reason in Japanese, never Qt's English.
+    void failedWriteIsOneJapaneseLine()
+    {
+        QTemporaryDir dir;
+        write(dir.filePath("s.csv"), "sign\n東京\n新宿\n上野\n");
+        QProcess shell;
+        useFoldersIn(shell, dir.path());
+        // Ignored, the limit makes the write fail with EFBIG instead of ending the program.
+        shell.start(QStringLiteral("bash"),
+                    {QStringLiteral("-c"),
+                     QStringLiteral("trap '' XFSZ; ulimit -f 4; exec \"$0\" s.csv --strip "
+                                    "--scale 8 -o strip.bmp"),
+                     QStringLiteral(QUINTELO_RENDER)});
+        QVERIFY(shell.waitForFinished(60000));
+        const QString errors = QString::fromUtf8(shell.readAllStandardError());
+        QCOMPARE(shell.exitCode(), 1);
+        QCOMPARE(errors.count(u'\n'), 1);
+        QVERIFY2(errors.startsWith(QStringLiteral("quintelo-render: フィルム「strip.bmp」")) &&
+                     errors.contains(QStringLiteral("ファイルがシステムの許す大きさを超えます")) &&
+                     !errors.contains(qt_error_string(EFBIG)),
+                 qPrintable(errors));
+        QCOMPARE(QDir(dir.path()).entryList({"strip*"}, QDir::AllEntries | QDir::Hidden),
+                 QStringList());
     }
 
     // In a folder that takes no new file the picture is written over the old one where it

@@ -21,14 +21,9 @@ StagedFile::~StagedFile()
     discard();
 }
 
-FileFailure StagedFile::check(const QString &target)
-{
-    return SafeFileWriter::check(target);
-}
-
 FileFailure StagedFile::open(QIODevice::OpenMode mode)
 {
-    if (FileFailure checked = check(m_target); !checked.ok())
+    if (FileFailure checked = SafeFileWriter::check(m_target); !checked.ok())
         return checked;
     // The name a link leads to is the one replaced, and the link stays a link.
     const QString target =

@@ -24,13 +24,10 @@ public:
     StagedFile(const StagedFile &) = delete;
     StagedFile &operator=(const StagedFile &) = delete;
 
-    // What stands in the way of writing target, found before any file is touched: besides what
-    // stops every save, a device, a FIFO or a socket under the name.
-    static FileFailure check(const QString &target);
-
-    // Checks the target again and creates the temporary file. Nothing is buffered on the way:
-    // what an encoder wrote can be read back by name at once, and a write the disk refuses
-    // keeps the system's reason (see HandleDevice).
+    // Checks the target as every save does (SafeFileWriter::check: only a regular file or a new
+    // name) and creates the temporary file. Nothing is buffered on the way: what an encoder
+    // wrote can be read back by name at once, and a write the disk refuses keeps the system's
+    // reason (see HandleDevice).
     FileFailure open(QIODevice::OpenMode mode);
     QIODevice &file();
     // The temporary file's path while it is open.

@@ -4,14 +4,18 @@
 #include "io/AutosaveStore.h"
 #include "io/Autosaver.h"
 #include "io/RollFile.h"
+#include "platform/QtClock.h"
 #include "sign/SignDocument.h"
 #include "ui/RollPanel.h"
+#include "ui/RollPlayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QListView>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -70,6 +74,48 @@ void panelScroll(const QList<Frame> &frames)
                 ns.size(), double(ns[ns.size() / 2]) / 1e6, double(ns.back()) / 1e6);
 }
 
+// The roll played on screen (コマ → 再生) at real time for seconds, in the plate's place: how
+// many pictures were painted more than a screen refresh (1/60 s) after their time, and the
+// latest. A picture's time is when the one before stops holding, or while the roll turns each
+// refresh.
+void playback(const QList<Frame> &frames, const SignLook &look, const char *what, int seconds)
+{
+    SignDocument document;
+    document.replaceFrames(frames, {}, look);
+    QWidget plate;
+    plate.setFixedSize(241, 81);
+    plate.show();
+    QtClock clock;
+    RollPlayer player(document, clock, &plate);
+    std::vector<double> late;
+    QObject::connect(&player, &RollPlayer::pictureShown,
+                     [&late](qreal dueMs, qreal shownMs) { late.push_back(shownMs - dueMs); });
+    player.play();
+    QEventLoop loop;
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
+    player.stop();
+    std::sort(late.begin(), late.end());
+    const auto tooLate = std::count_if(late.begin(), late.end(),
+                                       [](double ms) { return ms > RollPlayer::kRefreshMs; });
+    std::printf("%s played %d s: %zu pictures, %td more than 1/60 s after their time (target: "
+                "none); median %.2f ms, latest %.2f ms after\n",
+                what, seconds, late.size(), tooLate, late.empty() ? 0.0 : late[late.size() / 2],
+                late.empty() ? 0.0 : late.back());
+}
+
+// A frame whose destination no face of the side panel holds even in two rows: it runs.
+QList<Frame> ledRoll()
+{
+    QList<Frame> frames = rollOf(4);
+    frames[0].layout = SignLayout::TypeAndDestination;
+    frames[0].text(SignLine::Main) = QStringLiteral("快速");
+    frames[0].text(SignLine::Destination) = QStringLiteral("新宿三丁目・市ヶ谷・九段下方面 本八幡");
+    frames[0].translation(PanelLanguage::Korean, SignLine::Destination) =
+        QStringLiteral("신주쿠산초메・이치가야・구단시타 방면 모토야와타");
+    return frames;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -117,5 +163,8 @@ int main(int argc, char *argv[])
                 "(target <= 2000 ms)\n",
                 spin);
     panelScroll(rollOf(500));
+    // Two holds and two turns; a line running a dot at a time, then pages.
+    playback(rollOf(4), SignLook(), "plate look, 4 frames,", 8);
+    playback(ledRoll(), {LookKind::Led, LedSettings()}, "LED look, a destination running,", 8);
     return 0;
 }

@@ -197,6 +197,12 @@ FileFailure outOfMemory()
     return FileFailure::encoding(FileFailure::Problem::None).withSystemError(ENOMEM);
 }
 
+// The job the animation is written for was cancelled: what is on the device is no file.
+FileFailure stopped()
+{
+    return FileFailure::of(FileFailure::Kind::Cancelled, FileFailure::Action::Write);
+}
+
 FileFailure unevenSizes()
 {
     return FileFailure::encoding(FileFailure::Problem::UnevenPictures);
@@ -325,8 +331,11 @@ FileFailure writeGif(const QImage &image, QIODevice &device)
 }
 
 FileFailure writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictureAt,
-                             QIODevice &device)
+                             QIODevice &device, const std::function<bool(int, int)> &progress)
 {
+    const auto goOn = [&progress](int done, int total) {
+        return !progress || progress(done, total);
+    };
     if (count <= 0)
         return FileFailure::encoding(FileFailure::Problem::EmptyPicture);
     // First only the colours are gathered, to see whether one palette holds them all; the
@@ -337,6 +346,8 @@ FileFailure writeAnimatedGif(int count, const std::function<GifPicture(int)> &pi
     QHash<QRgb, GifByteType> shared;
     std::vector<GifByteType> scratch;
     bool global = true;
+    // The look at the colours ends at the first picture one palette cannot share.
+    int looked = 0;
     for (int i = 0; i < count && global; ++i) {
         const QImage image = pictureAt(i).image;
         if (FileFailure problem = checkedSize(image); !problem.ok())
@@ -347,7 +358,11 @@ FileFailure writeAnimatedGif(int count, const std::function<GifPicture(int)> &pi
             return unevenSizes();
         global = indexExactly(image.convertToFormat(QImage::Format_RGB32), scratch, sharedColors,
                               shared);
+        looked = i + 1;
+        if (!goOn(looked, 2 * count))
+            return stopped();
     }
+
     int bits = 8;
     ColorMap globalMap;
     if (global && !(globalMap = colorMap(sharedColors, bits)))
@@ -389,6 +404,10 @@ FileFailure writeAnimatedGif(int count, const std::function<GifPicture(int)> &pi
             if (!putDelay(gif, picture.delayMs) ||
                 !putImage(gif, indexed, size.width(), size.height(), localMap.get()))
                 return false;
+            if (!goOn(looked + i + 1, looked + count)) {
+                problem = stopped();
+                return false;
+            }
         }
         return true;
     });

@@ -27,9 +27,13 @@ struct GifPicture
 // that loops for ever. Where all of them together have 256 colours or fewer they share one
 // palette and keep every colour exactly; otherwise each has its own, exact where it has 256 or
 // fewer and keeping the colours of its larger areas where it has more. A picture may be asked
-// for twice and must come out the same each time.
+// for twice and must come out the same each time. progress, where given, hears how many steps
+// are done of how many after each (each picture is looked at for its colours until one does not
+// fit a shared palette, then each is written) and answers false to stop (Cancelled), which
+// leaves the device with part of a file.
 FileFailure writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictureAt,
-                             QIODevice &device);
+                             QIODevice &device,
+                             const std::function<bool(int done, int total)> &progress = {});
 
 // Writes an animated GIF89a that loops for ever a picture at a time, for pictures made one after
 // another and not kept, whose number is not known beforehand. Each picture carries a palette of

@@ -7,7 +7,8 @@
 class QIODevice;
 class QImage;
 
-// Encodes a picture in a named file format onto an open device.
+// Encodes a picture in a named file format onto an open device. Long saves call it from a job's
+// thread, several at once in a batch: an implementation keeps no state between calls.
 class ImageWriter
 {
 public:

@@ -2,6 +2,7 @@
 
 #include "codec/GifWriter.h"
 #include "codec/ImageWriter.h"
+#include "export/JobProgress.h"
 #include "export/PictureFormat.h"
 #include "export/VectorPictures.h"
 #include "files/SafeFileWriter.h"
@@ -37,6 +38,22 @@ FileFailure ExportManager::unknownFormat(const QString &fileName)
         .withChoices(PictureFormat::writableExtensions());
 }
 
+bool ExportManager::reached(qint64 done) const
+{
+    return !m_progress || m_progress->reached(done);
+}
+
+void ExportManager::setTotal(qint64 total) const
+{
+    if (m_progress)
+        m_progress->setTotal(total);
+}
+
+bool ExportManager::cancelled() const
+{
+    return m_progress && m_progress->cancelled();
+}
+
 QByteArray ExportManager::formatForFileName(const QString &fileName)
 {
     const std::optional<PictureFormat> format = PictureFormat::forFileName(fileName);
@@ -50,9 +67,17 @@ FileFailure ExportManager::write(const QString &fileName,
         return checked;
     QBuffer encoded;
     encoded.open(QIODevice::WriteOnly);
-    if (const FileFailure failure = encode(encoded); !failure.ok())
+    const FileFailure failure = encode(encoded);
+    // A cancel stops the encoding part-way, whatever it answered. Once the file is being put in
+    // place a cancel comes too late: it is written whole.
+    if (m_progress && !m_progress->commit())
+        return FileFailure::of(FileFailure::Kind::Cancelled, FileFailure::Action::Write, fileName);
+    if (!failure.ok())
         return failure.named(fileName);
-    return SafeFileWriter::write(encoded.data(), fileName, m_journal, m_sync);
+    FileFailure written = SafeFileWriter::write(encoded.data(), fileName, m_journal, m_sync);
+    if (written.ok() && m_progress)
+        m_progress->setDone(m_progress->total());
+    return written;
 }
 
 FileFailure ExportManager::writeBytes(const QString &fileName,
@@ -88,7 +113,14 @@ FileFailure ExportManager::saveFrame(const Frame &frame, const QRect &area, qrea
         const QSize size(qCeil(area.width() * scale), qCeil(area.height() * scale));
         if (FileFailure refused = tooLarge(fileName, kind, size); !refused.ok())
             return refused;
-        return save(PlatePainter(frame, look).render(area, scale), fileName, format);
+        if (kind.isEmpty())
+            return unknownFormat(fileName);
+        // Drawing, then encoding; drawn only once the file's place has been checked.
+        setTotal(2);
+        return write(fileName, [&](QIODevice &device) {
+            const QImage picture = PlatePainter(frame, look).render(area, scale);
+            return reached(1) ? m_writer.write(picture, device, kind) : FileFailure();
+        });
     }
     return writeBytes(fileName, [&] { return svgPicture(frame, area, scale, look); });
 }
@@ -96,7 +128,11 @@ FileFailure ExportManager::saveFrame(const Frame &frame, const QRect &area, qrea
 FileFailure ExportManager::savePrintSheet(const QList<Frame> &frames, const PrintSheet &sheet,
                                           const QString &fileName, const SignLook &look)
 {
-    return writeBytes(fileName, [&] { return sheet.pdf(frames, look); });
+    // Each frame, then the file's bytes.
+    setTotal(frames.size() + 1);
+    return writeBytes(fileName, [&] {
+        return sheet.pdf(frames, look, [this](int drawn) { return reached(drawn); });
+    });
 }
 
 FileFailure ExportManager::saveStrip(const QList<Frame> &frames, const QString &fileName,
@@ -109,7 +145,12 @@ FileFailure ExportManager::saveStrip(const QList<Frame> &frames, const QString &
     const FilmStrip strip(frames, look);
     if (FileFailure refused = tooLarge(fileName, format, strip.size(scale)); !refused.ok())
         return refused;
-    return save(strip.render(scale), fileName);
+    // Each frame, then the encoding.
+    setTotal(frames.size() + 1);
+    return write(fileName, [&](QIODevice &device) {
+        const QImage picture = strip.render(scale, [this](int drawn) { return reached(drawn); });
+        return cancelled() ? FileFailure() : m_writer.write(picture, device, format);
+    });
 }
 
 FileFailure ExportManager::saveSpin(const QList<Frame> &frames,
@@ -133,7 +174,11 @@ FileFailure ExportManager::saveSpin(const QList<Frame> &frames,
                 SpinAnimation::Picture picture = spin.picture(index);
                 return GifPicture{std::move(picture.image), picture.delayMs};
             },
-            device);
+            device,
+            [this](int done, int total) {
+                setTotal(total);
+                return reached(done);
+            });
     });
 }
 

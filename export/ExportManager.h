@@ -12,6 +12,7 @@
 #include <functional>
 
 class ImageWriter;
+class JobProgress;
 class PrintSheet;
 
 // Writes a picture to a file in the format the file's name asks for, through SafeFileWriter. It
@@ -29,6 +30,11 @@ public:
     // SafeFileWriter::Sync).
     explicit ExportManager(ImageWriter &writer, const SaveJournal *journal = nullptr,
                            SafeFileWriter::Sync sync = SafeFileWriter::Sync::EachFile);
+
+    // The job the saves run in, where they run in one: they report how far they have come to
+    // progress and stop where it is cancelled, writing nothing (Kind::Cancelled). Each save sets
+    // the total of its own steps.
+    void setProgress(JobProgress *progress) { m_progress = progress; }
 
     // format, where given, stands for what the name's extension asks for.
     FileFailure save(const QImage &picture, const QString &fileName, const QByteArray &format = {});
@@ -66,8 +72,13 @@ private:
     static FileFailure tooLarge(const QString &fileName, const QByteArray &format,
                                 const QSize &size);
     static FileFailure unknownFormat(const QString &fileName);
+    // The job's progress, where there is one: answers false once the job is cancelled.
+    bool reached(qint64 done) const;
+    void setTotal(qint64 total) const;
+    bool cancelled() const;
 
     ImageWriter &m_writer;
     const SaveJournal *m_journal;
     SafeFileWriter::Sync m_sync;
+    JobProgress *m_progress = nullptr;
 };

@@ -104,7 +104,8 @@ PrintSheet::Place PrintSheet::place(int index) const
     return {index / framesPerPage(), QRectF(topLeft, m_frame)};
 }
 
-QByteArray PrintSheet::pdf(const QList<Frame> &frames, const SignLook &look) const
+QByteArray PrintSheet::pdf(const QList<Frame> &frames, const SignLook &look,
+                           const std::function<bool(int)> &drawn) const
 {
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
@@ -129,6 +130,8 @@ QByteArray PrintSheet::pdf(const QList<Frame> &frames, const SignLook &look) con
         paintOutlined(painter, frames.at(i), look);
         painter.restore();
         paintCutMarks(painter, at.millimetres);
+        if (drawn && !drawn(i + 1))
+            return {};
     }
     painter.end();
     return bytes.data();

@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QSizeF>
 
+#include <functional>
+
 // A frame, or one area of it given in 1× pixels, as an SVG file of plain filled shapes: the
 // plate, band and separator as rectangles, the texts as glyph outlines, or an LED panel's dots
 // as circles. It looks the same without the fonts and opens in any drawing program. Its size
@@ -38,7 +40,10 @@ public:
     int framesPerPage() const { return m_columns * m_rows; }
     QSizeF frameMillimetres() const { return m_frame; }
 
-    QByteArray pdf(const QList<Frame> &frames, const SignLook &look = SignLook()) const;
+    // drawn, where given, hears how many frames are drawn after each and answers false to stop:
+    // then there are no bytes.
+    QByteArray pdf(const QList<Frame> &frames, const SignLook &look = SignLook(),
+                   const std::function<bool(int)> &drawn = {}) const;
 
 private:
     QPageSize m_page;

@@ -1,7 +1,7 @@
 #include "io/CsvFrames.h"
 
 #include "io/CsvReader.h"
-#include "sign/PlateGeometry.h"
+#include "sign/FrameRules.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -90,51 +90,42 @@ RowOutcome frameOf(const QHash<QString, QString> &row, const SignPresets &preset
     const bool typed = !other.isEmpty();
     if (signName && typed)
         return fail(other, FileFailure::content(Problem::SignAndType));
+    // Each column goes in as the window would enter it, through the frame's rules.
+    const auto translate = [&](const auto &columns) {
+        for (const TranslationColumn &column : columns)
+            setTranslation(frame, column.language, column.line, value(column.name));
+    };
     if (typed) {
-        frame.layout = SignLayout::TypeAndDestination;
-        frame.mainFont.setPointSizeF(layoutTable(frame.layout).mainPointSize);
-        frame.englishBand = Qt::black;
-        frame.text(SignLine::Main) = value(kType);
-        frame.text(SignLine::English) = value(kTypeEnglish);
-        frame.text(SignLine::Destination) = value(kDestination);
-        frame.text(SignLine::DestinationSmall) = value(kDestinationEnglish);
-        for (const TranslationColumn &column : kTypeTranslations)
-            frame.translation(column.language, column.line) = value(column.name);
+        setLayout(frame, SignLayout::TypeAndDestination);
+        setLineText(frame, SignLine::Main, value(kType));
+        setLineText(frame, SignLine::English, value(kTypeEnglish));
+        setLineText(frame, SignLine::Destination, value(kDestination));
+        setLineText(frame, SignLine::DestinationSmall, value(kDestinationEnglish));
+        translate(kTypeTranslations);
     } else {
-        frame.text(SignLine::Main) = value(kSign);
-        frame.text(SignLine::English) = value(kSignEnglish);
-        for (const TranslationColumn &column : kSignTranslations)
-            frame.translation(column.language, column.line) = value(column.name);
+        setLineText(frame, SignLine::Main, value(kSign));
+        setLineText(frame, SignLine::English, value(kSignEnglish));
+        translate(kSignTranslations);
     }
-    frame.name = value(kName);
+    setName(frame, value(kName));
 
     if (const QString preset = value(kPreset); !preset.isEmpty()) {
         const SignPresets::ServiceType *type = findPreset(presets, preset);
         if (!type)
             return fail(kPreset, FileFailure::content(Problem::UnknownPreset).withValue(preset));
-        frame.typePlate = type->background;
-        frame.mainColour = type->text;
-        frame.englishColour = type->text;
+        applyServiceType(frame, type->background, type->text);
     }
     static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
-    for (const QString &column : {kTextColour, kEnglishColour, kBandColour}) {
+    for (const auto &[column, target] : {std::pair{kTextColour, ColourTarget::MainText},
+                                         {kEnglishColour, ColourTarget::EnglishText},
+                                         {kBandColour, ColourTarget::EnglishBand}}) {
         const QString text = value(column).trimmed();
         if (text.isEmpty())
             continue;
         if (!hex.match(text).hasMatch())
             return fail(column,
                         FileFailure::content(Problem::UnreadableColour).withValue(value(column)));
-        const QColor colour(text);
-        if (column == kTextColour) {
-            frame.mainColour = colour;
-        } else if (column == kEnglishColour) {
-            frame.englishColour = colour;
-        } else {
-            // As in the window: the type layout keeps its band black and the colour waits.
-            frame.signNameBand = colour;
-            if (frame.layout == SignLayout::SignName)
-                frame.englishBand = colour;
-        }
+        setColour(frame, target, QColor(text));
     }
     return out;
 }

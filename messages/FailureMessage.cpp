@@ -55,6 +55,11 @@ QString FailureMessage::noun(FileSubject subject)
     return {};
 }
 
+bool FailureMessage::worthTelling(const FileFailure &failure)
+{
+    return !failure.ok() && failure.kind != Kind::Cancelled;
+}
+
 QString FailureMessage::reason(const FileFailure &failure, FileSubject subject)
 {
     const Parts each = parts(failure, subject);
@@ -206,8 +211,7 @@ FailureMessage::Parts FailureMessage::parts(const FileFailure &failure, FileSubj
                          .arg(failure.most);
         break;
     case Kind::Cancelled:
-        out.reason = tr("途中で取り消しました。");
-        break;
+        return {};
     }
 
     // What became of the file that was there. A folder, a device or a link to nothing under
@@ -227,7 +231,7 @@ FailureMessage::Parts FailureMessage::parts(const FileFailure &failure, FileSubj
 
 QString FailureMessage::paragraphs(const FileFailure &failure, FileSubject subject)
 {
-    if (failure.ok())
+    if (!worthTelling(failure))
         return {};
     const Parts each = parts(failure, subject);
     QStringList shown{each.headline, each.system.isEmpty()
@@ -240,7 +244,7 @@ QString FailureMessage::paragraphs(const FileFailure &failure, FileSubject subje
 
 QString FailureMessage::line(const FileFailure &failure, FileSubject subject)
 {
-    if (failure.ok())
+    if (!worthTelling(failure))
         return {};
     const Parts each = parts(failure, subject);
     return each.headline + reason(failure, subject) + each.consequence;

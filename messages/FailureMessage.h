@@ -30,6 +30,9 @@ class FailureMessage
     Q_DECLARE_TR_FUNCTIONS(FailureMessage)
 
 public:
+    // Whether failure is one to tell: a cancel is the user's own wish, and nothing was written,
+    // so paragraphs() and line() are empty for it as for success.
+    static bool worthTelling(const FileFailure &failure);
     // For a message box: the headline naming the file, the reason, what became of the file.
     static QString paragraphs(const FileFailure &failure, FileSubject subject);
     // For a terminal: the same parts on one line.

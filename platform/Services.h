@@ -1,5 +1,6 @@
 #pragma once
 
+class Clock;
 class DesktopAnimations;
 class DialogOwner;
 class DialogService;
@@ -26,4 +27,6 @@ struct Services
     // Keeps a file's old bytes while a save overwrites it where it stands, in the user's data
     // folder.
     const SaveJournal &saveJournal;
+    // Real time, for what plays on screen.
+    const Clock &clock;
 };

@@ -23,11 +23,12 @@ QSize FilmStrip::size(qreal scale) const
     return {qRound(width * scale), qRound(height * scale)};
 }
 
-QImage FilmStrip::render(qreal scale) const
+QImage FilmStrip::render(qreal scale, const std::function<bool(int)> &drawn) const
 {
     QImage strip = PlatePainter::blankPicture(size(scale));
     QPainter painter(&strip);
     int top = 0;
+    int count = 0;
     for (const Frame &frame : m_frames) {
         const PlatePainter plate(frame, m_look);
         const QSize plateSize = plate.size();
@@ -41,6 +42,8 @@ QImage FilmStrip::render(qreal scale) const
         plate.paint(painter);
         painter.restore();
         top += plateSize.height();
+        if (drawn && !drawn(++count))
+            return {};
     }
     return strip;
 }

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QList>
 
+#include <functional>
+
 // A roll laid out as one picture: the frames top to bottom in roll order, each at the
 // painter's full size, with no gaps, as game and model tools take a roll.
 class FilmStrip
@@ -15,7 +17,9 @@ public:
 
     // Width: the widest frame; height: every frame's height, each times scale.
     QSize size(qreal scale = 1) const;
-    QImage render(qreal scale = 1) const;
+    // drawn, where given, hears how many frames are drawn after each and answers false to stop:
+    // then the picture is a null one.
+    QImage render(qreal scale = 1, const std::function<bool(int)> &drawn = {}) const;
 
 private:
     const QList<Frame> &m_frames;

@@ -2,26 +2,24 @@
 
 #include "sign/SignDocument.h"
 
-#include <utility>
-
-FrameCommand::FrameCommand(SignDocument &document, int index, Frame after, const QString &text,
-                           QUndoCommand *parent)
-    : QUndoCommand(text, parent)
+FrameCommand::FrameCommand(SignDocument &document, int index, const QString &text, const Edit &edit)
+    : QUndoCommand(text)
     , m_document(document)
     , m_index(index)
     , m_before(document.frame(index))
-    , m_after(std::move(after))
+    , m_after(m_before)
 {
+    edit(m_after);
     // A choice that changes nothing, such as OK in a dialog left as it was, is no step.
     setObsolete(m_before == m_after);
 }
 
 void FrameCommand::redo()
 {
-    m_document.setFrame(m_index, m_after);
+    m_document.setFrame({}, m_index, m_after);
 }
 
 void FrameCommand::undo()
 {
-    m_document.setFrame(m_index, m_before);
+    m_document.setFrame({}, m_index, m_before);
 }

@@ -4,15 +4,19 @@
 
 #include <QUndoCommand>
 
+#include <functional>
+
 class SignDocument;
 
-// One edit of one frame, kept as the frame before and after it. Frames share their strings, so
-// a step costs little more than the line it changed.
+// One edit of one frame: one of the frame's rules (FrameRules.h) applied to it, kept as the frame
+// before and after. Frames share their strings, so a step costs little more than the line it
+// changed.
 class FrameCommand : public QUndoCommand
 {
 public:
-    FrameCommand(SignDocument &document, int index, Frame after, const QString &text,
-                 QUndoCommand *parent = nullptr);
+    using Edit = std::function<void(Frame &)>;
+
+    FrameCommand(SignDocument &document, int index, const QString &text, const Edit &edit);
 
     void redo() override;
     void undo() override;

@@ -23,12 +23,12 @@ InsertFrameCommand *InsertFrameCommand::removal(SignDocument &document, int inde
 
 void InsertFrameCommand::insert()
 {
-    m_document.insertFrameAt(m_index, m_frame);
+    m_document.insertFrameAt({}, m_index, m_frame);
 }
 
 void InsertFrameCommand::remove()
 {
-    m_document.removeFrameAt(m_index);
+    m_document.removeFrameAt({}, m_index);
 }
 
 void InsertFrameCommand::redo()

@@ -12,11 +12,11 @@ MoveFrameCommand::MoveFrameCommand(SignDocument &document, int from, int to)
 
 void MoveFrameCommand::redo()
 {
-    m_document.moveFrameAt(m_from, m_to);
+    m_document.moveFrameAt({}, m_from, m_to);
 }
 
 void MoveFrameCommand::undo()
 {
-    m_document.moveFrameAt(m_to, m_from);
+    m_document.moveFrameAt({}, m_to, m_from);
     m_document.setCurrentIndex(m_currentBefore);
 }

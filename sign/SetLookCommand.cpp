@@ -15,10 +15,10 @@ SetLookCommand::SetLookCommand(SignDocument &document, const SignLook &after)
 
 void SetLookCommand::redo()
 {
-    m_document.setLook(m_after);
+    m_document.setLook({}, m_after);
 }
 
 void SetLookCommand::undo()
 {
-    m_document.setLook(m_before);
+    m_document.setLook({}, m_before);
 }

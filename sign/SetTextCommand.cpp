@@ -1,21 +1,11 @@
 #include "sign/SetTextCommand.h"
 
+#include "sign/FrameRules.h"
 #include "sign/SignDocument.h"
 
-namespace {
-
-Frame withText(const Frame &frame, SignLine line, const QString &text)
-{
-    Frame after = frame;
-    after.text(line) = text;
-    return after;
-}
-
-} // namespace
-
 SetTextCommand::SetTextCommand(SignDocument &document, SignLine line, const QString &text)
-    : FrameCommand(document, document.currentIndex(), withText(document.currentFrame(), line, text),
-                   QStringLiteral("文字の入力"))
+    : FrameCommand(document, document.currentIndex(), QStringLiteral("文字の入力"),
+                   [line, &text](Frame &frame) { setLineText(frame, line, text); })
     , m_line(line)
     , m_session(document.typingSession())
 {}

@@ -1,10 +1,9 @@
 #include "sign/SignDocument.h"
 
 #include "sign/FrameCommand.h"
+#include "sign/FrameRules.h"
 #include "sign/InsertFrameCommand.h"
 #include "sign/MoveFrameCommand.h"
-#include "sign/SetColourCommand.h"
-#include "sign/SetFontCommand.h"
 #include "sign/SetLookCommand.h"
 #include "sign/SetTextCommand.h"
 #include "sign/ToggleLayoutCommand.h"
@@ -32,22 +31,26 @@ void SignDocument::endTyping()
 
 void SignDocument::editMainColour(const QColor &colour)
 {
-    push(new SetColourCommand(*this, SetColourCommand::Target::MainText, colour));
+    editCurrent(QStringLiteral("文字色の変更"),
+                [&colour](Frame &frame) { setColour(frame, ColourTarget::MainText, colour); });
 }
 
 void SignDocument::editEnglishColour(const QColor &colour)
 {
-    push(new SetColourCommand(*this, SetColourCommand::Target::EnglishText, colour));
+    editCurrent(QStringLiteral("英字文字色の変更"),
+                [&colour](Frame &frame) { setColour(frame, ColourTarget::EnglishText, colour); });
 }
 
 void SignDocument::editEnglishBand(const QColor &colour)
 {
-    push(new SetColourCommand(*this, SetColourCommand::Target::EnglishBand, colour));
+    editCurrent(QStringLiteral("英表示背景色の変更"),
+                [&colour](Frame &frame) { setColour(frame, ColourTarget::EnglishBand, colour); });
 }
 
 void SignDocument::editMainFont(const QFont &font, const QColor &colour)
 {
-    push(new SetFontCommand(*this, font, colour));
+    editCurrent(QStringLiteral("フォントの変更"),
+                [&](Frame &frame) { setMainFont(frame, font, colour); });
 }
 
 void SignDocument::toggleLayout()
@@ -57,28 +60,19 @@ void SignDocument::toggleLayout()
 
 void SignDocument::editJustify(bool on)
 {
-    // Turned on where no line can spread it would change nothing but the tick.
-    if (on == currentFrame().justify || (on && !canSpread(currentFrame())))
-        return;
-    Frame after = currentFrame();
-    after.justify = on;
-    push(new FrameCommand(*this, m_current, after, QStringLiteral("均等割り付け")));
+    editCurrent(QStringLiteral("均等割り付け"), [on](Frame &frame) { setJustify(frame, on); });
 }
 
 void SignDocument::editTypePlate(const QColor &background, const QColor &text)
 {
-    Frame after = currentFrame();
-    after.typePlate = background;
-    after.mainColour = text;
-    after.englishColour = text;
-    push(new FrameCommand(*this, m_current, after, QStringLiteral("種別プリセット")));
+    editCurrent(QStringLiteral("種別プリセット"),
+                [&](Frame &frame) { applyServiceType(frame, background, text); });
 }
 
 void SignDocument::editTranslations(const std::array<Translation, 2> &translations)
 {
-    Frame after = currentFrame();
-    after.translations = translations;
-    push(new FrameCommand(*this, m_current, after, QStringLiteral("多言語表示")));
+    editCurrent(QStringLiteral("多言語表示"),
+                [&translations](Frame &frame) { setTranslations(frame, translations); });
 }
 
 void SignDocument::editLook(const SignLook &look)
@@ -122,9 +116,13 @@ void SignDocument::moveFrame(int from, int to)
 
 void SignDocument::renameFrame(int index, const QString &name)
 {
-    Frame after = frame(index);
-    after.name = name;
-    push(new FrameCommand(*this, index, after, QStringLiteral("コマ名の変更")));
+    push(new FrameCommand(*this, index, QStringLiteral("コマ名の変更"),
+                          [&name](Frame &frame) { setName(frame, name); }));
+}
+
+void SignDocument::editCurrent(const QString &text, const std::function<void(Frame &)> &edit)
+{
+    push(new FrameCommand(*this, m_current, text, edit));
 }
 
 // Every edit ends the typing before it, so that typing after it is a step of its own.
@@ -152,7 +150,7 @@ void SignDocument::select(int index)
     emit currentChanged(index);
 }
 
-void SignDocument::setFrame(int index, const Frame &frame)
+void SignDocument::setFrame(CommandKey /*key*/, int index, const Frame &frame)
 {
     m_frames[index] = frame;
     if (index != m_current)
@@ -160,33 +158,33 @@ void SignDocument::setFrame(int index, const Frame &frame)
     emit frameChanged(index);
 }
 
-void SignDocument::insertFrameAt(int index, const Frame &frame)
+void SignDocument::insertFrameAt(CommandKey /*key*/, int index, const Frame &frame)
 {
     m_frames.insert(index, frame);
     emit frameInserted(index);
     select(index);
 }
 
-void SignDocument::removeFrameAt(int index)
+void SignDocument::removeFrameAt(CommandKey /*key*/, int index)
 {
     m_frames.removeAt(index);
     emit frameRemoved(index);
     select(std::min(index, frameCount() - 1));
 }
 
-void SignDocument::moveFrameAt(int from, int to)
+void SignDocument::moveFrameAt(CommandKey /*key*/, int from, int to)
 {
     m_frames.move(from, to);
     emit frameMoved(from, to);
     select(to);
 }
 
-void SignDocument::setSignNameRestored(bool restored)
+void SignDocument::setSignNameRestored(CommandKey /*key*/, bool restored)
 {
     m_signNameRestored = restored;
 }
 
-void SignDocument::setLook(const SignLook &look)
+void SignDocument::setLook(CommandKey /*key*/, const SignLook &look)
 {
     m_look = look;
     emit lookChanged();

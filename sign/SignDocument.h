@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QUndoStack>
 
+#include <functional>
+
 // The composed sign: its frames in roll order, the one being edited, and the history of every
 // edit. Nothing here knows of widgets; a window edits the document and redraws from it.
 class SignDocument : public QObject
@@ -26,11 +28,13 @@ public:
     // button shares its access key with the band button.
     bool signNameRestored() const { return m_signNameRestored; }
 
-    QUndoStack &undoStack() { return m_undoStack; }
+    // The history, to read: only the edits below push steps onto it.
+    const QUndoStack &undoStack() const { return m_undoStack; }
 
     // How the whole roll is drawn: the plate (幕) or the LED display.
     const SignLook &look() const { return m_look; }
 
+    // The document as a whole and its file. None of these edits the sign, so none is a step.
     // A new or opened roll: the frames and the look replace what was there at once, with no
     // history to undo into the roll that was there, and the document counts as saved. frames
     // must not be empty.
@@ -59,7 +63,7 @@ public:
     void editEnglishBand(const QColor &colour);
     void editMainFont(const QFont &font, const QColor &colour);
     void toggleLayout();
-    // No step where it would change nothing (see canSpread).
+    // No step where it would change nothing (see setJustify).
     void editJustify(bool on);
     // A service-type preset: the type plate's colour and its two lines' text colour.
     void editTypePlate(const QColor &background, const QColor &text);
@@ -84,14 +88,26 @@ public:
     void undo();
     void redo();
 
-    // For the edit commands: each makes the frame it changes the current one, so that undoing
-    // shows what it takes back.
-    void setFrame(int index, const Frame &frame);
-    void insertFrameAt(int index, const Frame &frame);
-    void removeFrameAt(int index);
-    void moveFrameAt(int from, int to);
-    void setSignNameRestored(bool restored);
-    void setLook(const SignLook &look);
+    // What only an undo command holds: the setters that take it change the roll without a step
+    // of their own, so nothing else may call them. A key opens these and nothing more of the
+    // document, and its friends are the whole list of what changes a sign.
+    class CommandKey
+    {
+        friend class FrameCommand;
+        friend class ToggleLayoutCommand;
+        friend class InsertFrameCommand;
+        friend class MoveFrameCommand;
+        friend class SetLookCommand;
+        CommandKey() = default;
+    };
+    // Each makes the frame it changes the current one, so that undoing shows what it takes back.
+    void setFrame(CommandKey, int index, const Frame &frame);
+    void insertFrameAt(CommandKey, int index, const Frame &frame);
+    void removeFrameAt(CommandKey, int index);
+    void moveFrameAt(CommandKey, int from, int to);
+    void setSignNameRestored(CommandKey, bool restored);
+    void setLook(CommandKey, const SignLook &look);
+    // Which typing the keystrokes belong to: those of one merge into one step.
     int typingSession() const { return m_typingSession; }
 
 signals:
@@ -109,6 +125,8 @@ signals:
 
 private:
     void push(QUndoCommand *command);
+    // One of the frame's rules applied to the current frame, as one step named text.
+    void editCurrent(const QString &text, const std::function<void(Frame &)> &edit);
     void select(int index);
 
     QList<Frame> m_frames;

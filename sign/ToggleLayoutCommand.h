@@ -2,8 +2,8 @@
 
 #include "sign/FrameCommand.h"
 
-// Switches the current frame to the other layout. The main line's size and the English band
-// follow the new layout's table; texts, colours and the face stay.
+// Switches the current frame to the other layout (see toggleLayout). The first return to the
+// sign-name layout is the document's to remember, for the English colour button's caption.
 class ToggleLayoutCommand final : public FrameCommand
 {
 public:

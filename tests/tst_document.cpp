@@ -1,4 +1,5 @@
 #include "ModelSupport.h"
+#include "sign/FrameRules.h"
 #include "sign/PlateGeometry.h"
 #include "sign/SignDocument.h"
 #include "sign/SignPresets.h"
@@ -8,6 +9,11 @@
 
 #include <QRandomGenerator>
 #include <QSignalSpy>
+
+#include <type_traits>
+
+// Only the undo commands can make the key to the document's raw setters.
+static_assert(!std::is_default_constructible_v<SignDocument::CommandKey>);
 
 class TestDocument : public QObject
 {
@@ -38,29 +44,52 @@ private slots:
                  (QList<QVariantList>{{true}, {false}, {true}, {false}, {true}, {false}, {true}}));
     }
 
+    // The toggle sets the main line's size and the band each layout shows. A band chosen in the
+    // type layout waits there, black, for the sign name, as one chosen before the toggle does.
     void toggleFollowsTheLayoutTables()
     {
         SignDocument doc;
-        const QFont big(kSignFace, 40);
-        doc.editMainFont(big, Qt::red);
+        doc.editMainFont(QFont(kSignFace, 40), Qt::red);
         doc.editEnglishBand(Qt::green);
         doc.toggleLayout();
-        const Frame type = doc.currentFrame();
-        Frame expected = type;
+        Frame expected;
         expected.layout = SignLayout::TypeAndDestination;
         expected.mainFont = QFont(kSignFace, 16);
+        expected.mainColour = Qt::red;
         expected.englishBand = Qt::black;
+        expected.signNameBand = Qt::green;
+        QCOMPARE(doc.currentFrame(), expected);
+        doc.editEnglishBand(Qt::yellow);
+        expected.signNameBand = Qt::yellow;
+        const Frame type = doc.currentFrame();
         QCOMPARE(type, expected);
         QVERIFY(!doc.signNameRestored());
 
         doc.toggleLayout();
         QCOMPARE(doc.currentFrame().mainFont.pointSizeF(), 24.0);
-        QCOMPARE(doc.currentFrame().englishBand, QColor(Qt::green));
+        QCOMPARE(doc.currentFrame().englishBand, QColor(Qt::yellow));
         QVERIFY(doc.signNameRestored());
         // Undoing the return takes back the caption change it brought, too.
         doc.undo();
         QCOMPARE(doc.currentFrame(), type);
         QVERIFY(!doc.signNameRestored());
+    }
+    // A line holds at most its characters, cut as a paste is cut but never between the halves of
+    // one character; its Chinese and Korean lines and the frame's name the same, whoever edits.
+    void linesStopAtTheirMostCharacters()
+    {
+        constexpr qsizetype most = Frame::kMaxLineLength;
+        Frame frame;
+        setLineText(frame, SignLine::Destination, QString(most - 1, u'x') + QStringLiteral("😀"));
+        QCOMPARE(frame.text(SignLine::Destination), QString(most - 1, u'x'));
+        setTranslation(frame, PanelLanguage::Korean, SignLine::Destination, QString(1500, u'가'));
+        QCOMPARE(frame.translation(PanelLanguage::Korean, SignLine::Destination),
+                 QString(most, u'가'));
+        SignDocument doc;
+        doc.editText(SignLine::Main, QString(2 * most, u'駅'));
+        doc.renameFrame(0, QString(most + 1, u'n'));
+        QCOMPARE(doc.currentFrame().text(SignLine::Main), QString(most, u'駅'));
+        QCOMPARE(doc.currentFrame().name, QString(most, u'n'));
     }
     void typingMergesUntilTheLineIsLeft()
     {
@@ -119,7 +148,7 @@ private slots:
         frame.text(SignLine::Main) = QStringLiteral("快速");
         frame.text(SignLine::Destination) = QStringLiteral(" 高尾\n");
         QCOMPARE(frame.displayName(), QStringLiteral("快速"));
-        frame.layout = SignLayout::TypeAndDestination;
+        toggleLayout(frame);
         QCOMPARE(frame.displayName(), QStringLiteral("快速 高尾"));
         frame.text(SignLine::Main).clear();
         QCOMPARE(frame.displayName(), QStringLiteral("高尾"));

@@ -5,6 +5,7 @@
 #include "render/FilmStrip.h"
 #include "render/LedTimeline.h"
 #include "render/SpinAnimation.h"
+#include "sign/FrameRules.h"
 #include "sign/PlateGeometry.h"
 #include "sign/SignDocument.h"
 
@@ -19,7 +20,7 @@ namespace {
 Frame typeFrame()
 {
     Frame frame;
-    frame.layout = SignLayout::TypeAndDestination;
+    setLayout(frame, SignLayout::TypeAndDestination);
     frame.text(SignLine::Main) = QStringLiteral("快速");
     frame.text(SignLine::English) = QStringLiteral("Rapid");
     frame.text(SignLine::Destination) = QStringLiteral("高尾");

@@ -1,21 +1,29 @@
 #include "TestSupport.h"
 #include "export/ExportSettings.h"
 #include "io/RollFile.h"
+#include "render/FilmStrip.h"
 #include "render/PlatePainter.h"
 #include "sign/PlateGeometry.h"
+#include "ui/PanelLanguagesDialog.h"
 #include "ui/PanelPlacement.h"
 #include "ui/RollFileCommands.h"
 #include "ui/RollPanel.h"
+#include "ui/RollPlayer.h"
 #include "ui/SignLineEdit.h"
+#include "ui/SpinOptionsDialog.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QImageReader>
+#include <QInputMethodEvent>
+#include <QLabel>
 #include <QListView>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QProgressBar>
+#include <QProgressDialog>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -23,6 +31,18 @@
 #include <QToolTip>
 
 using FontChoice = DialogService::FontChoice;
+
+namespace {
+
+// Text as an input method hands it over, the way Chinese and Korean are typed.
+void commit(QWidget *edit, const QString &text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(edit, &event);
+}
+
+} // namespace
 
 class TestMainWindow : public MainWindowTest
 {
@@ -196,6 +216,130 @@ private slots:
                           list->visualRect(list->model()->index(0, 0)).center());
         QCOMPARE(doc.currentIndex(), 0);
         QCOMPARE(main->text(), QStringLiteral("幕名"));
+    }
+    // 多言語表示… by the keyboard alone: OK makes one step of the lines typed, Cancel and an OK
+    // that changes nothing make none. It offers the lines the layout shows, and in the plate
+    // look says that the plate shows none of them.
+    void panelLanguagesAreOneStepOrNone()
+    {
+        SignDocument &doc = window().document();
+        bool note = false;
+        bool destination = false;
+        const auto edit = [&](const QList<std::pair<Qt::Key, QString>> &typed, Qt::Key end) {
+            whenOpen<PanelLanguagesDialog>([&, typed, end](PanelLanguagesDialog *dialog) {
+                note = named<QLabel>(*dialog, "plateLookNote") != nullptr;
+                destination = named<QLineEdit>(*dialog, "chineseDestination") != nullptr;
+                QVERIFY(QTest::qWaitForWindowActive(dialog));
+                for (const auto &[key, text] : typed) {
+                    QTest::keyClick(dialog, key, Qt::AltModifier);
+                    commit(dialog->focusWidget(), text);
+                }
+                QTest::keyClick(dialog->focusWidget(), end);
+            });
+            named<QAction>(window(), "panelLanguages")->trigger();
+        };
+        edit({{Qt::Key_K, QStringLiteral("도쿄")}, {Qt::Key_C, QStringLiteral("东京")}},
+             Qt::Key_Return);
+        QVERIFY(note && !destination);
+        const std::array<Translation, 2> signName{
+            {{QStringLiteral("东京"), {}}, {QStringLiteral("도쿄"), {}}}};
+        QCOMPARE(frame().translations, signName);
+        QCOMPARE(named<QAction>(window(), "undo")->text(),
+                 QStringLiteral("元に戻す(&U): 多言語表示"));
+
+        click(control("Command8"));
+        doc.editLook({LookKind::Led, doc.look().led});
+        edit({{Qt::Key_H, QStringLiteral("高尾")}}, Qt::Key_Escape);
+        QVERIFY(!note && destination);
+        edit({}, Qt::Key_Return);
+        QCOMPARE(doc.undoStack().count(), 3);
+        edit({{Qt::Key_H, QStringLiteral("高尾")}, {Qt::Key_G, QStringLiteral("다카오")}},
+             Qt::Key_Return);
+        QCOMPARE(doc.undoStack().count(), 4);
+        QCOMPARE(frame().translations,
+                 (std::array<Translation, 2>{{{signName[0].main, QStringLiteral("高尾")},
+                                              {signName[1].main, QStringLiteral("다카오")}}}));
+        doc.undo();
+        QCOMPARE(frame().translations, signName);
+    }
+    // F5 plays the roll from the current frame in the plate's place, over the line being typed
+    // into; a key at a known moment stops it at the frame the timeline shows then, and does
+    // nothing else: nothing typed, no shortcut, no step. The next key types.
+    void aKeyStopsPlayingAtTheFrameOnShow_data()
+    {
+        QTest::addColumn<bool>("led");
+        QTest::addColumn<int>("stopMs");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("stoppedAt");
+        // From frame 1 of 4: the plate holds 2 s and turns in 1 s; the LED panel shows frame
+        // 1's Japanese, English and Chinese pages, 3 s each, and changes at once.
+        QTest::newRow("plate, held") << false << 1900 << int(Qt::Key_A) << 1;
+        QTest::newRow("plate, turning") << false << 2600 << int(Qt::Key_PageDown) << 2;
+        QTest::newRow("plate, past the end") << false << 60000 << int(Qt::Key_F5) << 3;
+        QTest::newRow("LED, Chinese page") << true << 8900 << int(Qt::Key_Escape) << 1;
+        QTest::newRow("LED, next frame") << true << 9100 << int(Qt::Key_Z) << 2;
+    }
+    void aKeyStopsPlayingAtTheFrameOnShow()
+    {
+        QFETCH(bool, led);
+        QFETCH(int, stopMs);
+        QFETCH(int, key);
+        QFETCH(int, stoppedAt);
+        SignDocument &doc = playableRoll(led);
+        fakes().clock.now = 5000;
+        SignLineEdit *main = window().lineEdit(SignLine::Main);
+        main->setFocus();
+        main->selectAll();
+        QTest::keyClick(main, Qt::Key_F5);
+        auto *player = control<RollPlayer>("rollPlayer");
+        QVERIFY(player->isPlaying() && player->isVisible());
+        if (!led)
+            QCOMPARE(grabbed(control<QWidget>("Picture2")), PlatePainter(doc.frame(1)).render());
+
+        // Through the window, as the window system hands keys in: to the control that has the
+        // focus when each event comes.
+        fakes().clock.now += stopMs;
+        QTest::keyClick(window().windowHandle(), Qt::Key(key));
+        QCOMPARE(doc.currentIndex(), stoppedAt);
+        QVERIFY(!player->isVisible());
+        QCOMPARE(QApplication::focusWidget(), main);
+        QVERIFY(!doc.undoStack().canUndo() && !doc.isModified());
+        QTest::keyClick(window().windowHandle(), Qt::Key_X);
+        QVERIFY(main->text().endsWith(u'x'));
+    }
+    // A click stops playing and then does what it does; a dialog that opens stops it before it
+    // shows.
+    void clicksMenusAndDialogsStopPlayingFirst()
+    {
+        SignDocument &doc = playableRoll(false);
+        auto *player = control<RollPlayer>("rollPlayer");
+        auto *play = named<QAction>(window(), "play");
+        fakes().animations.on = true;
+        play->trigger();
+        fakes().clock.now += 3500;
+        QTest::mouseClick(player, Qt::LeftButton);
+        QVERIFY(!player->isPlaying());
+        QCOMPARE(doc.currentIndex(), 2);
+        // The frame is on show already: the plate does not turn to it.
+        QVERIFY(!control<QWidget>("plateTurn")->isVisible());
+
+        play->trigger();
+        fakes().clock.now += 1000; // still at frame 2, so that the list stays where it is
+        QListView *list = window().rollPanel()->list();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(0, 0)).center());
+        QVERIFY(!player->isPlaying());
+        QCOMPARE(doc.currentIndex(), 0);
+
+        play->trigger();
+        bool playingUnderDialog = true;
+        whenOpen<QDialog>([&](QDialog *dialog) {
+            playingUnderDialog = player->isPlaying();
+            clickButton(dialog, QDialogButtonBox::Cancel);
+        });
+        named<QAction>(window(), "ledsettei")->trigger();
+        QVERIFY(!playingUnderDialog);
+        QVERIFY(!doc.undoStack().canUndo());
     }
     void layoutToggleAndItsUndoSetTheButtons()
     {
@@ -535,7 +679,72 @@ private slots:
         QCOMPARE(ExportSettings::load(fakes().settings).paper, ExportSettings::Paper::B5);
     }
 
+    // A long export runs off the window's thread: the window's timers go on, the dialog shows
+    // the progress moving, and Cancel leaves the old file as it was and nothing beside it. A
+    // short one is written as before, with no dialog.
+    void longExportKeepsTheWindowAliveAndCancelWritesNothing()
+    {
+        QList<Frame> frames(60);
+        for (qsizetype i = 0; i < frames.size(); ++i)
+            frames[i].text(SignLine::Main) = QStringLiteral("快速%1").arg(i);
+        window().document().replaceFrames(frames, QString());
+        ExportSettings settings;
+        settings.scale = 8;
+        settings.save(fakes().settings);
+        const QTemporaryDir dir;
+        const QString spin = dir.filePath(QStringLiteral("spin.gif"));
+        const QByteArray old = "the file that was there";
+        QFile file(spin);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+
+        int ticks = 0;
+        QTimer ticking;
+        connect(&ticking, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        ticking.start(10);
+        int progressShown = 0;
+        whenOpen<SpinOptionsDialog>(
+            [](SpinOptionsDialog *dialog) { clickButton(dialog, QDialogButtonBox::Ok); });
+        whenOpen<QProgressDialog>([&progressShown](QProgressDialog *dialog) {
+            const auto *bar = dialog->findChild<QProgressBar *>();
+            QTRY_VERIFY(bar->value() > 0);
+            progressShown = bar->value();
+            click(dialog->findChild<QPushButton *>());
+        });
+        fakes().dialogs.answer(spin);
+        named<QAction>(window(), "exportSpin")->trigger();
+        QVERIFY(ticks > 0);
+        QVERIFY(progressShown > 0);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QVERIFY(fakes().messages.shown.isEmpty());
+        QCOMPARE(bytesOf(spin), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("spin.gif")});
+
+        window().document().replaceFrames(frames.mid(0, 3), QString());
+        ExportSettings().save(fakes().settings);
+        const QString strip = dir.filePath(QStringLiteral("strip.png"));
+        fakes().dialogs.answer(strip);
+        named<QAction>(window(), "exportStrip")->trigger();
+        QCOMPARE(rgb(QImage(strip)), rgb(FilmStrip(frames.mid(0, 3)).render()));
+        QVERIFY(fakes().messages.shown.isEmpty());
+    }
+
 private:
+    // Four frames, the second current and with a Chinese line, in the look asked for, freshly
+    // opened: nothing to undo.
+    SignDocument &playableRoll(bool led)
+    {
+        QList<Frame> frames(4);
+        for (qsizetype i = 0; i < frames.size(); ++i)
+            frames[i].text(SignLine::Main) = QStringLiteral("駅%1").arg(i);
+        frames[1].translation(PanelLanguage::Chinese, SignLine::Main) = QStringLiteral("车站");
+        SignDocument &doc = window().document();
+        doc.replaceFrames(frames, {}, {led ? LookKind::Led : LookKind::Plate, LedSettings()});
+        doc.setCurrentIndex(1);
+        return doc;
+    }
+
     QTemporaryDir m_dir;
 };
 

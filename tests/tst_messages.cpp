@@ -112,7 +112,6 @@ private slots:
             {"giflib", "6"});
         row("colours not reduced", FileFailure::encoding(Problem::ColourReduction), {"256 色"});
         row("rate", of(Kind::RateOutOfRange, kWrite).withRange(1, 120), {"1 から 120"});
-        row("cancelled", of(Kind::Cancelled, kWrite), {"取り消しました"});
     }
     void everyFailureIsToldWithItsFacts()
     {
@@ -131,7 +130,14 @@ private slots:
         for (QString part : paragraphs.split(QStringLiteral("\n\n")))
             QVERIFY2(line.contains(part.remove(u'\n')),
                      qPrintable(part + QStringLiteral(" / ") + line));
-        QVERIFY(FailureMessage::paragraphs(FileFailure(), FileSubject::Picture).isEmpty());
+        QVERIFY(FailureMessage::worthTelling(failure));
+        // Success and a cancel, the user's own wish with nothing written, are told as nothing.
+        for (const FileFailure &quiet :
+             {FileFailure(), FileFailure::of(Kind::Cancelled, kWrite, kPath)}) {
+            QVERIFY(!FailureMessage::worthTelling(quiet));
+            QVERIFY(FailureMessage::paragraphs(quiet, FileSubject::Picture).isEmpty());
+            QVERIFY(FailureMessage::line(quiet, FileSubject::Picture).isEmpty());
+        }
     }
 
     // Each output by its own name: a sheet that could not be saved is no picture.

@@ -1,13 +1,12 @@
 #include "ModelSupport.h"
+#include "sign/FrameRules.h"
 #include "sign/PlateGeometry.h"
 
 namespace {
 
 Frame typeLayout(Frame frame)
 {
-    frame.layout = SignLayout::TypeAndDestination;
-    frame.mainFont.setPointSizeF(16);
-    frame.englishBand = Qt::black;
+    setLayout(frame, SignLayout::TypeAndDestination);
     return frame;
 }
 
@@ -18,9 +17,9 @@ Frame rapid()
     frame.text(SignLine::English) = QStringLiteral("Rapid");
     frame.text(SignLine::Destination) = QStringLiteral("東京");
     frame.text(SignLine::DestinationSmall) = QStringLiteral("Tokyo");
-    frame.mainColour = QColor(0xFF, 0x7F, 0x27);
-    frame.englishColour = QColor(0xFE, 0xD3, 0x04);
-    frame.englishBand = frame.signNameBand = QColor(0x00, 0x85, 0xCE);
+    setColour(frame, ColourTarget::MainText, QColor(0xFF, 0x7F, 0x27));
+    setColour(frame, ColourTarget::EnglishText, QColor(0xFE, 0xD3, 0x04));
+    setColour(frame, ColourTarget::EnglishBand, QColor(0x00, 0x85, 0xCE));
     return frame;
 }
 
@@ -167,7 +166,7 @@ private slots:
         for (const int y : {0, 40, separatorRect().bottom()})
             QVERIFY(qGray(white.pixel(beside, y)) < 64 && qGray(white.pixel(beside + 1, y)) > 250);
         QCOMPARE(white.pixel(2, 70), qRgb(0xFF, 0xFF, 0xFF));
-        frame.layout = SignLayout::SignName;
+        setLayout(frame, SignLayout::SignName);
         QCOMPARE(PlatePainter(frame).render().pixel(2, 2), qRgb(0, 0, 0));
     }
     // Text from anywhere: nothing may crash, printable text shows, control characters do not.

@@ -5,6 +5,8 @@
 #include "io/CsvFrames.h"
 #include "io/RollFile.h"
 #include "messages/FailureMessage.h"
+#include "sign/FrameRules.h"
+#include "sign/SignDocument.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -15,6 +17,7 @@
 #include <QXmlStreamReader>
 
 #include <cerrno>
+#include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -171,34 +174,47 @@ private slots:
                  qPrintable(told));
     }
 
-    void rowsPickTheirLayoutAndPresets()
+    // A row is the frame the same edits make in the window, whatever their order: a band asked
+    // for beside a service type waits, black, for the sign name there as in the table.
+    void rowsAreTheFramesTheWindowMakes()
     {
         const QByteArray csv = "preset,type,destination,destination_en,sign,band_colour,"
-                               "type_zh,destination_ko,sign_zh\n"
-                               "快速,快速,東京,Tokyo,,#0085CE,快速,도쿄,\n"
-                               ",快速,,,新宿,,,,\n"
-                               "特急だけ,特急,大阪,,,,,,\n"
-                               ",,,,,,,,东京\n";
-        const CsvFrames::Read read =
-            CsvFrames::read(csv, QStringLiteral("s.csv"), SignPresets::load(QString()));
+                               "type_zh,destination_ko,sign_zh,text_colour,name\n"
+                               "快速,快速,東京,Tokyo,,#0085CE,快速,도쿄,,#FFFF00,始発\n"
+                               ",快速,,,新宿,,,,,,\n"
+                               "特急だけ,特急,大阪,,,,,,,,\n"
+                               ",,,,,#7BAB4F,,,东京,,\n";
+        const SignPresets presets = SignPresets::load(QString());
+        const CsvFrames::Read read = CsvFrames::read(csv, QStringLiteral("s.csv"), presets);
         QCOMPARE(read.frames.size(), 2);
-        const Frame &rapid = read.frames.constFirst().frame;
-        QCOMPARE(rapid.layout, SignLayout::TypeAndDestination);
-        QCOMPARE(rapid.text(SignLine::DestinationSmall), QStringLiteral("Tokyo"));
-        QCOMPARE(rapid.translations[0], (Translation{QStringLiteral("快速"), {}}));
-        QCOMPARE(rapid.translations[1], (Translation{{}, QStringLiteral("도쿄")}));
-        // A sign name in Chinese alone makes a sign-name frame.
-        QCOMPARE(read.frames.at(1).frame.translations[0],
-                 (Translation{QStringLiteral("东京"), {}}));
-        QCOMPARE(read.frames.at(1).frame.layout, SignLayout::SignName);
-        QCOMPARE(rapid.typePlate, QColor(0xFF, 0x7F, 0x27));
-        // The band waits for the sign-name layout, as the window keeps it.
-        QCOMPARE(rapid.englishBand, QColor(Qt::black));
-        QCOMPARE(rapid.signNameBand, QColor(0x00, 0x85, 0xCE));
         QCOMPARE(read.rowFailures.at(0).where.line, 3);
         QCOMPARE(read.rowFailures.at(0).where.key, QStringLiteral("type"));
         QCOMPARE(read.rowFailures.at(1).where.key, QStringLiteral("preset"));
         QCOMPARE(read.rowFailures.at(1).value, QStringLiteral("特急だけ"));
+
+        SignDocument doc;
+        doc.toggleLayout();
+        for (const auto &[line, text] : {std::pair{SignLine::Main, QStringLiteral("快速")},
+                                         {SignLine::English, QString()},
+                                         {SignLine::Destination, QStringLiteral("東京")},
+                                         {SignLine::DestinationSmall, QStringLiteral("Tokyo")}})
+            doc.editText(line, text);
+        doc.editEnglishBand(QColor(0x00, 0x85, 0xCE));
+        doc.editTypePlate(presets.serviceTypes[2].background, presets.serviceTypes[2].text);
+        doc.editMainColour(QColor(0xFF, 0xFF, 0x00));
+        doc.editTranslations(
+            {Translation{QStringLiteral("快速"), {}}, Translation{{}, QStringLiteral("도쿄")}});
+        doc.renameFrame(0, QStringLiteral("始発"));
+        // A sign name in Chinese alone makes a sign-name frame.
+        doc.addFrame();
+        doc.editEnglishBand(QColor(0x7B, 0xAB, 0x4F));
+        doc.editText(SignLine::Main, QString());
+        doc.editText(SignLine::English, QString());
+        doc.editTranslations({Translation{QStringLiteral("东京"), {}}, Translation()});
+        QCOMPARE(read.frames.at(0).frame, doc.frame(0));
+        QCOMPARE(read.frames.at(1).frame, doc.frame(1));
+        QCOMPARE(doc.frame(0).englishBand, QColor(Qt::black));
+        QCOMPARE(doc.frame(0).typePlate, QColor(0xFF, 0x7F, 0x27));
     }
     void fileNamesAreSafe()
     {
@@ -450,11 +466,39 @@ private slots:
         }
     }
 
+    // Ctrl+C in the middle of one output, a long print sheet: it is cancelled, the old file
+    // under its name stays as it was, nothing appears beside it, and the run ends by the signal.
+    void interruptedOutputLeavesTheOldFile()
+    {
+        QTemporaryDir dir;
+        write(dir.filePath("many.csv"), "sign\n" + QByteArray("新宿\n").repeated(10000));
+        const QString out = dir.filePath("sheet.pdf");
+        write(out, "old");
+        QProcess run;
+        useFoldersIn(run, dir.path());
+        run.start(QStringLiteral(QUINTELO_RENDER), {"many.csv", "-o", out});
+        QVERIFY(run.waitForStarted());
+        // The job's thread, beside the main one, once the table is read.
+        const QDir threads(QStringLiteral("/proc/%1/task").arg(run.processId()));
+        QDeadlineTimer deadline(30000);
+        while (threads.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size() < 2 &&
+               run.state() == QProcess::Running && !deadline.hasExpired())
+            QThread::msleep(5);
+        QThread::msleep(100);
+        ::kill(pid_t(run.processId()), SIGINT);
+        QVERIFY(run.waitForFinished(30000));
+        QCOMPARE(run.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(run.exitCode(), SIGINT);
+        QCOMPARE(bytesOf(out), QByteArray("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"many.csv", "sheet.pdf"}));
+    }
+
     void svgIsShapesThatDrawAsThePicture()
     {
         QTemporaryDir dir;
         Frame frame;
-        frame.layout = SignLayout::TypeAndDestination;
+        setLayout(frame, SignLayout::TypeAndDestination);
         frame.text(SignLine::Main) = QStringLiteral("各駅停車");
         frame.text(SignLine::Destination) = QStringLiteral("東京テレポート方面行き");
         frame.text(SignLine::DestinationSmall) = QStringLiteral("Tokyo");

@@ -2,9 +2,13 @@
 #include "ModelSupport.h"
 #include "codec/QtImageWriter.h"
 #include "export/ExportManager.h"
+#include "export/ExportSettings.h"
+#include "export/JobRunner.h"
+#include "export/VectorPictures.h"
 #include "files/SaveJournal.h"
 #include "messages/FailureMessage.h"
 #include "render/SpinAnimation.h"
+#include "sign/FrameRules.h"
 #include "sign/SignFonts.h"
 
 #include <QBuffer>
@@ -14,9 +18,11 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include "io/RollFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <sys/file.h>
@@ -97,21 +103,36 @@ QList<Frame> rollOf(int count, bool colourful)
     QList<Frame> frames;
     for (int i = 0; i < count; ++i) {
         Frame frame;
-        frame.layout = colourful && i % 2 ? SignLayout::TypeAndDestination : SignLayout::SignName;
+        setLayout(frame,
+                  colourful && i % 2 ? SignLayout::TypeAndDestination : SignLayout::SignName);
         frame.text(SignLine::Main) = QStringLiteral("快速%1").arg(i);
         frame.text(SignLine::Destination) = QStringLiteral("東京");
         // White on black alone: the shades of its edges fit in one palette.
         if (!colourful)
             frame.text(SignLine::English).clear();
         if (colourful) {
-            frame.mainColour = QColor::fromHsv(i * 47 % 360, 255, 255);
-            frame.englishColour = QColor::fromHsv(i * 91 % 360, 200, 255);
-            frame.signNameBand = frame.englishBand = QColor::fromHsv(i * 23 % 360, 255, 160);
+            setColour(frame, ColourTarget::MainText, QColor::fromHsv(i * 47 % 360, 255, 255));
+            setColour(frame, ColourTarget::EnglishText, QColor::fromHsv(i * 91 % 360, 200, 255));
+            setColour(frame, ColourTarget::EnglishBand, QColor::fromHsv(i * 23 % 360, 255, 160));
         }
         frames << frame;
     }
     return frames;
 }
+
+// Cancels the job it is handed as it encodes a picture.
+class CancellingWriter final : public ImageWriter
+{
+public:
+    FileFailure write(const QImage &image, QIODevice &device, const QByteArray &format) override
+    {
+        if (job)
+            job->cancel();
+        return QtImageWriter().write(image, device, format);
+    }
+
+    JobProgress *job = nullptr;
+};
 
 } // namespace
 
@@ -538,7 +559,148 @@ private slots:
         }
     }
 
+    // A job's work runs on another thread and its result comes back on the asking one, in its
+    // event loop; the progress ends at its total, never above it; the file is the one a save
+    // with no job makes; and once done, a cancel comes too late.
+    void jobAnswersOnTheAskingThreadWithItsProgressAtTheEnd()
+    {
+        const QList<Frame> frames = rollOf(6, true);
+        SpinAnimation::Options options;
+        options.steps = 2;
+        const QString direct = m_dir->filePath(QStringLiteral("direct.gif"));
+        QVERIFY(ExportManager(m_writer).saveSpin(frames, options, direct).ok());
+
+        JobRunner runner;
+        const QString path = m_dir->filePath(QStringLiteral("spin.gif"));
+        QThread *worker = nullptr;
+        const Job<FileFailure> job = runner.start([&](JobProgress &progress) {
+            worker = QThread::currentThread();
+            ExportManager exporter(m_writer, &m_journal);
+            exporter.setProgress(&progress);
+            return exporter.saveSpin(frames, options, path);
+        });
+        QThread *answeredOn = nullptr;
+        std::optional<FileFailure> result;
+        job.whenFinished(this, [&](const FileFailure &finished) {
+            answeredOn = QThread::currentThread();
+            result = finished;
+        });
+        QTRY_VERIFY(result.has_value());
+        QVERIFY(result->ok());
+        QCOMPARE(answeredOn, QThread::currentThread());
+        QVERIFY(worker && worker != QThread::currentThread());
+        QVERIFY(job.progress().total() > frames.size());
+        QCOMPARE(job.progress().done(), job.progress().total());
+        QCOMPARE(bytesOf(path), bytesOf(direct));
+        QVERIFY(!job.cancel());
+    }
+
+    // Cancelled part-way, every long save stops before its end and writes nothing: the old file
+    // under the name stays as it was and nothing appears beside it. The picture is cancelled
+    // while it is encoded, the last moment a cancel is in time.
+    void cancelledJobWritesNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("frames");
+        QTest::newRow("strip") << QStringLiteral("strip.png") << 300;
+        QTest::newRow("spin") << QStringLiteral("spin.gif") << 40;
+        QTest::newRow("print sheet") << QStringLiteral("sheet.pdf") << 1000;
+        QTest::newRow("picture") << QStringLiteral("plate.png") << 1;
+    }
+    void cancelledJobWritesNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, frames);
+        const QString path = m_dir->filePath(name);
+        const QByteArray old = "the file that was there";
+        write(path, old);
+        const QList<Frame> roll = rollOf(frames, true);
+        CancellingWriter cancelling;
+        JobRunner runner;
+        const Job<FileFailure> job = runner.start([&](JobProgress &progress) {
+            ExportManager exporter(m_writer, &m_journal);
+            exporter.setProgress(&progress);
+            if (name.startsWith(u"strip"))
+                return exporter.saveStrip(roll, path);
+            if (name.startsWith(u"sheet"))
+                return exporter.savePrintSheet(
+                    roll,
+                    PrintSheet(ExportSettings::pageSize(ExportSettings::Paper::A4), 30,
+                               PlatePainter(roll.first()).size()),
+                    path);
+            if (name.startsWith(u"plate")) {
+                cancelling.job = &progress;
+                ExportManager encoding(cancelling, &m_journal);
+                encoding.setProgress(&progress);
+                return encoding.saveFrame(roll.first(), QRect(QPoint(), QSize(241, 81)), 8, path);
+            }
+            SpinAnimation::Options options;
+            options.scale = 4;
+            return exporter.saveSpin(roll, options, path);
+        });
+        qint64 seen = 0;
+        bool steady = true;
+        const FileFailure result = job.wait(
+            [&] {
+                const qint64 done = job.progress().done();
+                steady = steady && done >= seen && done <= job.progress().total();
+                seen = done;
+                if (done > 0)
+                    job.cancel();
+            },
+            1);
+        QCOMPARE(result.kind, Kind::Cancelled);
+        QVERIFY2(!FailureMessage::worthTelling(result) &&
+                     FailureMessage::paragraphs(result, FileSubject::Picture).isEmpty(),
+                 "a cancel is not told as a failure");
+        QVERIFY(steady);
+        QVERIFY(job.progress().done() < job.progress().total());
+        QCOMPARE(bytesOf(path), old);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList{name});
+    }
+
+    // A job of many pieces begins none once cancelled, those under way finishing; a runner
+    // that goes away cancels its jobs and waits for them.
+    void runnerStopsPiecesAndJobsItIsDoneWith()
+    {
+        JobRunner runner(2);
+        std::atomic<int> begun = 0;
+        const Job<int> pieces = runner.startEach(1000, [&begun](int) {
+            ++begun;
+            QThread::msleep(1);
+        });
+        const int ran = pieces.wait(
+            [&] {
+                if (begun >= 10)
+                    pieces.cancel();
+            },
+            1);
+        QCOMPARE(ran, begun.load());
+        QVERIFY(ran >= 10 && ran < 1000);
+        QCOMPARE(pieces.progress().done(), qint64(ran));
+        QCOMPARE(runner.startEach(0, [](int) {}).wait(), 0);
+
+        std::atomic<bool> stopped = false;
+        {
+            JobRunner going;
+            going.start([&stopped](JobProgress &progress) {
+                while (!progress.cancelled())
+                    QThread::msleep(1);
+                stopped = true;
+                return 0;
+            });
+        }
+        QVERIFY(stopped);
+    }
+
 private:
+    static void write(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+
     // Saves as a user who, in a locked folder, may change its files but create none, on a system
     // that lets a file grow to sizeLimit bytes (0: no limit). The superuser, whom no permission
     // stops, saves as nobody for the while.

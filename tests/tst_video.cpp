@@ -8,6 +8,7 @@
 #include "render/MotionOptions.h"
 #include "render/RollTimeline.h"
 #include "render/TimelinePictures.h"
+#include "sign/FrameRules.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -35,8 +36,8 @@ QList<Frame> threeFrames()
     for (int i = 0; i < 3; ++i) {
         frames[i].text(SignLine::Main) = QString::fromUtf16(names[i]);
         frames[i].text(SignLine::English) = QString::fromUtf16(english[i]);
-        frames[i].mainColour = colours[i];
-        frames[i].englishBand = frames[i].signNameBand = colours[2 - i];
+        setColour(frames[i], ColourTarget::MainText, colours[i]);
+        setColour(frames[i], ColourTarget::EnglishBand, colours[2 - i]);
     }
     return frames;
 }

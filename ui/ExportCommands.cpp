@@ -12,9 +12,19 @@
 #include "render/PlatePainter.h"
 #include "sign/SignDocument.h"
 #include "ui/DialogMemory.h"
+#include "ui/JobProgressDialog.h"
 #include "ui/SpinOptionsDialog.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
+
+namespace {
+
+// A picture of more pixels than this takes long enough to draw and encode to be made as a job.
+constexpr qint64 kPixelsWorthAJob = 4'000'000;
+
+} // namespace
 
 ExportCommands::ExportCommands(const SignDocument &document, Services &services,
                                const DialogMemory &dialogMemory, QObject *parent)
@@ -44,8 +54,16 @@ bool ExportCommands::savePicture(const QRect &area)
     if (!fileName || fileName->isEmpty())
         return false;
     const qreal scale = ExportSettings::load(m_services.settings).scaleFor(area.size());
-    return told(exportManager().saveFrame(m_document.currentFrame(), area, scale, *fileName, {},
-                                          m_document.look()),
+    const Frame frame = m_document.currentFrame();
+    const SignLook look = m_document.look();
+    const QSize size = PlatePainter::scaledSize(area.size(), scale);
+    if (qint64(size.width()) * size.height() <= kPixelsWorthAJob)
+        return told(exportManager().saveFrame(frame, area, scale, *fileName, {}, look),
+                    FileSubject::Picture);
+    return told(runJob(tr("画像を書き出しています…"), *fileName,
+                       [frame, area, scale, name = *fileName, look](ExportManager &exporter) {
+                           return exporter.saveFrame(frame, area, scale, name, {}, look);
+                       }),
                 FileSubject::Picture);
 }
 
@@ -59,9 +77,12 @@ bool ExportCommands::savePrintSheet()
     const ExportSettings settings = ExportSettings::load(m_services.settings);
     const PrintSheet sheet(ExportSettings::pageSize(settings.paper), settings.frameMillimetres,
                            PlatePainter(m_document.currentFrame(), m_document.look()).size());
-    return told(
-        exportManager().savePrintSheet(m_document.frames(), sheet, *fileName, m_document.look()),
-        FileSubject::PrintSheet);
+    return told(runJob(tr("印刷用シートを書き出しています…"), *fileName,
+                       [frames = m_document.frames(), sheet, name = *fileName,
+                        look = m_document.look()](ExportManager &exporter) {
+                           return exporter.savePrintSheet(frames, sheet, name, look);
+                       }),
+                FileSubject::PrintSheet);
 }
 
 std::optional<QString> ExportCommands::askFileName(const QString &title, const QString &filter,
@@ -74,10 +95,23 @@ std::optional<QString> ExportCommands::askFileName(const QString &title, const Q
 
 bool ExportCommands::told(const FileFailure &result, FileSubject subject)
 {
-    if (!result.ok())
+    // A cancel is the user's own wish: nothing was written, and there is nothing to tell.
+    if (FailureMessage::worthTelling(result))
         m_services.messages.tell(kAppTitle, FailureMessage::paragraphs(result, subject),
                                  MessageBoxService::Icon::Critical);
     return result.ok();
+}
+
+FileFailure ExportCommands::runJob(const QString &doing, const QString &fileName,
+                                   const std::function<FileFailure(ExportManager &)> &save)
+{
+    const Job<FileFailure> job = m_jobs.start([this, save](JobProgress &progress) {
+        ExportManager exporter = exportManager();
+        exporter.setProgress(&progress);
+        return save(exporter);
+    });
+    return JobProgressDialog::waitFor(job, doing + u'\n' + QFileInfo(fileName).fileName(),
+                                      m_services.dialogOwner.window());
 }
 
 ExportManager ExportCommands::exportManager() const
@@ -99,9 +133,12 @@ bool ExportCommands::saveStrip()
                     QStringLiteral("png"));
     if (!fileName)
         return false;
-    return told(
-        exportManager().saveStrip(m_document.frames(), *fileName, exportScale(), m_document.look()),
-        FileSubject::Strip);
+    return told(runJob(tr("全コマを縦に並べた画像を書き出しています…"), *fileName,
+                       [frames = m_document.frames(), name = *fileName, scale = exportScale(),
+                        look = m_document.look()](ExportManager &exporter) {
+                           return exporter.saveStrip(frames, name, scale, look);
+                       }),
+                FileSubject::Strip);
 }
 
 bool ExportCommands::saveSpin()
@@ -116,7 +153,11 @@ bool ExportCommands::saveSpin()
     const std::optional<QString> fileName =
         askFileName(QStringLiteral("回転アニメーションの保存"),
                     QStringLiteral("GIFアニメーション(*.gif)"), QStringLiteral("gif"));
-    return fileName && told(exportManager().saveSpin(m_document.frames(), m_spinOptions, *fileName),
+    return fileName && told(runJob(tr("回転アニメーションを書き出しています…"), *fileName,
+                                   [frames = m_document.frames(), options = m_spinOptions,
+                                    name = *fileName](ExportManager &exporter) {
+                                       return exporter.saveSpin(frames, options, name);
+                                   }),
                             FileSubject::Spin);
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "export/ExportManager.h"
+#include "export/JobRunner.h"
 #include "platform/DialogService.h"
 #include "render/SpinAnimation.h"
 
 #include <QObject>
 
+#include <functional>
 #include <optional>
 
 class DialogMemory;
@@ -18,9 +20,13 @@ struct Services;
 // (画像として保存, ファイル → 保存), the PDF print sheet, and the ファイル → 書き出し commands,
 // the whole roll as one strip picture, as a turning animation and as a list of its frames'
 // names. Each asks for a file name, writes the file whole or not at all, and tells the user
-// when it could not.
+// when it could not. Strips, spins, print sheets and large pictures are drawn and written off
+// the window's thread, from the frames as they were when asked for, the window waiting with a
+// progress dialog whose Cancel writes nothing.
 class ExportCommands : public QObject
 {
+    Q_OBJECT
+
 public:
     ExportCommands(const SignDocument &document, Services &services,
                    const DialogMemory &dialogMemory, QObject *parent = nullptr);
@@ -43,6 +49,10 @@ private:
                 DialogService::ReadOnlyBox readOnlyBox = DialogService::ReadOnlyBox::Hidden);
     // Tells the user of a failure, naming what could not be saved; answers whether all went.
     bool told(const FileFailure &result, FileSubject subject);
+    // Runs save as a job, the window waiting for it (see JobProgressDialog); what the job does
+    // and the file's name are shown as it runs. save must use only what it holds itself.
+    FileFailure runJob(const QString &doing, const QString &fileName,
+                       const std::function<FileFailure(ExportManager &)> &save);
     ExportManager exportManager() const;
     // Each frame as large as the export settings make a picture of it.
     qreal exportScale() const;
@@ -52,4 +62,6 @@ private:
     const DialogMemory &m_dialogMemory;
     // What was chosen last time, offered again while the program runs.
     SpinAnimation::Options m_spinOptions;
+    // Last, to go first: a job still running is cancelled and waited for while all else is here.
+    JobRunner m_jobs;
 };

@@ -19,6 +19,7 @@
 #include "ui/RollFileCommands.h"
 #include "ui/RollMenu.h"
 #include "ui/RollPanel.h"
+#include "ui/RollPlayer.h"
 #include "ui/SignLineEdit.h"
 #include "ui/TranslationMenu.h"
 
@@ -114,6 +115,8 @@ void MainWindow::createControls()
     m_plate->setObjectName(QStringLiteral("Picture2"));
     m_turn = new PlateTurn(m_plate);
     m_turn->setObjectName(QStringLiteral("plateTurn"));
+    m_player = new RollPlayer(m_document, m_services.clock, m_plate);
+    m_player->setObjectName(QStringLiteral("rollPlayer"));
     // Made in the order of the design, which decides which box lies on top where two overlap.
     const std::array<std::pair<SignLine, const char *>, 4> lines{{
         {SignLine::English, "Text2"},
@@ -198,6 +201,7 @@ void MainWindow::connectControls()
     connect(m_toggleLayoutButton, &QPushButton::clicked, &m_document, &SignDocument::toggleLayout);
     connect(m_translateButton, &QPushButton::clicked, m_translationMenu,
             &TranslationMenu::openTranslationPage);
+    connect(m_rollMenu, &RollMenu::playRequested, m_player, &RollPlayer::play);
     connect(m_fileMenu, &FileMenu::exitRequested, this, &MainWindow::exitAfterAsking);
     connect(m_helpMenu, &HelpMenu::aboutRequested, this, &MainWindow::aboutRequested);
 }
@@ -278,9 +282,10 @@ void MainWindow::turnToCurrentFrame()
     const Frame from = m_shownFrame;
     const int fromIndex = m_shownIndex;
     showCurrentFrame();
-    // An LED panel does not roll: it shows the next frame at once.
+    // An LED panel does not roll: it shows the next frame at once. Where playing stops, the
+    // frame is on show already.
     if (isVisible() && from != m_shownFrame && m_services.animations.enabled() &&
-        !m_document.look().isLed())
+        !m_document.look().isLed() && !m_player->isPlaying())
         m_turn->turn(from, m_shownFrame, m_shownIndex >= fromIndex);
 }
 

@@ -25,6 +25,7 @@ class PlateView;
 class RollFileCommands;
 class RollMenu;
 class RollPanel;
+class RollPlayer;
 class SignLineEdit;
 class TranslationMenu;
 struct Services;
@@ -101,6 +102,7 @@ private:
     HelpMenu *m_helpMenu = nullptr;
     RollPanel *m_rollPanel = nullptr;
     PlateTurn *m_turn = nullptr;
+    RollPlayer *m_player = nullptr;
     // What the plate shows, for the turn away from it.
     Frame m_shownFrame;
     int m_shownIndex = 0;

@@ -3,6 +3,7 @@
 #include "codec/QtImageWriter.h"
 #include "platform/DesktopLauncher.h"
 #include "platform/DialogOwner.h"
+#include "platform/QtClock.h"
 #include "platform/QtDesktopAnimations.h"
 #include "platform/QtMessageBoxService.h"
 #include "platform/Services.h"
@@ -18,7 +19,7 @@ class QtServices
 public:
     explicit QtServices(const SaveJournal &journal)
         : m_services{m_owner,       m_dialogs,  m_messages,   m_launcher, m_logonName,
-                     m_imageWriter, m_settings, m_animations, journal}
+                     m_imageWriter, m_settings, m_animations, journal,    m_clock}
     {}
     QtServices(const QtServices &) = delete;
     QtServices &operator=(const QtServices &) = delete;
@@ -34,5 +35,6 @@ private:
     QtImageWriter m_imageWriter;
     QSettings m_settings;
     QtDesktopAnimations m_animations;
+    QtClock m_clock;
     Services m_services;
 };

@@ -1,7 +1,9 @@
 #include "ui/RollMenu.h"
 
+#include "platform/RunModal.h"
 #include "sign/SignDocument.h"
 #include "ui/MenuItems.h"
+#include "ui/PanelLanguagesDialog.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -11,12 +13,14 @@
 RollMenu::RollMenu(QMenuBar *menuBar, SignDocument &document, QObject *parent)
     : QObject(parent)
     , m_document(document)
+    , m_window(menuBar->window())
 {
     m_menu = namedMenu(menuBar, "koma", QStringLiteral("コマ(&K)"));
     m_next = menuItem(m_menu, "nextFrame", QStringLiteral("次のコマ(&N)"),
                       {QKeySequence(Qt::Key_PageDown)});
     m_previous = menuItem(m_menu, "previousFrame", QStringLiteral("前のコマ(&P)"),
                           {QKeySequence(Qt::Key_PageUp)});
+    m_play = menuItem(m_menu, "play", tr("再生(&S)"), {QKeySequence(Qt::Key_F5)});
     m_menu->addSeparator();
     m_add = menuItem(m_menu, "addFrame", QStringLiteral("コマを追加(&A)"));
     m_duplicate = menuItem(m_menu, "duplicateFrame", QStringLiteral("コマを複製(&D)"));
@@ -24,6 +28,7 @@ RollMenu::RollMenu(QMenuBar *menuBar, SignDocument &document, QObject *parent)
     m_moveUp = menuItem(m_menu, "moveFrameUp", QStringLiteral("上へ移動(&U)"));
     m_moveDown = menuItem(m_menu, "moveFrameDown", QStringLiteral("下へ移動(&W)"));
     m_rename = menuItem(m_menu, "renameFrame", QStringLiteral("コマの名前を変更(&R)"));
+    m_languages = menuItem(m_menu, "panelLanguages", tr("多言語表示(&T)..."));
     // The panel's buttons carry the short words; the menu says it in full.
     for (const auto &[action, word] : {std::pair{m_add, "追加"},
                                        {m_duplicate, "複製"},
@@ -48,6 +53,8 @@ RollMenu::RollMenu(QMenuBar *menuBar, SignDocument &document, QObject *parent)
         m_panel->setChecked(true);
         emit renameRequested();
     });
+    connect(m_play, &QAction::triggered, this, &RollMenu::playRequested);
+    connect(m_languages, &QAction::triggered, this, &RollMenu::editPanelLanguages);
     keepCaptionsWhole(m_menu);
 }
 
@@ -77,4 +84,15 @@ void RollMenu::moveCurrent(int by)
 {
     const int from = m_document.currentIndex();
     m_document.moveFrame(from, from + by);
+}
+
+void RollMenu::editPanelLanguages()
+{
+    PanelLanguagesDialog dialog(m_document.currentFrame(), !m_document.look().isLed(), m_window);
+    if (runModal(dialog) != QDialog::Accepted)
+        return;
+    // OK with nothing changed is no step to undo.
+    const std::array<Translation, 2> lines = dialog.translations();
+    if (lines != m_document.currentFrame().translations)
+        m_document.editTranslations(lines);
 }

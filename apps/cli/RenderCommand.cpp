@@ -20,19 +20,13 @@
 #include <QSet>
 #include <QTextStream>
 #include <QThread>
-#include <QThreadPool>
 
 #include <algorithm>
-#include <atomic>
 #include <vector>
 
 namespace {
 
 const QString kProgram = QStringLiteral("quintelo-render");
-// A bar for a handful of frames would only flicker.
-constexpr int kFramesWorthABar = 20;
-constexpr int kBarWidth = 30;
-constexpr int kProgressPollMs = 100;
 // A table of the most rows a run takes (CsvReader::kMaxRecords) at a generous 300 bytes a row.
 constexpr qint64 kLargestTable = qint64(32) * 1024 * 1024;
 
@@ -407,11 +401,18 @@ qreal RenderCommand::scaleFor(const Frame &frame) const
     return m_options.size.scaleFor(size);
 }
 
-void RenderCommand::showProgress(int done, int total)
+template <typename Result>
+Result RenderCommand::follow(const Job<Result> &job, TerminalProgress::Count count)
 {
-    const int filled = total > 0 ? done * kBarWidth / total : kBarWidth;
-    m_err << '\r' << '[' << QString(filled, u'#') << QString(kBarWidth - filled, u'.') << "] "
-          << done << '/' << total << Qt::flush;
+    TerminalProgress bar(m_err, m_errIsTerminal && !m_options.quiet, count);
+    const JobProgress &progress = job.progress();
+    Result result = job.wait([&] {
+        if (interrupted())
+            job.cancel();
+        bar.update(progress.done(), progress.total());
+    });
+    bar.finish(progress.done(), progress.total());
+    return result;
 }
 
 int RenderCommand::renderEach(const QList<NumberedFrame> &frames)
@@ -430,38 +431,24 @@ int RenderCommand::renderEach(const QList<NumberedFrame> &frames)
         fileNames << folder.filePath(
             unused(pattern.fileName(numbered.number, numbered.frame.displayName()), taken));
 
-    // Each frame is drawn and written on its own, so a failure harms only its own file.
+    // Each frame is drawn and written on its own, so a failure harms only its own file. Asked
+    // to stop, the runner begins no other; what is being written is finished.
     std::vector<QString> failures(std::size_t(frames.size()));
-    std::atomic<int> done = 0;
-    QThreadPool pool;
-    pool.setMaxThreadCount(m_options.threads);
-    for (qsizetype i = 0; i < frames.size(); ++i) {
-        pool.start([this, &frames, &fileNames, &failures, &done, i] {
-            // Asked to stop: what is being written is finished, nothing more is begun.
-            if (interrupted())
-                return;
-            const Frame &frame = frames.at(i).frame;
-            QtImageWriter writer;
-            const FileFailure result =
-                ExportManager(writer, &m_journal, SafeFileWriter::Sync::Later)
-                    .saveFrame(frame, QRect(QPoint(), PlatePainter(frame, m_look).size()),
-                               scaleFor(frame), fileNames.at(i), m_options.format, m_look);
-            if (!result.ok())
-                failures[std::size_t(i)] = FailureMessage::line(result, FileSubject::Picture);
-            ++done;
-        });
-    }
-    const bool bar = m_errIsTerminal && !m_options.quiet && frames.size() > kFramesWorthABar;
-    while (!pool.waitForDone(kProgressPollMs)) {
-        if (interrupted())
-            pool.clear();
-        if (bar)
-            showProgress(done, int(frames.size()));
-    }
-    if (bar) {
-        showProgress(done, int(frames.size()));
-        m_err << Qt::endl;
-    }
+    JobRunner runner(m_options.threads);
+    follow(runner.startEach(
+               int(frames.size()),
+               [this, &frames, &fileNames, &failures](int i) {
+                   const Frame &frame = frames.at(i).frame;
+                   QtImageWriter writer;
+                   const FileFailure result =
+                       ExportManager(writer, &m_journal, SafeFileWriter::Sync::Later)
+                           .saveFrame(frame, QRect(QPoint(), PlatePainter(frame, m_look).size()),
+                                      scaleFor(frame), fileNames.at(i), m_options.format, m_look);
+                   if (!result.ok())
+                       failures[std::size_t(i)] =
+                           FailureMessage::line(result, FileSubject::Picture);
+               }),
+           TerminalProgress::Count::Files);
     // Every file is in place whole already; one wait for the disk makes them all durable.
     if (const FileFailure synced = SafeFileWriter::syncLaterWrites(folder.path()); !synced.ok()) {
         fail(FailureMessage::line(synced, FileSubject::Picture));
@@ -490,41 +477,44 @@ int RenderCommand::renderOne(const QList<NumberedFrame> &frames)
     if (o.frame > 0 && chosen.isEmpty())
         return BadUsage; // the row that makes it was bad, and has been told
 
-    QtImageWriter writer;
-    ExportManager exporter(writer, &m_journal);
     const qreal scale = scaleFor(chosen.constFirst());
-    QString failure;
-    bool refused = false; // the output cannot be made at all from this command line
-    const auto failed = [&](const FileFailure &result) {
-        failure = FailureMessage::line(result, subject());
-        refused = result.kind == FileFailure::Kind::TooLarge;
-    };
-    if (o.kind == Options::Output::Sheet) {
-        const PrintSheet sheet(ExportSettings::pageSize(o.size.paper), o.size.frameMillimetres,
-                               PlatePainter(chosen.constFirst(), m_look).size());
-        if (const auto result = exporter.savePrintSheet(chosen, sheet, o.output, m_look);
-            !result.ok())
-            failed(result);
-    } else if (o.kind == Options::Output::Strip) {
-        if (const auto result = exporter.saveStrip(chosen, o.output, scale, m_look); !result.ok())
-            failed(result);
-    } else if (o.kind == Options::Output::Spin) {
-        SpinAnimation::Options options;
-        options.scale = scale;
-        options.look = m_look;
-        if (const auto result = exporter.saveSpin(chosen, options, o.output); !result.ok())
-            failed(result);
-    } else {
-        const Frame &frame = chosen.constFirst();
-        const auto result =
-            exporter.saveFrame(frame, QRect(QPoint(), PlatePainter(frame, m_look).size()), scale,
-                               o.output, o.format, m_look);
-        if (!result.ok())
-            failed(result);
-    }
-    if (!failure.isEmpty()) {
-        fail(failure);
-        return refused ? BadUsage : SomeFailed;
+    // Drawn and written off this thread, so that the bar moves and a signal is heard.
+    JobRunner runner;
+    const FileFailure result =
+        follow(runner.start([this, &o, &chosen, scale](JobProgress &progress) {
+            QtImageWriter writer;
+            ExportManager exporter(writer, &m_journal);
+            exporter.setProgress(&progress);
+            const QSize frameSize = PlatePainter(chosen.constFirst(), m_look).size();
+            switch (o.kind) {
+            case Options::Output::Sheet:
+                return exporter.savePrintSheet(chosen,
+                                               PrintSheet(ExportSettings::pageSize(o.size.paper),
+                                                          o.size.frameMillimetres, frameSize),
+                                               o.output, m_look);
+            case Options::Output::Strip:
+                return exporter.saveStrip(chosen, o.output, scale, m_look);
+            case Options::Output::Spin: {
+                SpinAnimation::Options options;
+                options.scale = scale;
+                options.look = m_look;
+                return exporter.saveSpin(chosen, options, o.output);
+            }
+            case Options::Output::Frame:
+            case Options::Output::Each:
+                break;
+            }
+            return exporter.saveFrame(chosen.constFirst(), QRect(QPoint(), frameSize), scale,
+                                      o.output, o.format, m_look);
+        }),
+               TerminalProgress::Count::Steps);
+    // Stopped by a signal: nothing was written, and nothing went wrong to tell.
+    if (result.kind == FileFailure::Kind::Cancelled)
+        return Interrupted;
+    if (!result.ok()) {
+        fail(FailureMessage::line(result, subject()));
+        // A picture too large cannot be made at all from this command line.
+        return result.kind == FileFailure::Kind::TooLarge ? BadUsage : SomeFailed;
     }
     return m_rowErrors > 0 ? SomeFailed : Written;
 }

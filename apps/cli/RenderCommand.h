@@ -1,6 +1,8 @@
 #pragma once
 
+#include "apps/cli/TerminalProgress.h"
 #include "export/ExportSettings.h"
+#include "export/JobRunner.h"
 #include "io/CsvFrames.h"
 #include "messages/FailureMessage.h"
 #include "sign/SignLook.h"
@@ -44,8 +46,9 @@ public:
     RenderCommand(QTextStream &out, QTextStream &err, bool errIsTerminal,
                   const SaveJournal &journal, QString presetsFile);
 
-    // Set to a signal's number when the user asks the run to stop (Ctrl+C, SIGTERM): the files
-    // being written are finished, no other is begun, and run() answers Interrupted.
+    // Set to a signal's number when the user asks the run to stop (Ctrl+C, SIGTERM): the output
+    // being made is cancelled and nothing of it is written, a file already being put in place
+    // is finished whole, no other is begun, and run() answers Interrupted.
     void setInterruption(const std::atomic<int> *signal) { m_interruption = signal; }
 
     // arguments without the program's name; answers the exit status.
@@ -68,7 +71,9 @@ private:
     FileSubject subject() const;
     bool interrupted() const { return m_interruption && *m_interruption != 0; }
     void fail(const QString &message);
-    void showProgress(int done, int total);
+    // Waits for the job, cancelling it when a signal asks the run to stop and showing its
+    // progress on a terminal.
+    template <typename Result> Result follow(const Job<Result> &job, TerminalProgress::Count count);
 
     QTextStream &m_out;
     QTextStream &m_err;

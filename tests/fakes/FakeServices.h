@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeClock.h"
 #include "FakeDesktopAnimations.h"
 #include "FakeDialogService.h"
 #include "FakeLauncher.h"
@@ -26,7 +27,8 @@ struct FakeServices
     QTemporaryDir settingsDir;
     QSettings settings{settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
     FakeDesktopAnimations animations;
+    FakeClock clock;
     SaveJournal journal{settingsDir.filePath(QStringLiteral("journal"))};
     Services services{dialogOwner, dialogs,  messages,   launcher, logonName,
-                      imageWriter, settings, animations, journal};
+                      imageWriter, settings, animations, journal,  clock};
 };

@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QLocale>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 using Kind = FileFailure::Kind;
@@ -215,14 +218,17 @@ FailureMessage::Parts FailureMessage::parts(const FileFailure &failure, FileSubj
     }
 
     // What became of the file that was there. A folder, a device or a link to nothing under
-    // the name, or no folder at all, means no file of the user's was there to keep.
+    // the name, no folder at all, or a name no file can have means no file of the user's was
+    // there to keep.
+    static constexpr std::array kNoFileThere{
+        Kind::FolderMissing, Kind::IsFolder, Kind::SpecialFile, Kind::DanglingLink,
+        Kind::FolderNotMade, Kind::BadName,  Kind::NameTooLong, Kind::PathTooLong};
     if (failure.kind == Kind::RestoreFailed)
         out.consequence =
             tr("元のファイルの内容はすぐには戻せませんでしたが、控えを取ってあります。"
                "次に起動したときに元に戻します。");
-    else if (writing && failure.kind != Kind::FolderMissing && failure.kind != Kind::IsFolder &&
-             failure.kind != Kind::SpecialFile && failure.kind != Kind::DanglingLink &&
-             failure.kind != Kind::FolderNotMade)
+    else if (writing && std::find(kNoFileThere.begin(), kNoFileThere.end(), failure.kind) ==
+                            kNoFileThere.end())
         out.consequence = tr("元のファイルがあった場合は、そのまま残っています。");
     else if (subject == FileSubject::Presets)
         out.consequence = tr("付属のプリセットだけを使います。");

@@ -140,6 +140,24 @@ private slots:
         }
     }
 
+    // The old file is spoken of only where one could stand under the name: not where a folder,
+    // a device or nothing at all is there, nor under a name no file can have.
+    void oldFileIsToldOfOnlyWhereOneCouldBe()
+    {
+        const QString kept = QStringLiteral("そのまま残っています");
+        for (const Kind kind : {Kind::WriteProtected, Kind::CannotCreate, Kind::WriteFailed})
+            QVERIFY(FailureMessage::line(FileFailure::of(kind, kWrite, kPath, EACCES),
+                                         FileSubject::Picture)
+                        .contains(kept));
+        for (const Kind kind : {Kind::IsFolder, Kind::SpecialFile, Kind::FolderMissing,
+                                Kind::NameTooLong, Kind::PathTooLong, Kind::BadName})
+            QVERIFY2(
+                !FailureMessage::line(FileFailure::of(kind, kWrite, kPath), FileSubject::Picture)
+                     .contains(kept),
+                qPrintable(FailureMessage::line(FileFailure::of(kind, kWrite, kPath),
+                                                FileSubject::Picture)));
+    }
+
     // Each output by its own name: a sheet that could not be saved is no picture.
     void eachOutputIsNamed_data()
     {

@@ -24,6 +24,12 @@ std::optional<AnimationKind> animationKindFor(const QString &path)
     return std::nullopt;
 }
 
+QStringList animationExtensions()
+{
+    return {QStringLiteral(".mp4"), QStringLiteral(".webm"), QStringLiteral(".webp"),
+            QStringLiteral(".gif")};
+}
+
 std::unique_ptr<AnimationWriter> createAnimationWriter(AnimationKind kind, const QString &path)
 {
     switch (kind) {

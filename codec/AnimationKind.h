@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -19,6 +20,8 @@ enum class AnimationKind {
 // What a name asks for: an existing folder takes a PNG sequence, any other name the kind its
 // extension (.mp4, .webm, .webp, .gif, in any case) names; none for any other name.
 std::optional<AnimationKind> animationKindFor(const QString &path);
+// The extensions animationKindFor knows, with their dots: ".mp4", ".webm", ".webp", ".gif".
+QStringList animationExtensions();
 
 // The writer for kind that saves under path (a folder for a PNG sequence).
 std::unique_ptr<AnimationWriter> createAnimationWriter(AnimationKind kind, const QString &path);

@@ -5,8 +5,7 @@
 #include "export/JobProgress.h"
 #include "render/TimelinePictures.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include <algorithm>
 
 namespace {
 
@@ -17,11 +16,36 @@ qreal scaleOf(const VideoRequest &request, const Timeline &timeline)
 
 } // namespace
 
-AnimationOutcome checkVideo(const VideoRequest &request)
+FileFailure checkVideo(const VideoRequest &request)
 {
-    if (!animationKindFor(request.path))
-        return {AnimationFailure::UnknownKind, {}};
-    return AnimationWriter::checkRate(request.fps);
+    if (FileFailure output = checkVideoOutput(request.path, request.fps); !output.ok())
+        return output;
+    const MotionOptions &motion = request.motion;
+    if (FileFailure range = checkFrameRange(motion.first + 1, motion.last < 0 ? 0 : motion.last + 1,
+                                            int(request.frames.size()));
+        !range.ok())
+        return range.named(request.path);
+    return {};
+}
+
+FileFailure checkVideoOutput(const QString &path, int fps)
+{
+    if (!animationKindFor(path))
+        return FileFailure::of(FileFailure::Kind::UnknownFormat, FileFailure::Action::Write, path)
+            .withChoices(animationExtensions());
+    if (FileFailure rate = AnimationWriter::checkRate(fps); !rate.ok())
+        return rate.named(path);
+    return {};
+}
+
+FileFailure checkFrameRange(int first, int last, int count)
+{
+    first = std::max(first, 1);
+    if (first <= count && last >= 0 && last <= count && (last == 0 || first <= last))
+        return {};
+    return FileFailure::of(FileFailure::Kind::NoSuchFrames, FileFailure::Action::Write)
+        .withRange(first, last)
+        .withFound(count);
 }
 
 QSize videoPictureSize(const VideoRequest &request)
@@ -38,9 +62,9 @@ int videoPictureCount(const VideoRequest &request)
     return TimelinePictures(*timeline, request.fps, 1).count();
 }
 
-AnimationOutcome saveVideo(const VideoRequest &request, JobProgress *progress)
+FileFailure saveVideo(const VideoRequest &request, JobProgress *progress)
 {
-    if (AnimationOutcome checked = checkVideo(request); !checked.ok())
+    if (FileFailure checked = checkVideo(request); !checked.ok())
         return checked;
     const std::unique_ptr<Timeline> timeline =
         timelineFor(request.frames, request.look, request.motion);
@@ -60,95 +84,37 @@ AnimationOutcome saveVideo(const VideoRequest &request, JobProgress *progress)
         });
 }
 
-bool refusedBeforeWriting(AnimationFailure failure)
+bool refusedBeforeWriting(FileFailure::Kind failure)
 {
-    using enum AnimationFailure;
+    using enum FileFailure::Kind;
     switch (failure) {
-    case UnknownKind:
-    case RateOutOfRange:
-    case TooLarge:
-    case EncoderMissing:
-    case NotRegularFile:
+    case NotFound:
     case FolderMissing:
     case IsFolder:
-    case WriteProtected:
+    case SpecialFile:
+    case DanglingLink:
+    case BadName:
     case NameTooLong:
     case PathTooLong:
+    case WriteProtected:
+    case TooLarge:
+    case UnknownFormat:
+    case EncoderMissing:
+    case RateOutOfRange:
+    case NoSuchFrames:
         return true;
     case None:
+    case CannotRead:
+    case BadContent:
     case CannotCreate:
-    case EncodeFailed:
+    case FolderNotMade:
+    case NoCopy:
     case WriteFailed:
     case CommitFailed:
+    case RestoreFailed:
+    case EncodeFailed:
     case Cancelled:
         break;
     }
     return false;
-}
-
-QString videoFailureMessage(const QString &path, const AnimationOutcome &outcome)
-{
-    using enum AnimationFailure;
-    QString reason;
-    // Where the writer's words say it all already, they stand alone; the system's and the
-    // encoder's own words follow what went wrong, for whoever has to find out why.
-    bool reasonAlone = false;
-    switch (outcome.failure) {
-    case None:
-    case Cancelled:
-        return {};
-    case UnknownKind:
-        reason = QCoreApplication::translate(
-            "VideoExport",
-            "名前から動画の種類がわかりません。名前の終わりを .mp4、.webm、.webp、.gif "
-            "のどれかにするか、PNG の連番にするときは、すでにあるフォルダを指定してください。");
-        break;
-    case RateOutOfRange:
-    case TooLarge:
-        reasonAlone = true;
-        break;
-    case EncoderMissing:
-        reason = QCoreApplication::translate(
-            "VideoExport",
-            "この動画の種類を書き出すエンコーダーが、このシステムの FFmpeg にありません。");
-        break;
-    case NotRegularFile:
-    case FolderMissing:
-    case IsFolder:
-    case WriteProtected:
-    case NameTooLong:
-    case PathTooLong:
-        // The file's place, in the words every save uses; a PNG sequence's missing folder
-        // comes with none.
-        reasonAlone = !outcome.reason.isEmpty();
-        if (!reasonAlone)
-            reason =
-                QCoreApplication::translate("VideoExport", "書き出し先のフォルダがありません。");
-        break;
-    case CannotCreate:
-        reason = QCoreApplication::translate("VideoExport",
-                                             "書き出し先のフォルダにファイルを作れません。");
-        break;
-    case EncodeFailed:
-        reason =
-            QCoreApplication::translate("VideoExport", "動画の書き込み中にエラーが起きました。");
-        break;
-    case WriteFailed:
-        reason = QCoreApplication::translate(
-            "VideoExport", "ファイルに書き込めませんでした。ディスクの空きを確かめてください。");
-        break;
-    case CommitFailed:
-        reason = QCoreApplication::translate(
-            "VideoExport", "書き終えたファイルを元のファイルと置き換えられませんでした。");
-        break;
-    }
-    if (reasonAlone)
-        reason = outcome.reason;
-    else if (!outcome.reason.isEmpty())
-        reason += QStringLiteral("\n（%1）").arg(outcome.reason);
-    return QCoreApplication::translate("VideoExport",
-                                       "動画を保存できませんでした。\n\n%1\n\n%2\n\n%3")
-        .arg(QDir::toNativeSeparators(path), reason,
-             QCoreApplication::translate("VideoExport",
-                                         "元のファイルがあった場合は、そのまま残っています。"));
 }

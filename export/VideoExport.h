@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codec/AnimationOutcome.h"
 #include "export/ExportSettings.h"
+#include "files/FileFailure.h"
 #include "render/MotionOptions.h"
 #include "sign/Frame.h"
 #include "sign/SignLook.h"
@@ -29,13 +29,20 @@ struct VideoRequest
 };
 
 // What can be known from the request alone, before a picture is drawn or a file touched: the
-// kind the name asks for and the rate. The writer finds the rest as it opens, still before it
-// writes anything (the size against the kind's limits, the encoder, the file's place).
-AnimationOutcome checkVideo(const VideoRequest &request);
+// kind the name asks for, the rate and the range of frames. The writer finds the rest as it
+// opens, still before it writes anything (the size against the kind's limits, the encoder, the
+// file's place). Every failure names the request's path.
+FileFailure checkVideo(const VideoRequest &request);
+
+// The frames from first to last by number from 1 (0: the roll's own first or last) in a roll of
+// count frames.
+FileFailure checkFrameRange(int first, int last, int count);
+// The kind path asks for and the rate, which the command line alone tells.
+FileFailure checkVideoOutput(const QString &path, int fps);
 
 // Writes the whole moving picture, or nothing. progress, where given, counts the pictures
 // encoded; a cancel before the last one writes nothing and answers Cancelled.
-AnimationOutcome saveVideo(const VideoRequest &request, JobProgress *progress = nullptr);
+FileFailure saveVideo(const VideoRequest &request, JobProgress *progress = nullptr);
 
 // The pictures' size and count the request makes.
 QSize videoPictureSize(const VideoRequest &request);
@@ -43,8 +50,4 @@ int videoPictureCount(const VideoRequest &request);
 
 // Whether failure is found before a single byte is written: the request cannot be done as it
 // stands, rather than the writing having gone wrong.
-bool refusedBeforeWriting(AnimationFailure failure);
-
-// What the user is told when the moving picture could not be saved: the file, why, and that
-// nothing they had was lost; empty for a cancel, which they asked for.
-QString videoFailureMessage(const QString &path, const AnimationOutcome &outcome);
+bool refusedBeforeWriting(FileFailure::Kind failure);

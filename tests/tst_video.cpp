@@ -3,7 +3,9 @@
 #include "codec/AnimationWriter.h"
 #include "codec/PngSequenceWriter.h"
 #include "codec/VideoWriter.h"
+#include "export/VideoExport.h"
 #include "io/RollFile.h"
+#include "messages/FailureMessage.h"
 #include "render/LedTimeline.h"
 #include "render/MotionOptions.h"
 #include "render/RollTimeline.h"
@@ -22,7 +24,7 @@
 #include <sys/stat.h>
 
 Q_DECLARE_METATYPE(AnimationKind)
-Q_DECLARE_METATYPE(AnimationFailure)
+Q_DECLARE_METATYPE(FileFailure::Kind)
 
 namespace {
 
@@ -320,10 +322,10 @@ private slots:
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("led.mp4"));
-        const AnimationOutcome outcome = createAnimationWriter(AnimationKind::Mp4, path)
-                                             ->write(pictures.size(), kRate, pictures.count(),
-                                                     [&](int i) { return pictures.picture(i); });
-        QVERIFY2(outcome.ok(), qPrintable(outcome.reason));
+        const FileFailure outcome = createAnimationWriter(AnimationKind::Mp4, path)
+                                        ->write(pictures.size(), kRate, pictures.count(),
+                                                [&](int i) { return pictures.picture(i); });
+        QVERIFY2(outcome.ok(), qPrintable(FailureMessage::line(outcome, FileSubject::Video)));
         const Played played =
             readBack(AnimationKind::Mp4, path,
                      VideoWriter(path, VideoWriter::Container::Mp4).videoSize(pictures.size()));
@@ -396,9 +398,9 @@ private slots:
         const RollTimeline timeline(frames, shortTurns());
         TimelinePictures pictures(timeline, kRate, kScale);
         const std::unique_ptr<AnimationWriter> writer = createAnimationWriter(kind, path);
-        const AnimationOutcome outcome = writer->write(pictures.size(), kRate, pictures.count(),
-                                                       [&](int i) { return pictures.picture(i); });
-        QVERIFY2(outcome.ok(), qPrintable(outcome.reason));
+        const FileFailure outcome = writer->write(pictures.size(), kRate, pictures.count(),
+                                                  [&](int i) { return pictures.picture(i); });
+        QVERIFY2(outcome.ok(), qPrintable(FailureMessage::line(outcome, FileSubject::Video)));
 
         QSize stored = pictures.size();
         if (kind == AnimationKind::Mp4)
@@ -434,9 +436,9 @@ private slots:
         QTest::addColumn<int>("fps");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QByteArray>("encoder");
-        QTest::addColumn<AnimationFailure>("failure");
+        QTest::addColumn<FileFailure::Kind>("failure");
         const QSize plate(241, 81);
-        using enum AnimationFailure;
+        using enum FileFailure::Kind;
         QTest::newRow("no rate") << "a.mp4" << 0 << plate << QByteArray() << RateOutOfRange;
         QTest::newRow("rate too high") << "a.gif" << 121 << plate << QByteArray() << RateOutOfRange;
         QTest::newRow("png rate") << "." << 500 << plate << QByteArray() << RateOutOfRange;
@@ -448,8 +450,8 @@ private slots:
             << "a.webp" << 30 << QSize(16384, 81) << QByteArray() << TooLarge;
         QTest::newRow("no such encoder")
             << "a.mp4" << 30 << plate << QByteArray("libnosuch") << EncoderMissing;
-        QTest::newRow("fifo") << "fifo.webm" << 30 << plate << QByteArray() << NotRegularFile;
-        QTest::newRow("device") << "null.gif" << 30 << plate << QByteArray() << NotRegularFile;
+        QTest::newRow("fifo") << "fifo.webm" << 30 << plate << QByteArray() << SpecialFile;
+        QTest::newRow("device") << "null.gif" << 30 << plate << QByteArray() << SpecialFile;
         QTest::newRow("no folder") << "none/a.webp" << 30 << plate << QByteArray() << FolderMissing;
     }
     void refusedBeforeWriting()
@@ -458,7 +460,7 @@ private slots:
         QFETCH(int, fps);
         QFETCH(QSize, size);
         QFETCH(QByteArray, encoder);
-        QFETCH(AnimationFailure, failure);
+        QFETCH(FileFailure::Kind, failure);
         QTemporaryDir dir;
         QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo.webm")).constData(), 0644) == 0);
         QVERIFY(QFile::link(QStringLiteral("/dev/null"), dir.filePath("null.gif")));
@@ -470,8 +472,11 @@ private slots:
             encoder.isEmpty() ? createAnimationWriter(*kind, path)
                               : std::unique_ptr<AnimationWriter>(std::make_unique<VideoWriter>(
                                     path, VideoWriter::Container::Mp4, encoder));
-        const AnimationOutcome outcome = writer->open(size, fps);
-        QCOMPARE(outcome.failure, failure);
+        const FileFailure outcome = writer->open(size, fps);
+        QCOMPARE(outcome.kind, failure);
+        QCOMPARE(outcome.path, path);
+        // Both programs tell these apart from a write that went wrong: the renderer by exit 2.
+        QVERIFY(::refusedBeforeWriting(outcome.kind));
         QCOMPARE(entries(dir.path()), before);
     }
 
@@ -483,7 +488,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QList<Frame> frames = threeFrames();
-        QVERIFY(RollFile::save(frames, dir.filePath(QStringLiteral("roll.quintelo"))).isEmpty());
+        QVERIFY(RollFile::save(frames, dir.filePath(QStringLiteral("roll.quintelo"))).ok());
         QString errors;
         QCOMPARE(render({"roll.quintelo", "--video", "roll.mp4", "--fps", "10", "--hold", "0.5",
                          "--turn", "1", "--first", "2", "--last", "3", "--height", "162"},
@@ -500,8 +505,7 @@ private slots:
         QVERIFY(psnr(played.pictures[10], played.pictures[11]) < 30);
 
         const SignLook led{LookKind::Led, LedSettings()};
-        QVERIFY(
-            RollFile::save(frames, dir.filePath(QStringLiteral("led.quintelo")), led).isEmpty());
+        QVERIFY(RollFile::save(frames, dir.filePath(QStringLiteral("led.quintelo")), led).ok());
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("led")));
         QVERIFY2(render({"led.quintelo", "--video", "led", "--fps", "4", "--page", "0.5",
                          "--scroll", "20"},
@@ -527,20 +531,21 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("said");
         QTest::newRow("unknown kind")
-            << QStringList{"roll.quintelo", "--video", "x.avi"} << ".mp4、.webm";
+            << QStringList{"roll.quintelo", "--video", "x.avi"} << ".mp4、.webm、.webp、.gif";
         QTest::newRow("no rate") << QStringList{"roll.quintelo", "--video", "x.mp4", "--fps", "0"}
-                                 << "1〜120";
+                                 << "1 から 120";
         QTest::newRow("rate too high")
-            << QStringList{"roll.quintelo", "--video", "x.webm", "--fps", "121"} << "1〜120";
+            << QStringList{"roll.quintelo", "--video", "x.webm", "--fps", "121"} << "1 から 120";
         QTest::newRow("h264 too wide")
             << QStringList{"big.quintelo", "--video", "x.mp4", "--scale", "3"} << "8192 ピクセル";
         QTest::newRow("frames beyond the roll")
-            << QStringList{"roll.quintelo", "--video", "x.gif", "--first", "4"} << "それだけのコマ";
+            << QStringList{"roll.quintelo", "--video", "x.gif", "--first", "4"}
+            << "4 コマ目までを選びましたが、コマは 3 コマしか";
         QTest::newRow("range inside out")
             << QStringList{"roll.quintelo", "--video", "x.gif", "--first", "3", "--last", "2"}
-            << "後ろ";
+            << "最初のコマ（3 コマ目）が最後のコマ（2 コマ目）より後ろ";
         QTest::newRow("no folder")
-            << QStringList{"roll.quintelo", "--video", "none/x.webp"} << "フォルダ";
+            << QStringList{"roll.quintelo", "--video", "none/x.webp"} << "フォルダがありません";
         QTest::newRow("rate without a video")
             << QStringList{"roll.quintelo", "-o", "x.png", "--fps", "10"} << "--video と一緒";
     }
@@ -550,14 +555,13 @@ private slots:
         QFETCH(QString, said);
         QTemporaryDir dir;
         const QList<Frame> frames = threeFrames();
-        QVERIFY(RollFile::save(frames, dir.filePath(QStringLiteral("roll.quintelo"))).isEmpty());
+        QVERIFY(RollFile::save(frames, dir.filePath(QStringLiteral("roll.quintelo"))).ok());
         // The largest dots: at 3× the side panel is wider than H.264 takes.
         SignLook big{LookKind::Led, LedSettings()};
         big.led.dotSize = LedSettings::kMaxDotSize;
         big.led.gap = LedSettings::kMaxGap;
         QVERIFY(timelineFor(frames, big, {})->size(3).width() > VideoWriter::kMaxH264Side);
-        QVERIFY(
-            RollFile::save(frames, dir.filePath(QStringLiteral("big.quintelo")), big).isEmpty());
+        QVERIFY(RollFile::save(frames, dir.filePath(QStringLiteral("big.quintelo")), big).ok());
         const QStringList before = entries(dir.path());
         QString errors;
         QCOMPARE(render(arguments, dir.path(), errors), 2);
@@ -601,15 +605,16 @@ private slots:
         limit.rlim_cur = 1000;
         if (diskFull)
             QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
-        const AnimationOutcome outcome = writer->write(
+        const FileFailure outcome = writer->write(
             pictures.size(), kRate, pictures.count(), [&](int i) { return pictures.picture(i); },
             [&](int written) { return diskFull || written < 12; });
         QVERIFY(::setrlimit(RLIMIT_FSIZE, &before) == 0);
 
-        // The system's own words, not Qt's "Unknown error" for a write cut short.
-        QCOMPARE(outcome.failure,
-                 diskFull ? AnimationFailure::WriteFailed : AnimationFailure::Cancelled);
-        QCOMPARE(outcome.reason, diskFull ? qt_error_string(EFBIG) : QString());
+        // The system's own reason, not Qt's "Unknown error" for a write cut short.
+        QCOMPARE(outcome.kind,
+                 diskFull ? FileFailure::Kind::WriteFailed : FileFailure::Kind::Cancelled);
+        QCOMPARE(outcome.systemError, diskFull ? EFBIG : 0);
+        QCOMPARE(outcome.path, path);
         QCOMPARE(entries(dir.path()), QStringList{name});
         QCOMPARE(bytesOf(oldFile), QByteArray("old"));
         if (folder)

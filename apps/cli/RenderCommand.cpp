@@ -1,19 +1,19 @@
 #include "apps/cli/RenderCommand.h"
 
 #include "apps/cli/FileNamePattern.h"
-#include "codec/AnimationKind.h"
-#include "codec/AnimationWriter.h"
 #include "codec/QtImageWriter.h"
 #include "export/ExportManager.h"
 #include "export/PictureFormat.h"
-#include "export/SaveFailureMessage.h"
 #include "export/VectorPictures.h"
 #include "export/VideoExport.h"
 #include "files/FileKind.h"
+#include "files/MakeFolder.h"
 #include "files/RegularFileReader.h"
 #include "files/SaveJournal.h"
 #include "identity/AppIdentity.h"
 #include "io/RollFile.h"
+#include "messages/FailureMessage.h"
+#include "messages/SystemReason.h"
 #include "render/PlatePainter.h"
 
 #include <QCoreApplication>
@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -32,14 +33,6 @@ namespace {
 const QString kProgram = QStringLiteral("quintelo-render");
 // A table of the most rows a run takes (CsvReader::kMaxRecords) at a generous 300 bytes a row.
 constexpr qint64 kLargestTable = qint64(32) * 1024 * 1024;
-
-// The window's message for a failed save, on one line.
-QString oneLine(const ExportManager::Result &result)
-{
-    return saveFailureMessage(result)
-        .replace(QStringLiteral("\n\n"), QStringLiteral(" "))
-        .replace(u'\n', u' ');
-}
 
 bool readNumber(const QString &text, qreal low, qreal high, qreal &into)
 {
@@ -192,12 +185,7 @@ QString RenderCommand::helpText()
 
 void RenderCommand::fail(const QString &message)
 {
-    // The window's messages come in paragraphs; a terminal takes them on one line.
-    m_err << kProgram << ": "
-          << QString(message)
-                 .replace(QStringLiteral("\n\n"), QStringLiteral(" "))
-                 .replace(u'\n', u' ')
-          << Qt::endl;
+    m_err << kProgram << ": " << message << Qt::endl;
 }
 
 QString RenderCommand::parse(const QStringList &arguments, bool &stop)
@@ -277,13 +265,12 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
             if (motionOption.isEmpty())
                 motionOption = argument;
             MotionOptions &m = o.motion;
+            // Any whole number: the rate's range is told with the video's other limits.
             if (argument == QLatin1String("--fps") &&
-                !readWhole(value, AnimationWriter::kMinRate, AnimationWriter::kMaxRate, o.fps))
+                !readWhole(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(),
+                           o.fps))
                 return badValue(QCoreApplication::translate(
-                                    "RenderCommand", "1 秒あたりの画像の数は %1〜%2 の整数で書いて"
-                                                     "ください。")
-                                    .arg(AnimationWriter::kMinRate)
-                                    .arg(AnimationWriter::kMaxRate));
+                    "RenderCommand", "1 秒あたりの画像の数は整数で書いてください。"));
             if (argument == QLatin1String("--hold") && !readSeconds(value, 0, 60, m.holdMs))
                 return badValue(QCoreApplication::translate(
                     "RenderCommand", "止まる時間は 0〜60 秒で書いてください。"));
@@ -297,11 +284,13 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
                 !readWhole(value, 1, 1000, m.scrollDotsPerSecond))
                 return badValue(QCoreApplication::translate(
                     "RenderCommand", "流れる速さは 1〜1000 ドット/秒で書いてください。"));
+            // Held against the roll once it is read.
             if ((argument == QLatin1String("--first") &&
-                 !readWhole(value, 1, RollFile::kMaxFrames, o.firstFrame)) ||
+                 !readWhole(value, 1, std::numeric_limits<int>::max(), o.firstFrame)) ||
                 (argument == QLatin1String("--last") &&
-                 !readWhole(value, 1, RollFile::kMaxFrames, o.lastFrame)))
-                return badValue(QStringLiteral("コマの番号は 1 からの整数で書いてください。"));
+                 !readWhole(value, 1, std::numeric_limits<int>::max(), o.lastFrame)))
+                return badValue(QCoreApplication::translate(
+                    "RenderCommand", "コマの番号は 1 からの整数で書いてください。"));
         } else if (argument == QLatin1String("-q") || argument == QLatin1String("--quiet")) {
             o.quiet = true;
         } else if (argument == QLatin1String("-o") || argument == QLatin1String("--output")) {
@@ -321,7 +310,7 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
             o.format = ExportManager::formatForFileName(QStringLiteral("x.") + value);
             if (o.format.isEmpty())
                 return badValue(QStringLiteral("使える形式は %1 です。")
-                                    .arg(PictureFormat::writableExtensions()));
+                                    .arg(PictureFormat::writableExtensions().join(u'、')));
         } else if (argument == QLatin1String("--frame")) {
             if (!takeValue())
                 return needsValue();
@@ -406,17 +395,8 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
             return QCoreApplication::translate(
                 "RenderCommand", "--video では --frame と --fit は使えません。コマの範囲は "
                                  "--first と --last で指定してください。");
-        if (o.lastFrame > 0 && o.firstFrame > o.lastFrame)
-            return QCoreApplication::translate(
-                       "RenderCommand",
-                       "--first %1 --last %2: 最初のコマが最後のコマより後ろです。")
-                .arg(o.firstFrame)
-                .arg(o.lastFrame);
-        VideoRequest request;
-        request.path = o.output;
-        request.fps = o.fps;
-        if (const AnimationOutcome checked = checkVideo(request); !checked.ok())
-            return videoFailureMessage(o.output, checked);
+        if (const FileFailure refused = checkVideoOutput(o.output, o.fps); !refused.ok())
+            return FailureMessage::line(refused, FileSubject::Video);
         o.kind = Options::Output::Video;
         return {};
     }
@@ -451,7 +431,7 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
     if (o.format.isEmpty())
         return QStringLiteral("「%1」の拡張子から形式がわかりません。%2 か .pdf にするか、--format"
                               " で指定してください。")
-            .arg(named, PictureFormat::writableExtensions());
+            .arg(named, PictureFormat::writableExtensions().join(u'、'));
     if (o.kind == Options::Output::Strip && o.format == "svg")
         return QStringLiteral(
             "--strip は画像です。出力の名前を .png などの画像の拡張子で終えてください。");
@@ -469,7 +449,7 @@ QList<NumberedFrame> RenderCommand::load(QString &error)
     if (QFileInfo(input).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) != 0) {
         const RollFile::Loaded roll = RollFile::load(input);
         if (!roll.ok()) {
-            error = roll.error;
+            error = FailureMessage::line(roll.failure, FileSubject::RollFile);
             return {};
         }
         QList<NumberedFrame> frames;
@@ -484,20 +464,18 @@ QList<NumberedFrame> RenderCommand::load(QString &error)
     // Only a regular file of a table's size: a pipe or /dev/zero would never end.
     const RegularFileRead file = readRegularFile(input, kLargestTable);
     if (!file.ok()) {
-        error = QStringLiteral("%1: 読めません。%2").arg(input, file.problemText());
+        error = FailureMessage::line(file.failure, FileSubject::Table);
         return {};
     }
     const SignPresets presets = SignPresets::load(m_presetsFile);
-    if (!presets.problem.isEmpty())
-        fail(QString(presets.problem)
-                 .replace(QStringLiteral("\n\n"), QStringLiteral(" "))
-                 .replace(u'\n', u' '));
+    if (!presets.failure.ok())
+        fail(FailureMessage::line(presets.failure, FileSubject::Presets));
     m_look.kind = m_options.look.value_or(LookKind::Plate);
     const CsvFrames::Read read = CsvFrames::read(file.bytes, input, presets);
-    error = read.error;
-    for (const QString &problem : read.rowErrors)
-        fail(problem);
-    m_rowErrors = int(read.rowErrors.size());
+    error = FailureMessage::line(read.failure, FileSubject::Table);
+    for (const FileFailure &row : read.rowFailures)
+        fail(FailureMessage::leftOutRow(row));
+    m_rowErrors = int(read.rowFailures.size());
     m_inputFrames = read.rows;
     return read.frames;
 }
@@ -527,8 +505,8 @@ Result RenderCommand::follow(const Job<Result> &job, TerminalProgress::Count cou
 int RenderCommand::renderEach(const QList<NumberedFrame> &frames)
 {
     const QDir folder(m_options.output);
-    if (!QDir().mkpath(folder.path())) {
-        fail(QStringLiteral("%1: 書き出し先のフォルダを作れません。").arg(m_options.output));
+    if (const FileFailure made = makeFolder(folder.path()); !made.ok()) {
+        fail(FailureMessage::line(made, FileSubject::Picture));
         return BadUsage;
     }
     // What a run into this folder that was killed left behind goes first.
@@ -549,19 +527,18 @@ int RenderCommand::renderEach(const QList<NumberedFrame> &frames)
                [this, &frames, &fileNames, &failures](int i) {
                    const Frame &frame = frames.at(i).frame;
                    QtImageWriter writer;
-                   const ExportManager::Result result =
+                   const FileFailure result =
                        ExportManager(writer, &m_journal, SafeFileWriter::Sync::Later)
                            .saveFrame(frame, QRect(QPoint(), PlatePainter(frame, m_look).size()),
                                       scaleFor(frame), fileNames.at(i), m_options.format, m_look);
                    if (!result.ok())
-                       failures[std::size_t(i)] = oneLine(result);
+                       failures[std::size_t(i)] =
+                           FailureMessage::line(result, FileSubject::Picture);
                }),
            TerminalProgress::Count::Files);
     // Every file is in place whole already; one wait for the disk makes them all durable.
-    if (const SafeFileWriter::Outcome synced = SafeFileWriter::syncLaterWrites(folder.path());
-        !synced.ok()) {
-        fail(QStringLiteral("%1: 書き出したファイルをディスクに書き込めませんでした。%2")
-                 .arg(m_options.output, synced.reason().replace(u'\n', u' ')));
+    if (const FileFailure synced = SafeFileWriter::syncLaterWrites(folder.path()); !synced.ok()) {
+        fail(FailureMessage::line(synced, FileSubject::Picture));
         return SomeFailed;
     }
     if (interrupted())
@@ -590,7 +567,7 @@ int RenderCommand::renderOne(const QList<NumberedFrame> &frames)
     const qreal scale = scaleFor(chosen.constFirst());
     // Drawn and written off this thread, so that the bar moves and a signal is heard.
     JobRunner runner;
-    const ExportManager::Result result =
+    const FileFailure result =
         follow(runner.start([this, &o, &chosen, scale](JobProgress &progress) {
             QtImageWriter writer;
             ExportManager exporter(writer, &m_journal);
@@ -619,12 +596,13 @@ int RenderCommand::renderOne(const QList<NumberedFrame> &frames)
                                       o.output, o.format, m_look);
         }),
                TerminalProgress::Count::Steps);
-    if (result.failure == ExportManager::Failure::Cancelled)
+    // Stopped by a signal: nothing was written, and nothing went wrong to tell.
+    if (result.kind == FileFailure::Kind::Cancelled)
         return Interrupted;
     if (!result.ok()) {
-        fail(oneLine(result));
+        fail(FailureMessage::line(result, subject()));
         // A picture too large cannot be made at all from this command line.
-        return result.failure == ExportManager::Failure::TooLarge ? BadUsage : SomeFailed;
+        return result.kind == FileFailure::Kind::TooLarge ? BadUsage : SomeFailed;
     }
     return m_rowErrors > 0 ? SomeFailed : Written;
 }
@@ -634,13 +612,7 @@ int RenderCommand::renderVideo(const QList<NumberedFrame> &frames)
     const Options &o = m_options;
     VideoRequest request;
     for (const NumberedFrame &numbered : frames)
-        if (numbered.number >= o.firstFrame && (o.lastFrame == 0 || numbered.number <= o.lastFrame))
-            request.frames << numbered.frame;
-    if (request.frames.isEmpty()) {
-        fail(QCoreApplication::translate("RenderCommand", "%1: 動画にできるコマがありません。")
-                 .arg(o.input));
-        return BadUsage;
-    }
+        request.frames << numbered.frame;
     request.look = m_look;
     request.motion = o.motion;
     request.fps = o.fps;
@@ -648,17 +620,35 @@ int RenderCommand::renderVideo(const QList<NumberedFrame> &frames)
     request.path = o.output;
     // Drawn and encoded off this thread, so that the bar moves and a signal is heard.
     JobRunner runner;
-    const AnimationOutcome outcome = follow(
+    const FileFailure result = follow(
         runner.start([&request](JobProgress &progress) { return saveVideo(request, &progress); }),
         TerminalProgress::Count::Steps);
-    if (outcome.failure == AnimationFailure::Cancelled)
+    if (result.kind == FileFailure::Kind::Cancelled)
         return Interrupted;
-    if (!outcome.ok()) {
-        fail(videoFailureMessage(o.output, outcome));
+    if (!result.ok()) {
+        fail(FailureMessage::line(result, FileSubject::Video));
         // Too large, or an encoder this system lacks: this command line cannot be done here.
-        return refusedBeforeWriting(outcome.failure) ? BadUsage : SomeFailed;
+        return refusedBeforeWriting(result.kind) ? BadUsage : SomeFailed;
     }
     return m_rowErrors > 0 ? SomeFailed : Written;
+}
+
+FileSubject RenderCommand::subject() const
+{
+    switch (m_options.kind) {
+    case Options::Output::Sheet:
+        return FileSubject::PrintSheet;
+    case Options::Output::Strip:
+        return FileSubject::Strip;
+    case Options::Output::Spin:
+        return FileSubject::Spin;
+    case Options::Output::Video:
+        return FileSubject::Video;
+    case Options::Output::Frame:
+    case Options::Output::Each:
+        break;
+    }
+    return FileSubject::Picture;
 }
 
 QString RenderCommand::outputProblem() const
@@ -677,17 +667,13 @@ QString RenderCommand::outputProblem() const
     // as they are put in.
     if (o.kind == Options::Output::Video && QFileInfo(o.output).isDir())
         return {};
-    const SafeFileWriter::Outcome checked = SafeFileWriter::check(o.output);
-    if (checked.ok())
-        return {};
-    return QStringLiteral("%1: 書き出せません。%2")
-        .arg(o.output, checked.reason().replace(u'\n', u' '));
+    return FailureMessage::line(SafeFileWriter::check(o.output), subject());
 }
 
 int RenderCommand::run(const QStringList &arguments)
 {
     // A file whose overwrite a killed run cut off is put back before anything else is done.
-    if (const QString restored = SaveJournal::report(m_journal.restoreLeftovers());
+    if (const QString restored = FailureMessage::journalReport(m_journal.restoreLeftovers());
         !restored.isEmpty())
         for (const QString &line : restored.split(u'\n'))
             fail(line);
@@ -704,13 +690,15 @@ int RenderCommand::run(const QStringList &arguments)
         fail(error);
         return BadUsage;
     }
-    if (std::max(m_options.firstFrame, m_options.lastFrame) > m_inputFrames) {
-        fail(QCoreApplication::translate(
-                 "RenderCommand", "--first %1 --last %2: %3 にはそれだけのコマがありません。")
-                 .arg(m_options.firstFrame)
-                 .arg(m_options.lastFrame)
-                 .arg(m_options.input));
-        return BadUsage;
+    if (m_options.kind == Options::Output::Video) {
+        const int first = m_options.firstFrame, last = m_options.lastFrame;
+        if (const FileFailure range = checkFrameRange(first, last, m_inputFrames); !range.ok()) {
+            fail(FailureMessage::line(range.named(m_options.output), FileSubject::Video));
+            return BadUsage;
+        }
+        frames.removeIf([first, last](const NumberedFrame &f) {
+            return f.number < first || (last > 0 && f.number > last);
+        });
     }
     if (m_options.frame > m_inputFrames) {
         fail(QStringLiteral("--frame %1: %2 にはそれだけのコマがありません。")

@@ -222,9 +222,9 @@ FailureMessage::Parts FailureMessage::parts(const FileFailure &failure, FileSubj
                              .arg(failure.least)
                              .arg(failure.most);
         else
-            out.reason = tr("%1 コマ目までを選びましたが、コマは %2 コマしかありません。")
-                             .arg(std::max(failure.least, failure.most))
-                             .arg(failure.found);
+            out.reason = tr("コマは %1 コマしかないため、%2 コマ目は選べません。")
+                             .arg(failure.found)
+                             .arg(std::max(failure.least, failure.most));
         break;
     case Kind::Cancelled:
         return {};

@@ -782,7 +782,12 @@ private slots:
         QCOMPARE(fakes().dialogs.saveRequests.last().defaultSuffix, QStringLiteral("webm"));
         QCOMPARE(fakes().messages.shown.size(), 1);
         const QString told = fakes().messages.shown.constFirst().text;
-        QVERIFY2(told.contains(QStringLiteral("roll.avi")) && told.contains(QStringLiteral(".mp4")),
+        // Told as a video's failure, in paragraphs, with the folder that takes a PNG sequence.
+        QVERIFY2(told.startsWith(QStringLiteral("動画「")) &&
+                     told.contains(QStringLiteral("roll.avi")) &&
+                     told.contains(QStringLiteral(".mp4")) &&
+                     told.contains(QStringLiteral("\n\n")) &&
+                     told.contains(QStringLiteral("フォルダ")),
                  qPrintable(told));
         QVERIFY(QDir(other.path())
                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)

@@ -120,7 +120,7 @@ private slots:
         row("video of no kind", videoKinds, {"動画「", ".mp4、.gif", "フォルダ"},
             FileSubject::Video);
         row("frames beyond the roll", of(Kind::NoSuchFrames, kWrite).withRange(2, 9).withFound(4),
-            {"9 コマ目", "4 コマしか", "そのまま残っています"}, FileSubject::Video);
+            {"4 コマしかないため、9 コマ目", "そのまま残っています"}, FileSubject::Video);
         row("frames the wrong way round",
             of(Kind::NoSuchFrames, kWrite).withRange(3, 2).withFound(4),
             {"3 コマ目", "2 コマ目", "後ろ"}, FileSubject::Video);

@@ -540,7 +540,7 @@ private slots:
             << QStringList{"big.quintelo", "--video", "x.mp4", "--scale", "3"} << "8192 ピクセル";
         QTest::newRow("frames beyond the roll")
             << QStringList{"roll.quintelo", "--video", "x.gif", "--first", "4"}
-            << "4 コマ目までを選びましたが、コマは 3 コマしか";
+            << "コマは 3 コマしかないため、4 コマ目は選べません";
         QTest::newRow("range inside out")
             << QStringList{"roll.quintelo", "--video", "x.gif", "--first", "3", "--last", "2"}
             << "最初のコマ（3 コマ目）が最後のコマ（2 コマ目）より後ろ";

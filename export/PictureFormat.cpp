@@ -1,5 +1,6 @@
 #include "export/PictureFormat.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QLocale>
@@ -9,19 +10,34 @@ QList<PictureFormat> PictureFormat::writable()
     // GIF is Quintelo's own kind, written by giflib; the others are Qt's.
     QList<PictureFormat> formats{
         // GIF and JPEG keep each side in 16 bits; libpng takes a million rows by default.
-        {"gif", QStringLiteral("GIFファイル"), {QStringLiteral("gif")}, 65535},
-        {"png", QStringLiteral("PNGファイル"), {QStringLiteral("png")}, 1000000},
-        {"bmp", QStringLiteral("BMPファイル"), {QStringLiteral("bmp")}, 32767},
+        {"gif",
+         QCoreApplication::translate("PictureFormat", "GIFファイル"),
+         {QStringLiteral("gif")},
+         65535},
+        {"png",
+         QCoreApplication::translate("PictureFormat", "PNGファイル"),
+         {QStringLiteral("png")},
+         1000000},
+        {"bmp",
+         QCoreApplication::translate("PictureFormat", "BMPファイル"),
+         {QStringLiteral("bmp")},
+         32767},
         {"jpeg",
-         QStringLiteral("JPEGファイル"),
+         QCoreApplication::translate("PictureFormat", "JPEGファイル"),
          {QStringLiteral("jpg"), QStringLiteral("jpeg")},
          65535},
     };
     // WebP comes with a plugin that not every installation has, and keeps a side in 14 bits.
     if (QImageWriter::supportedImageFormats().contains("webp"))
-        formats.append({"webp", QStringLiteral("WebPファイル"), {QStringLiteral("webp")}, 16383});
+        formats.append({"webp",
+                        QCoreApplication::translate("PictureFormat", "WebPファイル"),
+                        {QStringLiteral("webp")},
+                        16383});
     // Drawn as shapes rather than encoded from a picture (see ExportManager::saveFrame).
-    formats.append({"svg", QStringLiteral("SVGファイル"), {QStringLiteral("svg")}, 0});
+    formats.append({"svg",
+                    QCoreApplication::translate("PictureFormat", "SVGファイル"),
+                    {QStringLiteral("svg")},
+                    0});
     return formats;
 }
 

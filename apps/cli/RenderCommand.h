@@ -6,6 +6,7 @@
 #include "io/CsvFrames.h"
 #include "sign/SignLook.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,8 @@ class SaveJournal;
 // the strip or the spin, with no window. Everything it says goes to the streams it is given.
 class RenderCommand
 {
+    Q_DECLARE_TR_FUNCTIONS(RenderCommand)
+
 public:
     enum Exit { Written = 0, SomeFailed = 1, BadUsage = 2, Interrupted = 130 };
 

@@ -5,7 +5,7 @@
     <name>AboutBox</name>
     <message>
         <source>当プログラムは、容易に電車の側面などに取り付けられている方向幕風の画像を容易作成するソフトです。なお、容易なので、実際の物とは異なります。また、英字翻訳については、YAHOOJAPAN翻訳の方にリンクしています。</source>
-        <translation>This program makes pictures in the style of the destination roll signs fitted to the sides of trains, simply. Being simple, they differ from the real thing. For the English line it links to the YAHOO JAPAN translation page.</translation>
+        <translation>Makes simple pictures in the style of the roll signs on the sides of trains; they differ from the real thing. For the English line it links to YAHOO JAPAN&apos;s translation.</translation>
     </message>
     <message>
         <source>警告：このプログラムの全部または一部を、開発者の許可なく複製・再配布することを禁じます。</source>
@@ -72,7 +72,7 @@ Last change: %3</translation>
     <name>DeveloperCredit</name>
     <message>
         <source>開発者：T.Aoki</source>
-        <translation>Developer: T.Aoki</translation>
+        <translation>By T.Aoki</translation>
     </message>
 </context>
 <context>
@@ -500,7 +500,7 @@ Last change: %3</translation>
     </message>
     <message>
         <source>作成した画像は個人で楽しむ範囲でお使いください。</source>
-        <translation>Please keep the pictures you make for your own enjoyment.</translation>
+        <translation>Pictures you make are for personal use only.</translation>
     </message>
     <message>
         <source>（読み取り専用）</source>
@@ -915,7 +915,7 @@ Saving over it loses those changes.</translation>
     </message>
     <message>
         <source>コマ一覧を表示(&amp;K)</source>
-        <translation>Show Frame Lis&amp;t</translation>
+        <translation>&amp;Show Frame List</translation>
     </message>
     <message>
         <source>追加</source>
@@ -1069,11 +1069,11 @@ Saving over it loses those changes.</translation>
     <name>SplashWindow</name>
     <message>
         <source>&#x3000;本ソフトウェアを使用したことにより生じたいかなる損害についても、開発者は一切の責任を負いかねますのでご了承ください。</source>
-        <translation>The developer accepts no liability for any damage arising from the use of this software.</translation>
+        <translation>The developer accepts no liability for any damage arising from using this software.</translation>
     </message>
     <message>
         <source>本ソフトウェアおよび付属の画像・文書の無断転載、再配布、改変、販売を禁止します。</source>
-        <translation>Reproducing, redistributing, modifying or selling this software and its pictures and documents without permission is prohibited.</translation>
+        <translation>Do not copy, redistribute, alter or sell this software or its pictures and documents without permission.</translation>
     </message>
     <message>
         <source>使用者：</source>

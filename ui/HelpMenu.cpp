@@ -25,7 +25,7 @@ HelpMenu::HelpMenu(QMenuBar *menuBar, Services &services, QObject *parent)
 
     // Both names in both languages, so that a user who reads only one finds the way back.
     help->addSeparator();
-    QMenu *language = namedMenu(help, "gengo", QStringLiteral("言語 / Language(&L)"));
+    QMenu *language = namedMenu(help, "gengo", QStringLiteral("言語 / &Language"));
     m_japanese = menuItem(language, "languageJapanese", QStringLiteral("日本語(&J)"));
     m_english = menuItem(language, "languageEnglish", QStringLiteral("English(&E)"));
     auto *choice = new QActionGroup(this);

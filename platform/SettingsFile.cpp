@@ -27,5 +27,7 @@ bool moveEarlierSettings(const QString &configFolder)
     if (!QDir().mkpath(QFileInfo(current).absolutePath()) || !QFile::copy(earlier, current))
         return false;
     QFile::remove(earlier);
+    // The folder goes too, unless another program without a name of its own keeps files there.
+    QDir(configFolder).rmdir(QStringLiteral("Unknown Organization"));
     return true;
 }

@@ -212,7 +212,7 @@ private slots:
             config.filePath(QStringLiteral("Unknown Organization/Quintelo.conf"));
         writeFile(earlier, "[General]\nlanguage=en\n");
         QVERIFY(moveEarlierSettings(config.path()));
-        QVERIFY(!QFile::exists(earlier));
+        QVERIFY(!QFileInfo::exists(QFileInfo(earlier).path()));
         // Where the program's settings are read from, with the user's folder there.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
         {

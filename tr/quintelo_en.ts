@@ -1073,7 +1073,8 @@ Saving over it loses those changes.</translation>
     </message>
     <message>
         <source>本ソフトウェアおよび付属の画像・文書の無断転載、再配布、改変、販売を禁止します。</source>
-        <translation>Do not copy, redistribute, alter or sell this software or its pictures and documents without permission.</translation>
+        <translation>
+Do not copy, redistribute, alter or sell this software or its pictures and documents without permission.</translation>
     </message>
     <message>
         <source>使用者：</source>

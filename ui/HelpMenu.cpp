@@ -27,7 +27,7 @@ HelpMenu::HelpMenu(QMenuBar *menuBar, Services &services, QObject *parent)
     help->addSeparator();
     QMenu *language = namedMenu(help, "gengo", QStringLiteral("言語 / &Language"));
     m_japanese = menuItem(language, "languageJapanese", QStringLiteral("日本語(&J)"));
-    m_english = menuItem(language, "languageEnglish", QStringLiteral("English(&E)"));
+    m_english = menuItem(language, "languageEnglish", QStringLiteral("&English"));
     auto *choice = new QActionGroup(this);
     for (QAction *item : {m_japanese, m_english}) {
         item->setCheckable(true);

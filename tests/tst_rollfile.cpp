@@ -1,5 +1,6 @@
 #include "codec/PcfFont.h"
 #include "io/RollFile.h"
+#include "messages/FailureMessage.h"
 #include "sign/SignDocument.h"
 #include "sign/SignPresets.h"
 
@@ -39,9 +40,9 @@ private slots:
                             {LedGrid::Front, 200, 24, LedColours::FullColour, 1, 0, 0}};
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("roll.quintelo"));
-        QCOMPARE(RollFile::save(frames, path, look), QString());
+        QVERIFY(RollFile::save(frames, path, look).ok());
         const RollFile::Loaded loaded = RollFile::load(path);
-        QCOMPARE(loaded.error, QString());
+        QVERIFY(loaded.ok());
         QCOMPARE(loaded.frames, frames);
         QVERIFY(loaded.look == look);
         QVERIFY(bytesStart(path).startsWith(R"({"format": "quintelo-roll", "version": 1,)"));
@@ -90,12 +91,14 @@ private slots:
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(100) << 20));
         huge.close();
 
-        const QString roll = RollFile::load(path).error;
+        const QString roll =
+            FailureMessage::paragraphs(RollFile::load(path).failure, FileSubject::RollFile);
         QVERIFY2(roll.contains(problem) ||
                      (name == QLatin1String("huge") && roll.contains(QStringLiteral("16 MB"))),
                  qPrintable(roll));
         const SignPresets presets = SignPresets::load(path);
-        QVERIFY2(presets.problem.contains(problem), qPrintable(presets.problem));
+        const QString told = FailureMessage::paragraphs(presets.failure, FileSubject::Presets);
+        QVERIFY2(told.contains(problem) && told.contains(path), qPrintable(told));
         QCOMPARE(presets.serviceTypes.size(), SignPresets::load(QString()).serviceTypes.size());
         QVERIFY(!PcfFont::load(path));
     }
@@ -106,7 +109,7 @@ private slots:
             R"({"format":"quintelo-roll","version":1,"frames":[{"main":"x","extra":[1]},
                {"mainFont":{"bold":false}}]})",
             {});
-        QCOMPARE(loaded.error, QString());
+        QVERIFY(loaded.ok());
         Frame expected;
         expected.text(SignLine::Main) = QStringLiteral("x");
         Frame notBold;
@@ -173,8 +176,9 @@ private slots:
         QFETCH(QString, problem);
         const RollFile::Loaded loaded = RollFile::fromJson(json, QStringLiteral("/a/b.quintelo"));
         QVERIFY(loaded.frames.isEmpty());
-        QVERIFY2(loaded.error.contains(problem), qPrintable(loaded.error));
-        QVERIFY(loaded.error.contains(QStringLiteral("b.quintelo")));
+        const QString told = FailureMessage::paragraphs(loaded.failure, FileSubject::RollFile);
+        QVERIFY2(told.contains(problem), qPrintable(told));
+        QVERIFY(told.contains(QStringLiteral("/a/b.quintelo")));
     }
 
 private:

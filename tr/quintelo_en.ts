@@ -69,6 +69,249 @@ Last change: %3</translation>
     </message>
 </context>
 <context>
+    <name>ContentReason</name>
+    <message>
+        <source>オブジェクトが閉じられていません</source>
+        <translation>an object is not closed</translation>
+    </message>
+    <message>
+        <source>名前のあとに : がありません</source>
+        <translation>a name is not followed by :</translation>
+    </message>
+    <message>
+        <source>配列が閉じられていません</source>
+        <translation>an array is not closed</translation>
+    </message>
+    <message>
+        <source>値のあとに , がありません</source>
+        <translation>a value is not followed by ,</translation>
+    </message>
+    <message>
+        <source>値が正しくありません</source>
+        <translation>a value is wrong</translation>
+    </message>
+    <message>
+        <source>数の途中で終わっています</source>
+        <translation>it ends in the middle of a number</translation>
+    </message>
+    <message>
+        <source>数が正しくありません</source>
+        <translation>a number is wrong</translation>
+    </message>
+    <message>
+        <source>\ で始まる書き方が正しくありません</source>
+        <translation>an escape starting with \ is wrong</translation>
+    </message>
+    <message>
+        <source>UTF-8 として読めない文字があります</source>
+        <translation>a character cannot be read as UTF-8</translation>
+    </message>
+    <message>
+        <source>文字列が閉じられていません</source>
+        <translation>a string is not closed</translation>
+    </message>
+    <message>
+        <source>オブジェクトがありません</source>
+        <translation>there is no object</translation>
+    </message>
+    <message>
+        <source>入れ子が深すぎます</source>
+        <translation>nested too deeply</translation>
+    </message>
+    <message>
+        <source>大きすぎます</source>
+        <translation>too large</translation>
+    </message>
+    <message>
+        <source>終わりのあとに余分な文字があります</source>
+        <translation>extra characters after the end</translation>
+    </message>
+    <message>
+        <source>JSON のエラー %1</source>
+        <translation>JSON error %1</translation>
+    </message>
+    <message>
+        <source>文字列ではありません</source>
+        <translation>not a string</translation>
+    </message>
+    <message>
+        <source>true / false ではありません</source>
+        <translation>not true / false</translation>
+    </message>
+    <message>
+        <source>オブジェクトではありません</source>
+        <translation>not an object</translation>
+    </message>
+    <message>
+        <source>NUL 文字が含まれています</source>
+        <translation>contains a NUL character</translation>
+    </message>
+    <message>
+        <source>%1 文字あります。1 行は %2 文字までです</source>
+        <translation>%1 characters; a line holds at most %2</translation>
+    </message>
+    <message>
+        <source>&quot;#RRGGBB&quot; の形の色ではありません</source>
+        <translation>not a colour of the form &quot;#RRGGBB&quot;</translation>
+    </message>
+    <message>
+        <source>%1 から %2 までの数ではありません</source>
+        <translation>not a number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1 から %2 までの整数ではありません</source>
+        <translation>not a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; か &quot;%2&quot; ではありません</source>
+        <translation>neither &quot;%1&quot; nor &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; のどれかではありません</source>
+        <translation>not one of &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1の形（JSON）が %2 バイト目で壊れています（%3）。</source>
+        <translation>The %1 is broken at byte %2 of its JSON (%3).</translation>
+    </message>
+    <message>
+        <source>Quintelo の幕データではありません。</source>
+        <translation>It is not a Quintelo roll file.</translation>
+    </message>
+    <message>
+        <source>全体が { } のオブジェクトになっていません。</source>
+        <translation>The whole is not a { } object.</translation>
+    </message>
+    <message>
+        <source>幕データの版（version）が正しくありません。</source>
+        <translation>The roll file&apos;s version is wrong.</translation>
+    </message>
+    <message>
+        <source>このファイルは新しい版（%1）の Quintelo で作られました。</source>
+        <translation>This file was made by a newer Quintelo (%1).</translation>
+    </message>
+    <message>
+        <source>このファイルは新しい版の Quintelo で作られました。</source>
+        <translation>This file was made by a newer Quintelo.</translation>
+    </message>
+    <message>
+        <source>この Quintelo が読めるのは版 %1 までです。</source>
+        <translation>This Quintelo reads versions up to %1.</translation>
+    </message>
+    <message>
+        <source>コマの並び（frames）がありません。</source>
+        <translation>There is no list of frames (frames).</translation>
+    </message>
+    <message>
+        <source>コマが一つもありません。</source>
+        <translation>There are no frames.</translation>
+    </message>
+    <message>
+        <source>コマが多すぎます（%1 コマまで）。</source>
+        <translation>Too many frames (at most %1).</translation>
+    </message>
+    <message>
+        <source>%1 コマ目がオブジェクトではありません。</source>
+        <translation>Frame %1 is not an object.</translation>
+    </message>
+    <message>
+        <source>%1 の %2 番目に名前か色（#RRGGBB）がありません。</source>
+        <translation>Entry %2 of %1 lacks a name or a colour (#RRGGBB).</translation>
+    </message>
+    <message>
+        <source>UTF-16 の文字として読めないところがあります。</source>
+        <translation>Part of it cannot be read as UTF-16 characters.</translation>
+    </message>
+    <message>
+        <source>文字コードが読めません。UTF-8 でも Shift_JIS (CP932) でもない文字があります。UTF-8 か Shift_JIS で保存し直してください。</source>
+        <translation>The encoding cannot be read: some characters are neither UTF-8 nor Shift_JIS (CP932). Save it again as UTF-8 or Shift_JIS.</translation>
+    </message>
+    <message>
+        <source>UTF-8 の文字として読めないところがあります。</source>
+        <translation>Part of it cannot be read as UTF-8 characters.</translation>
+    </message>
+    <message>
+        <source>NUL 文字があります。テキストの表ではないようです。</source>
+        <translation>It has NUL characters; it does not seem to be a text table.</translation>
+    </message>
+    <message>
+        <source>行が多すぎます。見出しのほかに %1 行までです。</source>
+        <translation>Too many rows: at most %1 besides the header.</translation>
+    </message>
+    <message>
+        <source>引用符 &quot; で閉じたフィールドのあとに文字があります。フィールドの中の &quot; は &quot;&quot; と 2 つ重ねて書いてください。</source>
+        <translation>Characters follow a field closed with a quote (&quot;). Write a &quot; inside a field twice, as &quot;&quot;.</translation>
+    </message>
+    <message>
+        <source>引用符 &quot; で始まったフィールドが閉じられないままファイルが終わっています。</source>
+        <translation>The file ends inside a field opened with a quote (&quot;).</translation>
+    </message>
+    <message>
+        <source>見出しの行がありません。1 行目に列の名前 (%1) を書いてください。</source>
+        <translation>There is no header row. Write the column names (%1) in the first row.</translation>
+    </message>
+    <message>
+        <source>「%1」という列は使えません。使える列: %2</source>
+        <translation>There is no column &quot;%1&quot;. The columns are: %2</translation>
+    </message>
+    <message>
+        <source>「%1」の列が 2 つあります。</source>
+        <translation>The column &quot;%1&quot; is there twice.</translation>
+    </message>
+    <message>
+        <source>見出しの行だけで、コマにする行がありません。</source>
+        <translation>There is only the header row, and no rows to make frames of.</translation>
+    </message>
+    <message>
+        <source>列が %1 個あります。見出しの列は %2 個です。</source>
+        <translation>%1 columns, but the header has %2.</translation>
+    </message>
+    <message>
+        <source>方向幕 (sign, sign_en, sign_zh, sign_ko) と種別・行き先 (%1) は同じ行に書けません。どちらか一方にしてください。</source>
+        <translation>A roll sign (sign, sign_en, sign_zh, sign_ko) and a type and destination (%1) cannot share a row. Use one or the other.</translation>
+    </message>
+    <message>
+        <source>種別プリセット「%1」はありません。</source>
+        <translation>There is no type preset &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>色「%1」が読めません。#RRGGBB の形（例: #FF7F27）で書いてください。</source>
+        <translation>The colour &quot;%1&quot; cannot be read. Write it as #RRGGBB (for example #FF7F27).</translation>
+    </message>
+    <message>
+        <source>%1 コマ目の「%2」が正しくありません（%3）。</source>
+        <translation>&quot;%2&quot; of frame %1 is wrong (%3).</translation>
+    </message>
+    <message>
+        <source>表示（look）が正しくありません（%1）。</source>
+        <translation>The look is wrong (%1).</translation>
+    </message>
+    <message>
+        <source>LED の設定（led）が正しくありません（%1）。</source>
+        <translation>The LED settings (led) are wrong (%1).</translation>
+    </message>
+    <message>
+        <source>「%1」が正しくありません（%2）。</source>
+        <translation>&quot;%1&quot; is wrong (%2).</translation>
+    </message>
+    <message>
+        <source>%1 行目 %2 列目: </source>
+        <translation>row %1, column %2: </translation>
+    </message>
+    <message>
+        <source>%1 行目「%2」列: </source>
+        <translation>row %1, column &quot;%2&quot;: </translation>
+    </message>
+    <message>
+        <source>%1 行目: </source>
+        <translation>row %1: </translation>
+    </message>
+    <message>
+        <source>。</source>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
     <name>DeveloperCredit</name>
     <message>
         <source>開発者：T.Aoki</source>
@@ -178,6 +421,247 @@ Last change: %3</translation>
     <message>
         <source>1コマの印刷幅(&amp;W)</source>
         <translation>Frame &amp;width</translation>
+    </message>
+</context>
+<context>
+    <name>FailureMessage</name>
+    <message>
+        <source>%1 バイト</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>画像</source>
+        <translation>picture</translation>
+    </message>
+    <message>
+        <source>印刷用シート (PDF)</source>
+        <translation>print sheet (PDF)</translation>
+    </message>
+    <message>
+        <source>幕データ</source>
+        <translation>roll file</translation>
+    </message>
+    <message>
+        <source>自動保存</source>
+        <translation>autosave</translation>
+    </message>
+    <message>
+        <source>動画</source>
+        <translation>video</translation>
+    </message>
+    <message>
+        <source>コマ一覧</source>
+        <translation>frame list</translation>
+    </message>
+    <message>
+        <source>フィルム</source>
+        <translation>film</translation>
+    </message>
+    <message>
+        <source>回転アニメーション</source>
+        <translation>roll animation</translation>
+    </message>
+    <message>
+        <source>表 (CSV)</source>
+        <translation>table (CSV)</translation>
+    </message>
+    <message>
+        <source>自分用のプリセット</source>
+        <translation>own presets</translation>
+    </message>
+    <message>
+        <source>（%1）</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>%1「%2」を保存できませんでした。</source>
+        <translation>The %1 &quot;%2&quot; could not be saved.</translation>
+    </message>
+    <message>
+        <source>%1「%2」を読み込めませんでした。</source>
+        <translation>The %1 &quot;%2&quot; could not be read.</translation>
+    </message>
+    <message>
+        <source>%1「%2」を開けませんでした。</source>
+        <translation>The %1 &quot;%2&quot; could not be opened.</translation>
+    </message>
+    <message>
+        <source>ファイルが見つかりません。</source>
+        <translation>The file cannot be found.</translation>
+    </message>
+    <message>
+        <source>保存先のフォルダがありません。</source>
+        <translation>The folder to save in does not exist.</translation>
+    </message>
+    <message>
+        <source>同じ名前のフォルダがあります。</source>
+        <translation>A folder has the same name.</translation>
+    </message>
+    <message>
+        <source>この名前はフォルダで、普通のファイルではありません。</source>
+        <translation>This name is a folder, not a regular file.</translation>
+    </message>
+    <message>
+        <source>この名前は%1で、普通のファイルではありません。</source>
+        <translation>This name is a %1, not a regular file.</translation>
+    </message>
+    <message>
+        <source>ファイルにだけ保存できます。</source>
+        <translation>Only files can be saved to.</translation>
+    </message>
+    <message>
+        <source>この名前はリンク先のないシンボリックリンクです。</source>
+        <translation>This name is a symbolic link to nothing.</translation>
+    </message>
+    <message>
+        <source>ファイル名にこのシステムの文字コードで表せない文字があります。別の名前を付けてください。</source>
+        <translation>The file name has characters this system&apos;s encoding cannot spell. Choose another name.</translation>
+    </message>
+    <message>
+        <source>ファイル名が長すぎます。もっと短い名前を付けてください。</source>
+        <translation>The file name is too long. Choose a shorter name.</translation>
+    </message>
+    <message>
+        <source>保存先のパス（フォルダ名とファイル名を合わせたもの）が長すぎます。もっと浅いフォルダか短い名前を選んでください。</source>
+        <translation>The path (folders and file name together) is too long. Choose a shallower folder or a shorter name.</translation>
+    </message>
+    <message>
+        <source>ファイルが書き込み禁止になっています。書き込み禁止を解除するか、別の名前で保存してください。</source>
+        <translation>The file is write-protected. Remove the protection or save under another name.</translation>
+    </message>
+    <message>
+        <source>ファイルを読めませんでした。</source>
+        <translation>The file could not be read.</translation>
+    </message>
+    <message>
+        <source>%1が大きすぎます（%2 × %3 ピクセル）。</source>
+        <translation>The %1 is too large (%2 × %3 pixels).</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます（%1 まで）。</source>
+        <translation>The file is too large (at most %1).</translation>
+    </message>
+    <message>
+        <source>%1 で書けるのは 1 辺 %2 ピクセルまでです。</source>
+        <translation>%1 holds at most %2 pixels a side.</translation>
+    </message>
+    <message>
+        <source>1 枚の画像は %1 万ピクセル (%2) までです。</source>
+        <translation>A picture holds at most %1 × 10,000 pixels (%2).</translation>
+    </message>
+    <message>
+        <source>%1 で書けるのは 1 枚 %2 万ピクセルほどまでです。</source>
+        <translation>%1 holds at most about %2 × 10,000 pixels a picture.</translation>
+    </message>
+    <message>
+        <source>コマごとの画像（quintelo-render では --each）か印刷用シート (PDF) にするか、倍率を下げてください。</source>
+        <translation>Save a picture per frame (--each in quintelo-render) or a print sheet (PDF), or lower the scale.</translation>
+    </message>
+    <message>
+        <source>このフォルダにはファイルを作成できません。</source>
+        <translation>No file can be made in this folder.</translation>
+    </message>
+    <message>
+        <source>書き出し先のフォルダを作れません。</source>
+        <translation>The output folder cannot be made.</translation>
+    </message>
+    <message>
+        <source>このフォルダには新しいファイルを作れないため上書きするところでしたが、上書きの前に元のファイルの控えを作れませんでした。</source>
+        <translation>No new file can be made in this folder, so the file was to be overwritten in place, but no copy of the old file could be kept first.</translation>
+    </message>
+    <message>
+        <source>ファイルの書き込み中にエラーが起きました。</source>
+        <translation>An error happened while writing the file.</translation>
+    </message>
+    <message>
+        <source>書き込んだファイルを確定できませんでした。</source>
+        <translation>The written file could not be put in place.</translation>
+    </message>
+    <message>
+        <source>%1は %2 のファイルです。名前の終わりを %2 にしてください。</source>
+        <translation>A %1 is a %2 file. End the name with %2.</translation>
+    </message>
+    <message>
+        <source>ファイル名の拡張子から%1の種類がわかりません。名前の終わりを %2 のどれかにしてください。</source>
+        <translation>The kind of %1 cannot be told from the file name&apos;s extension. End the name with one of %2.</translation>
+    </message>
+    <message>
+        <source>「%1」形式の%2は書き出せません。</source>
+        <translation>A %2 in the &quot;%1&quot; format cannot be written.</translation>
+    </message>
+    <message>
+        <source>%1を作るための %2 がこのシステムにありません。</source>
+        <translation>This system lacks the %2 needed to make the %1.</translation>
+    </message>
+    <message>
+        <source>%1を作れませんでした。</source>
+        <translation>The %1 could not be made.</translation>
+    </message>
+    <message>
+        <source>画像が空です。</source>
+        <translation>The picture is empty.</translation>
+    </message>
+    <message>
+        <source>アニメーションの画像の大きさがそろっていません。</source>
+        <translation>The animation&apos;s pictures differ in size.</translation>
+    </message>
+    <message>
+        <source>アニメーションの画像が描くたびに変わりました。</source>
+        <translation>The animation&apos;s pictures changed from one drawing to the next.</translation>
+    </message>
+    <message>
+        <source>画像の色を 256 色に減らせませんでした。</source>
+        <translation>The picture&apos;s colours could not be reduced to 256.</translation>
+    </message>
+    <message>
+        <source>書き始める前か書き終えたあとに画像が渡されました。</source>
+        <translation>A picture came before the writing began or after it ended.</translation>
+    </message>
+    <message>
+        <source>%1 のエラー %2</source>
+        <translation>%1 error %2</translation>
+    </message>
+    <message>
+        <source>%1 のエラー</source>
+        <translation>%1 error</translation>
+    </message>
+    <message>
+        <source>%1 のエラー: %2</source>
+        <translation>%1 error: %2</translation>
+    </message>
+    <message>
+        <source>フレームレート（1 秒あたりの画像の数）は %1 から %2 までです。</source>
+        <translation>The frame rate (pictures a second) is %1 to %2.</translation>
+    </message>
+    <message>
+        <source>元のファイルの内容はすぐには戻せませんでしたが、控えを取ってあります。次に起動したときに元に戻します。</source>
+        <translation>The old file could not be put back at once, but a copy is kept; it is put back at the next start.</translation>
+    </message>
+    <message>
+        <source>元のファイルがあった場合は、そのまま残っています。</source>
+        <translation>Any old file is left as it was.</translation>
+    </message>
+    <message>
+        <source>付属のプリセットだけを使います。</source>
+        <translation>Only the presets that come with Quintelo are used.</translation>
+    </message>
+    <message>
+        <source>
+（%1）</source>
+        <translation>
+(%1)</translation>
+    </message>
+    <message>
+        <source>「%1」は前回、上書きの途中で中断されたため、上書きする前の内容に戻しました。</source>
+        <translation>&quot;%1&quot; was cut off last time while being overwritten, so its contents from before were put back.</translation>
+    </message>
+    <message>
+        <source>「%1」は前回、上書きの途中で中断されましたが、元に戻せませんでした。</source>
+        <translation>&quot;%1&quot; was cut off last time while being overwritten, and could not be put back.</translation>
+    </message>
+    <message>
+        <source>元の内容は「%1」に残してあります。</source>
+        <translation>The old contents are kept in &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -557,28 +1041,8 @@ Last change: %3</translation>
 <context>
     <name>PictureFormat</name>
     <message>
-        <source>GIFファイル</source>
-        <translation>GIF files</translation>
-    </message>
-    <message>
-        <source>PNGファイル</source>
-        <translation>PNG files</translation>
-    </message>
-    <message>
-        <source>BMPファイル</source>
-        <translation>BMP files</translation>
-    </message>
-    <message>
-        <source>JPEGファイル</source>
-        <translation>JPEG files</translation>
-    </message>
-    <message>
-        <source>WebPファイル</source>
-        <translation>WebP files</translation>
-    </message>
-    <message>
-        <source>SVGファイル</source>
-        <translation>SVG files</translation>
+        <source>%1ファイル(%2)</source>
+        <translation>%1 files (%2)</translation>
     </message>
 </context>
 <context>
@@ -790,6 +1254,18 @@ Exit status (the same for every output):
     <message>
         <source>--spin はアニメーション GIF です。出力の名前を .gif で終えてください。</source>
         <translation>--spin makes an animated GIF. End the output name with .gif.</translation>
+    </message>
+    <message>
+        <source>%1: --each の書き出し先はフォルダですが、この名前は%2です。</source>
+        <translation>%1: --each writes into a folder, but this name is a %2.</translation>
+    </message>
+    <message>
+        <source>--frame %1: %2 にはそれだけのコマがありません。</source>
+        <translation>--frame %1: %2 does not have that many frames.</translation>
+    </message>
+    <message>
+        <source>%1: 書き出せるコマがありません。</source>
+        <translation>%1: there are no frames to write.</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1555,137 @@ Do not copy, redistribute, alter or sell this software or its pictures and docum
     <message>
         <source>使用者：</source>
         <translation>User:</translation>
+    </message>
+</context>
+<context>
+    <name>SystemReason</name>
+    <message>
+        <source>ディスクに空きがありません</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>ディスクの使用量の上限（クォータ）を超えました</source>
+        <translation>the disk quota is exceeded</translation>
+    </message>
+    <message>
+        <source>ファイルがシステムの許す大きさを超えます</source>
+        <translation>the file is larger than the system allows</translation>
+    </message>
+    <message>
+        <source>アクセスが許可されていません</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>この操作は許可されていません</source>
+        <translation>operation not permitted</translation>
+    </message>
+    <message>
+        <source>読み取り専用のファイルシステムです</source>
+        <translation>read-only file system</translation>
+    </message>
+    <message>
+        <source>ファイルかフォルダが見つかりません</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>途中の名前がフォルダではありません</source>
+        <translation>part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>フォルダです</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>同じ名前のファイルがすでにあります</source>
+        <translation>a file of that name already exists</translation>
+    </message>
+    <message>
+        <source>フォルダが空ではありません</source>
+        <translation>the folder is not empty</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>入出力エラー: ディスクか接続に問題があります</source>
+        <translation>input/output error: a problem with the disk or its connection</translation>
+    </message>
+    <message>
+        <source>ほかのプログラムが使用中です</source>
+        <translation>in use by another program</translation>
+    </message>
+    <message>
+        <source>実行中のプログラムのファイルです</source>
+        <translation>the file of a running program</translation>
+    </message>
+    <message>
+        <source>開いているファイルが多すぎます</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>システム全体で開いているファイルが多すぎます</source>
+        <translation>too many open files in the system</translation>
+    </message>
+    <message>
+        <source>シンボリックリンクが多すぎるか、輪になっています</source>
+        <translation>too many symbolic links, or a loop</translation>
+    </message>
+    <message>
+        <source>別のディスクにまたがって移動できません</source>
+        <translation>cannot move across disks</translation>
+    </message>
+    <message>
+        <source>メモリが足りません</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>ネットワーク上のファイルが見えなくなりました</source>
+        <translation>the network file is gone</translation>
+    </message>
+    <message>
+        <source>このファイルシステムではできない操作です</source>
+        <translation>not supported by this file system</translation>
+    </message>
+    <message>
+        <source>いまは使えません。少し待ってからもう一度試してください</source>
+        <translation>unavailable now; wait a little and try again</translation>
+    </message>
+    <message>
+        <source>存在しない名前</source>
+        <translation>name that does not exist</translation>
+    </message>
+    <message>
+        <source>普通のファイル</source>
+        <translation>regular file</translation>
+    </message>
+    <message>
+        <source>フォルダ</source>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>デバイスファイル</source>
+        <translation>device file</translation>
+    </message>
+    <message>
+        <source>名前付きパイプ (FIFO)</source>
+        <translation>named pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>ソケット</source>
+        <translation>socket</translation>
+    </message>
+    <message>
+        <source>リンク先のないシンボリックリンク</source>
+        <translation>symbolic link to nothing</translation>
+    </message>
+    <message>
+        <source>特殊なファイル</source>
+        <translation>special file</translation>
+    </message>
+    <message>
+        <source>システムのエラー %1: %2</source>
+        <translation>system error %1: %2</translation>
     </message>
 </context>
 <context>

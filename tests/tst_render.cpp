@@ -276,6 +276,13 @@ private slots:
                                     ? QStringLiteral("there is no option \"--bogus\"")
                                     : QStringLiteral("「--bogus」というオプションはありません")),
                  qPrintable(wrong));
+        // The failures come from the one message table, in the same language.
+        const QString missing = run({"missing.csv", "-o", "x.png"});
+        QVERIFY2(missing.contains(
+                     english
+                         ? QStringLiteral("could not be read. The file cannot be found.")
+                         : QStringLiteral("を読み込めませんでした。ファイルが見つかりません。")),
+                 qPrintable(missing));
     }
 
     void commandLineWritesWhatItCanAndSaysWhy()

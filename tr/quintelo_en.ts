@@ -663,6 +663,11 @@ Last change: %3</translation>
         <source>元の内容は「%1」に残してあります。</source>
         <translation>The old contents are kept in &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>%1%2</source>
+        <comment>one sentence after another</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>FileMenu</name>

@@ -1,5 +1,6 @@
 #include "export/PictureFormat.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 
@@ -38,7 +39,8 @@ QString PictureFormat::fileDialogFilter()
         QStringList patterns;
         for (const QString &extension : format.extensions)
             patterns << QStringLiteral("*.") + extension;
-        types << QStringLiteral("%1ファイル(%2)").arg(format.label, patterns.join(u' '));
+        types << QCoreApplication::translate("PictureFormat", "%1ファイル(%2)")
+                     .arg(format.label, patterns.join(u' '));
     }
     return types.join(QStringLiteral(";;"));
 }

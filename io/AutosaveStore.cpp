@@ -4,6 +4,7 @@
 #include "files/SameFile.h"
 #include "io/RollFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -136,7 +137,7 @@ QString AutosaveStore::keep(const Leftover &leftover)
     // Named so that a list of them reads as when and what.
     const QString base = QStringLiteral("%1-%2").arg(
         leftover.lastChange.toString(QStringLiteral("yyyyMMdd-HHmmss")),
-        leftover.rollFile.isEmpty() ? QStringLiteral("無題")
+        leftover.rollFile.isEmpty() ? QCoreApplication::translate("AutosaveStore", "無題")
                                     : QFileInfo(leftover.rollFile).completeBaseName().left(60));
     QString target = kept.filePath(base + QStringLiteral(".quintelo"));
     for (int n = 2; QFileInfo::exists(target); ++n)

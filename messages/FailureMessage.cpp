@@ -23,6 +23,14 @@ QString bytes(qint64 count)
     return FailureMessage::tr("%1 バイト").arg(QLocale::c().toString(count));
 }
 
+// Japanese runs its sentences together; English puts a space between them.
+QString andThen(const QString &first, const QString &second)
+{
+    if (first.isEmpty() || second.isEmpty())
+        return first + second;
+    return FailureMessage::tr("%1%2", "one sentence after another").arg(first, second);
+}
+
 bool isPicture(FileSubject subject)
 {
     return subject == FileSubject::Picture || subject == FileSubject::Strip ||
@@ -101,7 +109,7 @@ FailureMessage::Parts FailureMessage::parts(const FileFailure &failure, FileSubj
         out.reason = tr("この名前は%1で、普通のファイルではありません。")
                          .arg(fileKindName(failure.fileKind));
         if (writing)
-            out.reason += tr("ファイルにだけ保存できます。");
+            out.reason = andThen(out.reason, tr("ファイルにだけ保存できます。"));
         break;
     case Kind::DanglingLink:
         out.reason = tr("この名前はリンク先のないシンボリックリンクです。");
@@ -131,17 +139,20 @@ FailureMessage::Parts FailureMessage::parts(const FileFailure &failure, FileSubj
         if (failure.problem == Problem::TooManyBytes)
             out.reason = tr("ファイルが大きすぎます（%1 まで）。").arg(bytes(failure.most));
         else if (failure.problem == Problem::SideTooLong)
-            out.reason = size + tr("%1 で書けるのは 1 辺 %2 ピクセルまでです。")
-                                    .arg(failure.encoder, c.toString(failure.most));
+            out.reason = andThen(size, tr("%1 で書けるのは 1 辺 %2 ピクセルまでです。")
+                                           .arg(failure.encoder, c.toString(failure.most)));
         else if (failure.encoder.isEmpty())
-            out.reason = size + tr("1 枚の画像は %1 万ピクセル (%2) までです。")
-                                    .arg(c.toString(failure.most / 10000), bytes(failure.most * 4));
+            out.reason =
+                andThen(size, tr("1 枚の画像は %1 万ピクセル (%2) までです。")
+                                  .arg(c.toString(failure.most / 10000), bytes(failure.most * 4)));
         else
-            out.reason = size + tr("%1 で書けるのは 1 枚 %2 万ピクセルほどまでです。")
-                                    .arg(failure.encoder, c.toString(failure.most / 10000));
+            out.reason = andThen(size, tr("%1 で書けるのは 1 枚 %2 万ピクセルほどまでです。")
+                                           .arg(failure.encoder, c.toString(failure.most / 10000)));
         if (failure.problem != Problem::TooManyBytes && isPicture(subject))
-            out.reason += tr("コマごとの画像（quintelo-render では --each）か印刷用シート (PDF) に"
-                             "するか、倍率を下げてください。");
+            out.reason =
+                andThen(out.reason,
+                        tr("コマごとの画像（quintelo-render では --each）か印刷用シート (PDF) に"
+                           "するか、倍率を下げてください。"));
         break;
     }
     case Kind::BadContent:
@@ -186,19 +197,21 @@ FailureMessage::Parts FailureMessage::parts(const FileFailure &failure, FileSubj
         out.reason = tr("%1を作れませんでした。").arg(what);
         switch (failure.problem) {
         case Problem::EmptyPicture:
-            out.reason += tr("画像が空です。");
+            out.reason = andThen(out.reason, tr("画像が空です。"));
             break;
         case Problem::UnevenPictures:
-            out.reason += tr("アニメーションの画像の大きさがそろっていません。");
+            out.reason =
+                andThen(out.reason, tr("アニメーションの画像の大きさがそろっていません。"));
             break;
         case Problem::PictureChanged:
-            out.reason += tr("アニメーションの画像が描くたびに変わりました。");
+            out.reason = andThen(out.reason, tr("アニメーションの画像が描くたびに変わりました。"));
             break;
         case Problem::ColourReduction:
-            out.reason += tr("画像の色を 256 色に減らせませんでした。");
+            out.reason = andThen(out.reason, tr("画像の色を 256 色に減らせませんでした。"));
             break;
         case Problem::NotStarted:
-            out.reason += tr("書き始める前か書き終えたあとに画像が渡されました。");
+            out.reason =
+                andThen(out.reason, tr("書き始める前か書き終えたあとに画像が渡されました。"));
             break;
         default:
             break;
@@ -266,7 +279,7 @@ QString FailureMessage::line(const FileFailure &failure, FileSubject subject)
     if (!worthTelling(failure))
         return {};
     const Parts each = parts(failure, subject);
-    return each.headline + reason(failure, subject) + each.consequence;
+    return andThen(andThen(each.headline, reason(failure, subject)), each.consequence);
 }
 
 QString FailureMessage::leftOutRow(const FileFailure &failure)
@@ -286,11 +299,11 @@ QString FailureMessage::journalReport(const QList<SaveJournal::Restored> &restor
                          .arg(target);
             continue;
         }
-        lines << tr("「%1」は前回、上書きの途中で中断されましたが、元に戻せませんでした。")
-                         .arg(target) +
-                     reason(each.failure, FileSubject::RollFile) +
-                     tr("元の内容は「%1」に残してあります。")
-                         .arg(QDir::toNativeSeparators(each.copy));
+        lines << andThen(
+            andThen(tr("「%1」は前回、上書きの途中で中断されましたが、元に戻せませんでした。")
+                        .arg(target),
+                    reason(each.failure, FileSubject::RollFile)),
+            tr("元の内容は「%1」に残してあります。").arg(QDir::toNativeSeparators(each.copy)));
     }
     return lines.join(u'\n');
 }

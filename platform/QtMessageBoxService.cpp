@@ -4,6 +4,7 @@
 #include "platform/RunModal.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -35,8 +36,10 @@ bool QtMessageBoxService::askYesNo(const QString &title, const QString &text, Ic
     QMessageBox box(toQt(icon), title, text, QMessageBox::Yes | QMessageBox::No, m_owner.window());
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    box.button(QMessageBox::Yes)
+        ->setText(QCoreApplication::translate("QtMessageBoxService", "はい(&Y)"));
+    box.button(QMessageBox::No)
+        ->setText(QCoreApplication::translate("QtMessageBoxService", "いいえ(&N)"));
     return runModal(box) == QMessageBox::Yes;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "tr/ProgramLanguage.h"
+
 class QCoreApplication;
 
-// Qt's own dialogs (file, colour, font, message box buttons) speak Japanese like the rest of
-// the program, whatever the desktop's language is.
-void installQtTranslations(QCoreApplication &app);
+// The program's own texts and Qt's (file, colour and font dialogs, message box buttons) speak
+// `language`, whatever the desktop's language is.
+void installTranslations(QCoreApplication &app, ProgramLanguage language);

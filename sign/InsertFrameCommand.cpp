@@ -2,6 +2,8 @@
 
 #include "sign/SignDocument.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 InsertFrameCommand::InsertFrameCommand(SignDocument &document, int index, Frame frame,
@@ -15,8 +17,9 @@ InsertFrameCommand::InsertFrameCommand(SignDocument &document, int index, Frame 
 
 InsertFrameCommand *InsertFrameCommand::removal(SignDocument &document, int index)
 {
-    auto *command = new InsertFrameCommand(document, index, document.frame(index),
-                                           QStringLiteral("コマの削除"));
+    auto *command =
+        new InsertFrameCommand(document, index, document.frame(index),
+                               QCoreApplication::translate("SignDocument", "コマの削除"));
     command->m_inserts = false;
     return command;
 }

@@ -2,8 +2,10 @@
 
 #include "sign/SignDocument.h"
 
+#include <QCoreApplication>
+
 MoveFrameCommand::MoveFrameCommand(SignDocument &document, int from, int to)
-    : QUndoCommand(QStringLiteral("コマの移動"))
+    : QUndoCommand(QCoreApplication::translate("SignDocument", "コマの移動"))
     , m_document(document)
     , m_from(from)
     , m_to(to)

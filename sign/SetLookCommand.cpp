@@ -2,10 +2,14 @@
 
 #include "sign/SignDocument.h"
 
+#include <QCoreApplication>
+
 SetLookCommand::SetLookCommand(SignDocument &document, const SignLook &after)
-    : QUndoCommand(after.kind == document.look().kind ? QStringLiteral("LED の設定")
-                   : after.isLed()                    ? QStringLiteral("LED 表示に切り替え")
-                                                      : QStringLiteral("幕表示に切り替え"))
+    : QUndoCommand(after.kind == document.look().kind
+                       ? QCoreApplication::translate("SignDocument", "LED の設定")
+                   : after.isLed()
+                       ? QCoreApplication::translate("SignDocument", "LED 表示に切り替え")
+                       : QCoreApplication::translate("SignDocument", "幕表示に切り替え"))
     , m_document(document)
     , m_before(document.look())
     , m_after(after)

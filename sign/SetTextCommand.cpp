@@ -3,8 +3,11 @@
 #include "sign/FrameRules.h"
 #include "sign/SignDocument.h"
 
+#include <QCoreApplication>
+
 SetTextCommand::SetTextCommand(SignDocument &document, SignLine line, const QString &text)
-    : FrameCommand(document, document.currentIndex(), QStringLiteral("文字の入力"),
+    : FrameCommand(document, document.currentIndex(),
+                   QCoreApplication::translate("SignDocument", "文字の入力"),
                    [line, &text](Frame &frame) { setLineText(frame, line, text); })
     , m_line(line)
     , m_session(document.typingSession())

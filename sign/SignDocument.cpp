@@ -8,6 +8,8 @@
 #include "sign/SetTextCommand.h"
 #include "sign/ToggleLayoutCommand.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 SignDocument::SignDocument(QObject *parent)
@@ -31,25 +33,25 @@ void SignDocument::endTyping()
 
 void SignDocument::editMainColour(const QColor &colour)
 {
-    editCurrent(QStringLiteral("文字色の変更"),
+    editCurrent(QCoreApplication::translate("SignDocument", "文字色の変更"),
                 [&colour](Frame &frame) { setColour(frame, ColourTarget::MainText, colour); });
 }
 
 void SignDocument::editEnglishColour(const QColor &colour)
 {
-    editCurrent(QStringLiteral("英字文字色の変更"),
+    editCurrent(QCoreApplication::translate("SignDocument", "英字文字色の変更"),
                 [&colour](Frame &frame) { setColour(frame, ColourTarget::EnglishText, colour); });
 }
 
 void SignDocument::editEnglishBand(const QColor &colour)
 {
-    editCurrent(QStringLiteral("英表示背景色の変更"),
+    editCurrent(QCoreApplication::translate("SignDocument", "英表示背景色の変更"),
                 [&colour](Frame &frame) { setColour(frame, ColourTarget::EnglishBand, colour); });
 }
 
 void SignDocument::editMainFont(const QFont &font, const QColor &colour)
 {
-    editCurrent(QStringLiteral("フォントの変更"),
+    editCurrent(QCoreApplication::translate("SignDocument", "フォントの変更"),
                 [&](Frame &frame) { setMainFont(frame, font, colour); });
 }
 
@@ -60,18 +62,19 @@ void SignDocument::toggleLayout()
 
 void SignDocument::editJustify(bool on)
 {
-    editCurrent(QStringLiteral("均等割り付け"), [on](Frame &frame) { setJustify(frame, on); });
+    editCurrent(QCoreApplication::translate("SignDocument", "均等割り付け"),
+                [on](Frame &frame) { setJustify(frame, on); });
 }
 
 void SignDocument::editTypePlate(const QColor &background, const QColor &text)
 {
-    editCurrent(QStringLiteral("種別プリセット"),
+    editCurrent(QCoreApplication::translate("SignDocument", "種別プリセット"),
                 [&](Frame &frame) { applyServiceType(frame, background, text); });
 }
 
 void SignDocument::editTranslations(const std::array<Translation, 2> &translations)
 {
-    editCurrent(QStringLiteral("多言語表示"),
+    editCurrent(QCoreApplication::translate("SignDocument", "多言語表示"),
                 [&translations](Frame &frame) { setTranslations(frame, translations); });
 }
 
@@ -90,13 +93,14 @@ void SignDocument::setCurrentIndex(int index)
 
 void SignDocument::addFrame()
 {
-    push(new InsertFrameCommand(*this, m_current + 1, Frame(), QStringLiteral("コマの追加")));
+    push(new InsertFrameCommand(*this, m_current + 1, Frame(),
+                                QCoreApplication::translate("SignDocument", "コマの追加")));
 }
 
 void SignDocument::duplicateFrame()
 {
-    push(
-        new InsertFrameCommand(*this, m_current + 1, currentFrame(), QStringLiteral("コマの複製")));
+    push(new InsertFrameCommand(*this, m_current + 1, currentFrame(),
+                                QCoreApplication::translate("SignDocument", "コマの複製")));
 }
 
 bool SignDocument::deleteFrame()
@@ -116,7 +120,7 @@ void SignDocument::moveFrame(int from, int to)
 
 void SignDocument::renameFrame(int index, const QString &name)
 {
-    push(new FrameCommand(*this, index, QStringLiteral("コマ名の変更"),
+    push(new FrameCommand(*this, index, QCoreApplication::translate("SignDocument", "コマ名の変更"),
                           [&name](Frame &frame) { setName(frame, name); }));
 }
 

@@ -3,8 +3,11 @@
 #include "sign/FrameRules.h"
 #include "sign/SignDocument.h"
 
+#include <QCoreApplication>
+
 ToggleLayoutCommand::ToggleLayoutCommand(SignDocument &document)
-    : FrameCommand(document, document.currentIndex(), QStringLiteral("レイアウトの切り替え"),
+    : FrameCommand(document, document.currentIndex(),
+                   QCoreApplication::translate("SignDocument", "レイアウトの切り替え"),
                    toggleLayout)
     , m_restoredBefore(document.signNameRestored())
     , m_restoredAfter(m_restoredBefore || m_after.layout == SignLayout::SignName)

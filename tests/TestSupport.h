@@ -23,7 +23,7 @@
 inline void prepareTestApplication()
 {
     QStandardPaths::setTestModeEnabled(true);
-    installQtTranslations(*QCoreApplication::instance());
+    installTranslations(*QCoreApplication::instance(), ProgramLanguage::Japanese);
     installFonts();
 }
 

@@ -22,14 +22,15 @@ files="bin/quintelo share/quintelo/help/QNT.html share/applications/$app_id.desk
     share/metainfo/$app_id.metainfo.xml share/icons/hicolor/32x32/apps/$app_id.png
     share/icons/hicolor/scalable/apps/$app_id.svg share/doc/quintelo/copyright
     share/mime/packages/$app_id.xml bin/quintelo-render share/man/man1/quintelo-render.1
-    share/thumbnailers/quintelo.thumbnailer"
+    share/man/en/man1/quintelo-render.1 share/thumbnailers/quintelo.thumbnailer"
 for file in $files; do
     [ -s "$prefix/$file" ] || fail "$file is not installed"
 done
 [ "$("$prefix/bin/quintelo" --version)" = "Quintelo $version" ] || fail "installed --version"
 # Every installed file that names the version names this one.
 for file in share/quintelo/help/QNT.html share/metainfo/$app_id.metainfo.xml \
-    share/doc/quintelo/copyright share/man/man1/quintelo-render.1; do
+    share/doc/quintelo/copyright share/man/man1/quintelo-render.1 \
+    share/man/en/man1/quintelo-render.1; do
     grep -q "$version" "$prefix/$file" && ! grep -q '@[A-Z_]*@' "$prefix/$file" ||
         fail "$file does not name the version $version"
 done

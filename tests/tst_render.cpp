@@ -36,6 +36,10 @@ void useFoldersIn(QProcess &process, const QString &folder)
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder + QStringLiteral("/config"));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), folder + QStringLiteral("/data"));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder);
+    // The messages the tests read are the Japanese ones, whatever the machine's locale.
+    for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QString::fromLatin1(variable));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(folder);
 }
@@ -225,6 +229,60 @@ private slots:
         QCOMPARE(FileNamePattern::safe(QStringLiteral(" .. ")), QStringLiteral("_"));
         QVERIFY(!FileNamePattern(QStringLiteral("{number}.png")).problem().isEmpty());
         QVERIFY(!FileNamePattern(QStringLiteral("a/{n}.png")).problem().isEmpty());
+    }
+
+    // English where the first locale variable that is set names English, Japanese otherwise:
+    // the help and the messages alike.
+    void speaksTheLocalesLanguage_data()
+    {
+        QTest::addColumn<QStringList>("locale");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("en_US") << QStringList{"LANG=en_US.UTF-8"} << true;
+        QTest::newRow("ja_JP") << QStringList{"LANG=ja_JP.UTF-8"} << false;
+        QTest::newRow("C") << QStringList{"LANG=C"} << false;
+        QTest::newRow("none") << QStringList() << false;
+        QTest::newRow("LANGUAGE first")
+            << QStringList{"LANGUAGE=en:ja", "LANG=ja_JP.UTF-8"} << true;
+        QTest::newRow("LC_ALL before LANG")
+            << QStringList{"LC_ALL=ja_JP.UTF-8", "LANG=en_GB.UTF-8"} << false;
+        QTest::newRow("LC_MESSAGES before LANG")
+            << QStringList{"LC_MESSAGES=en_GB.UTF-8", "LANG=ja_JP.UTF-8"} << true;
+        QTest::newRow("empty is unset") << QStringList{"LANGUAGE=", "LANG=en_US.UTF-8"} << true;
+    }
+    void speaksTheLocalesLanguage()
+    {
+        QFETCH(QStringList, locale);
+        QFETCH(bool, english);
+        QTemporaryDir dir;
+        const auto run = [&](const QStringList &arguments) {
+            QProcess process;
+            useFoldersIn(process, dir.path());
+            QProcessEnvironment environment = process.processEnvironment();
+            environment.remove(QStringLiteral("LANG"));
+            for (const QString &variable : locale)
+                environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+            process.setProcessEnvironment(environment);
+            process.start(QStringLiteral(QUINTELO_RENDER), arguments);
+            process.waitForFinished(60000);
+            return QString::fromUtf8(process.readAllStandardOutput() +
+                                     process.readAllStandardError());
+        };
+        const QString help = run({"--help"});
+        QVERIFY2(help.startsWith(english ? QStringLiteral("Usage: quintelo-render [options]")
+                                         : QStringLiteral("使い方: quintelo-render [オプション]")),
+                 qPrintable(help));
+        const QString wrong = run({"--bogus"});
+        QVERIFY2(wrong.contains(english
+                                    ? QStringLiteral("there is no option \"--bogus\"")
+                                    : QStringLiteral("「--bogus」というオプションはありません")),
+                 qPrintable(wrong));
+        // The failures come from the one message table, in the same language.
+        const QString missing = run({"missing.csv", "-o", "x.png"});
+        QVERIFY2(missing.contains(
+                     english
+                         ? QStringLiteral("could not be read. The file cannot be found.")
+                         : QStringLiteral("を読み込めませんでした。ファイルが見つかりません。")),
+                 qPrintable(missing));
     }
 
     void commandLineWritesWhatItCanAndSaysWhy()

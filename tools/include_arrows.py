@@ -12,7 +12,8 @@ import pathlib
 import re
 import sys
 
-# Top to bottom. The version header in identity/ may be included from anywhere.
+# Top to bottom. The version header in identity/ and the language of tr/ may be included from
+# anywhere.
 ARROWS = {
     "apps/gui": {"ui", "platform", "messages", "export", "io", "render", "codec", "sign", "files"},
     "apps/cli": {"messages", "export", "io", "render", "codec", "sign", "files"},
@@ -26,7 +27,7 @@ ARROWS = {
     "sign": {"files"},
     "files": set(),
 }
-EVERYWHERE = {"identity"}
+EVERYWHERE = {"identity", "tr"}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
 

@@ -14,13 +14,13 @@
 
 namespace {
 
-const QString kDescription = QStringLiteral(
-    "当プログラムは、容易に電車の側面などに取り付けられている方向幕風の画像を容易作成"
-    "するソフトです。なお、容易なので、実際の物とは異なります。また、英字翻訳につい"
-    "ては、YAHOOJAPAN翻訳の方にリンクしています。");
-const QString kDisclaimer =
-    QStringLiteral("警告：このプログラムの全部または一部を、開発者の許可なく複製・再配布することを"
-                   "禁じます。");
+const char *const kDescription = QT_TRANSLATE_NOOP(
+    "AboutBox", "当プログラムは、容易に電車の側面などに取り付けられている方向幕風の画像を容易作成"
+                "するソフトです。なお、容易なので、実際の物とは異なります。また、英字翻訳につい"
+                "ては、YAHOOJAPAN翻訳の方にリンクしています。");
+const char *const kDisclaimer = QT_TRANSLATE_NOOP(
+    "AboutBox", "警告：このプログラムの全部または一部を、開発者の許可なく複製・再配布することを"
+                "禁じます。");
 
 // The separator Line1: a grey one-pixel line lying over a white two-pixel one, in twips.
 constexpr int kLineY = 1680;
@@ -53,7 +53,7 @@ AboutBox::AboutBox(const LogonNameService &logonName, QWidget *parent)
                           Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(kAppTitleWithMajorVersion + QStringLiteral("バージョン情報"));
+    setWindowTitle(kAppTitleWithMajorVersion + tr("バージョン情報"));
     setWindowIcon(QIcon(QStringLiteral(":/about-icon.png")));
     setFixedSize(twipsToPixels(7785), twipsToPixels(2760));
 
@@ -69,21 +69,20 @@ AboutBox::AboutBox(const LogonNameService &logonName, QWidget *parent)
 
     m_okButton = new AboutButton({5760, 1800, 1740, 345}, QStringLiteral("OK"), this);
     m_okButton->setDefault(true);
-    m_systemInfoButton =
-        new AboutButton({5760, 2280, 1740, 345}, QStringLiteral("ｼｽﾃﾑ情報(&S)..."), this);
+    m_systemInfoButton = new AboutButton({5760, 2280, 1740, 345}, tr("ｼｽﾃﾑ情報(&S)..."), this);
     m_userName = label({720, 2160, 1095, 255}, QString(), this);
     // The name as it is spelt, whatever characters the system allows in it.
     m_userName->setTextFormat(Qt::PlainText);
-    m_userCaption = label({120, 2160, 1695, 255}, QStringLiteral("使用者："), this);
-    m_credit = label({120, 1800, 1695, 255}, kDeveloperCredit, this);
-    m_disclaimer = label({1920, 1800, 3735, 825}, kDisclaimer, this);
+    m_userCaption = label({120, 2160, 1695, 255}, tr("使用者："), this);
+    m_credit = label({120, 1800, 1695, 255}, developerCredit(), this);
+    m_disclaimer = label({1920, 1800, 3735, 825}, tr(kDisclaimer), this);
     setTextBlack(m_disclaimer);
     m_title = label({3720, 120, 3735, 375}, kAppTitleWithMajorVersion, this);
     QFont titleFont(kUiGothicFace);
     titleFont.setPointSizeF(14.25);
     titleFont.setBold(true);
     m_title->setFont(titleFont);
-    m_description = label({3720, 600, 3765, 930}, kDescription, this);
+    m_description = label({3720, 600, 3765, 930}, tr(kDescription), this);
     setTextBlack(m_description);
 
     const std::array<std::pair<const char *, QWidget *>, 9> controls{{

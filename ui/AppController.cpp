@@ -76,8 +76,8 @@ void AppController::askAtStart()
     } else if (!m_fileToOpen.isEmpty()) {
         m_services.messages.tell(
             kAppTitle,
-            QStringLiteral("前回の作業を復元したため、幕データ「%1」は開いていません。\n\n"
-                           "復元した作業を保存してから、ファイル → 開く で開いてください。")
+            tr("前回の作業を復元したため、幕データ「%1」は開いていません。\n\n"
+               "復元した作業を保存してから、ファイル → 開く で開いてください。")
                 .arg(QDir::toNativeSeparators(m_fileToOpen)),
             MessageBoxService::Icon::Information);
     }
@@ -96,14 +96,13 @@ bool AppController::offerLeftovers()
     };
     for (qsizetype i = 0; i < leftovers.size(); ++i) {
         const AutosaveStore::Leftover &leftover = leftovers[i];
-        const QString count =
-            leftovers.size() > 1
-                ? QStringLiteral("（%1 件のうち %2 件目）").arg(leftovers.size()).arg(i + 1)
-                : QString();
+        const QString count = leftovers.size() > 1
+                                  ? tr("（%1 件のうち %2 件目）").arg(leftovers.size()).arg(i + 1)
+                                  : QString();
         const QString text =
-            QStringLiteral("前回の作業を復元しますか？%1\n\n幕データ：%2\n最後の変更：%3")
+            tr("前回の作業を復元しますか？%1\n\n幕データ：%2\n最後の変更：%3")
                 .arg(count,
-                     leftover.rollFile.isEmpty() ? QStringLiteral("無題")
+                     leftover.rollFile.isEmpty() ? tr("無題")
                                                  : QDir::toNativeSeparators(leftover.rollFile),
                      QLocale(QLocale::Japanese)
                          .toString(leftover.lastChange, QStringLiteral("yyyy/MM/dd HH:mm")));
@@ -134,8 +133,8 @@ bool AppController::offerLeftovers()
     if (!kept.isEmpty())
         m_services.messages.tell(
             kAppTitle,
-            QStringLiteral("復元しなかった作業は、次の場所に残してあります。ファイル → 開く で"
-                           "開けます（%1 日後に削除します）。\n\n%2")
+            tr("復元しなかった作業は、次の場所に残してあります。ファイル → 開く で"
+               "開けます（%1 日後に削除します）。\n\n%2")
                 .arg(AutosaveStore::kKeptDays)
                 .arg(kept.join(u'\n')),
             MessageBoxService::Icon::Information);

@@ -8,18 +8,18 @@
 #include <QUndoStack>
 
 namespace {
-const QString kUndoCaption = QStringLiteral("元に戻す(&U)");
-const QString kRedoCaption = QStringLiteral("やり直し(&R)");
+const char *const kUndoCaption = QT_TRANSLATE_NOOP("EditMenu", "元に戻す(&U)");
+const char *const kRedoCaption = QT_TRANSLATE_NOOP("EditMenu", "やり直し(&R)");
 } // namespace
 
 EditMenu::EditMenu(QMenuBar *menuBar, SignDocument &document, QObject *parent)
     : QObject(parent)
     , m_document(document)
 {
-    QMenu *edit = namedMenu(menuBar, "hensyu", QStringLiteral("編集(&E)"));
-    m_undo = menuItem(edit, "undo", kUndoCaption, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QMenu *edit = namedMenu(menuBar, "hensyu", tr("編集(&E)"));
+    m_undo = menuItem(edit, "undo", tr(kUndoCaption), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     m_redo = menuItem(
-        edit, "redo", kRedoCaption,
+        edit, "redo", tr(kRedoCaption),
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(m_undo, &QAction::triggered, &m_document, &SignDocument::undo);
     connect(m_redo, &QAction::triggered, &m_document, &SignDocument::redo);
@@ -33,10 +33,10 @@ void EditMenu::describeHistory()
     const QUndoStack &history = m_document.undoStack();
     m_undo->setEnabled(history.canUndo());
     m_undo->setText(history.canUndo()
-                        ? QStringLiteral("%1: %2").arg(kUndoCaption, history.undoText())
-                        : kUndoCaption);
+                        ? QStringLiteral("%1: %2").arg(tr(kUndoCaption), history.undoText())
+                        : tr(kUndoCaption));
     m_redo->setEnabled(history.canRedo());
     m_redo->setText(history.canRedo()
-                        ? QStringLiteral("%1: %2").arg(kRedoCaption, history.redoText())
-                        : kRedoCaption);
+                        ? QStringLiteral("%1: %2").arg(tr(kRedoCaption), history.redoText())
+                        : tr(kRedoCaption));
 }

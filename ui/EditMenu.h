@@ -10,6 +10,8 @@ class SignDocument;
 // again and greyed when there is none.
 class EditMenu : public QObject
 {
+    Q_OBJECT
+
 public:
     EditMenu(QMenuBar *menuBar, SignDocument &document, QObject *parent = nullptr);
 

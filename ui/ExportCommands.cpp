@@ -51,7 +51,7 @@ bool ExportCommands::saveDestination()
 bool ExportCommands::savePicture(const QRect &area)
 {
     const std::optional<QString> fileName =
-        askFileName(QStringLiteral("方向幕画像の保存"), PictureFormat::fileDialogFilter(),
+        askFileName(tr("方向幕画像の保存"), PictureFormat::fileDialogFilter(),
                     QStringLiteral("gif"), m_dialogMemory.pictureSaveReadOnlyBox());
     if (!fileName || fileName->isEmpty())
         return false;
@@ -72,8 +72,7 @@ bool ExportCommands::savePicture(const QRect &area)
 bool ExportCommands::savePrintSheet()
 {
     const std::optional<QString> fileName =
-        askFileName(QStringLiteral("印刷用シートの保存"), QStringLiteral("PDFファイル(*.pdf)"),
-                    QStringLiteral("pdf"));
+        askFileName(tr("印刷用シートの保存"), tr("PDFファイル(*.pdf)"), QStringLiteral("pdf"));
     if (!fileName)
         return false;
     const ExportSettings settings = ExportSettings::load(m_services.settings);
@@ -130,9 +129,8 @@ bool ExportCommands::saveStrip()
     types.removeIf([](const QString &type) { return type.contains(u"*.svg"); });
     std::stable_partition(types.begin(), types.end(),
                           [](const QString &type) { return type.contains(u"*.png"); });
-    const std::optional<QString> fileName =
-        askFileName(QStringLiteral("全コマを縦に並べて保存"), types.join(QStringLiteral(";;")),
-                    QStringLiteral("png"));
+    const std::optional<QString> fileName = askFileName(
+        tr("全コマを縦に並べて保存"), types.join(QStringLiteral(";;")), QStringLiteral("png"));
     if (!fileName)
         return false;
     return told(runJob(tr("全コマを縦に並べた画像を書き出しています…"), *fileName,
@@ -152,9 +150,8 @@ bool ExportCommands::saveSpin()
     m_spinOptions = dialog.options();
     m_spinOptions.look = m_document.look();
     m_spinOptions.scale = exportScale();
-    const std::optional<QString> fileName =
-        askFileName(QStringLiteral("回転アニメーションの保存"),
-                    QStringLiteral("GIFアニメーション(*.gif)"), QStringLiteral("gif"));
+    const std::optional<QString> fileName = askFileName(
+        tr("回転アニメーションの保存"), tr("GIFアニメーション(*.gif)"), QStringLiteral("gif"));
     return fileName && told(runJob(tr("回転アニメーションを書き出しています…"), *fileName,
                                    [frames = m_document.frames(), options = m_spinOptions,
                                     name = *fileName](ExportManager &exporter) {
@@ -220,8 +217,7 @@ bool ExportCommands::saveVideo()
 bool ExportCommands::saveFrameNames()
 {
     const std::optional<QString> fileName =
-        askFileName(QStringLiteral("コマ一覧の保存"), QStringLiteral("テキストファイル(*.txt)"),
-                    QStringLiteral("txt"));
+        askFileName(tr("コマ一覧の保存"), tr("テキストファイル(*.txt)"), QStringLiteral("txt"));
     return fileName && told(exportManager().saveFrameNames(m_document.frames(), *fileName),
                             FileSubject::FrameNames);
 }

@@ -21,24 +21,24 @@ ExportSettingsDialog::ExportSettingsDialog(const ExportSettings &settings, QWidg
     , m_settings(settings)
 {
     setObjectName(QStringLiteral("kakidasisettei"));
-    setWindowTitle(QStringLiteral("書き出し設定"));
+    setWindowTitle(tr("書き出し設定"));
 
-    auto *pictureBox = new QGroupBox(QStringLiteral("画像の大きさ"), this);
-    m_byScale = new QRadioButton(QStringLiteral("倍率(&S)"), pictureBox);
+    auto *pictureBox = new QGroupBox(tr("画像の大きさ"), this);
+    m_byScale = new QRadioButton(tr("倍率(&S)"), pictureBox);
     m_byScale->setObjectName(QStringLiteral("bairitu"));
     m_scale = new QDoubleSpinBox(pictureBox);
     m_scale->setObjectName(QStringLiteral("bairituti"));
     m_scale->setRange(1, ExportSettings::kLargestScale);
     m_scale->setDecimals(1);
     m_scale->setSingleStep(1);
-    m_scale->setSuffix(QStringLiteral(" 倍"));
+    m_scale->setSuffix(tr(" 倍"));
     m_scale->setValue(settings.scale);
-    m_byHeight = new QRadioButton(QStringLiteral("高さ(&H)"), pictureBox);
+    m_byHeight = new QRadioButton(tr("高さ(&H)"), pictureBox);
     m_byHeight->setObjectName(QStringLiteral("takasa"));
     m_height = new QSpinBox(pictureBox);
     m_height->setObjectName(QStringLiteral("takasati"));
     m_height->setRange(ExportSettings::kSmallestHeight, ExportSettings::kLargestHeight);
-    m_height->setSuffix(QStringLiteral(" ピクセル"));
+    m_height->setSuffix(tr(" ピクセル"));
     m_height->setValue(settings.height > 0 ? settings.height : kSuggestedHeight);
     (settings.height > 0 ? m_byHeight : m_byScale)->setChecked(true);
     m_scale->setEnabled(m_byScale->isChecked());
@@ -49,7 +49,7 @@ ExportSettingsDialog::ExportSettingsDialog(const ExportSettings &settings, QWidg
     pictureForm->addRow(m_byScale, m_scale);
     pictureForm->addRow(m_byHeight, m_height);
 
-    auto *sheetBox = new QGroupBox(QStringLiteral("印刷用シート (PDF)"), this);
+    auto *sheetBox = new QGroupBox(tr("印刷用シート (PDF)"), this);
     m_paper = new QComboBox(sheetBox);
     m_paper->setObjectName(QStringLiteral("yousi"));
     m_paper->addItem(QStringLiteral("A4"), int(ExportSettings::Paper::A4));
@@ -64,8 +64,8 @@ ExportSettingsDialog::ExportSettingsDialog(const ExportSettings &settings, QWidg
     m_frameWidth->setSuffix(QStringLiteral(" mm"));
     m_frameWidth->setValue(settings.frameMillimetres);
     auto *sheetForm = new QFormLayout(sheetBox);
-    sheetForm->addRow(QStringLiteral("用紙(&P)"), m_paper);
-    sheetForm->addRow(QStringLiteral("1コマの印刷幅(&W)"), m_frameWidth);
+    sheetForm->addRow(tr("用紙(&P)"), m_paper);
+    sheetForm->addRow(tr("1コマの印刷幅(&W)"), m_frameWidth);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -17,35 +17,30 @@ FileMenu::FileMenu(QMenuBar *menuBar, RollFileCommands &rollFiles, ExportCommand
     , m_services(services)
     , m_window(window)
 {
-    QMenu *file = namedMenu(menuBar, "fairu", QStringLiteral("ファイル(&F)"));
+    QMenu *file = namedMenu(menuBar, "fairu", tr("ファイル(&F)"));
     QAction *newRoll =
-        menuItem(file, "sinki", QStringLiteral("新規(&N)"), {QKeySequence(Qt::CTRL | Qt::Key_N)});
-    QAction *open = menuItem(file, "hiraku", QStringLiteral("開く(&O)..."),
-                             {QKeySequence(Qt::CTRL | Qt::Key_O)});
-    QAction *saveRoll = menuItem(file, "makuhozon", QStringLiteral("幕データを保存(&D)"),
+        menuItem(file, "sinki", tr("新規(&N)"), {QKeySequence(Qt::CTRL | Qt::Key_N)});
+    QAction *open =
+        menuItem(file, "hiraku", tr("開く(&O)..."), {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    QAction *saveRoll = menuItem(file, "makuhozon", tr("幕データを保存(&D)"),
                                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
-    QAction *saveRollAs =
-        menuItem(file, "namaewotukete", QStringLiteral("名前を付けて幕データを保存(&A)..."));
-    QMenu *recent = namedMenu(file, "saikin", QStringLiteral("最近使ったファイル"));
+    QAction *saveRollAs = menuItem(file, "namaewotukete", tr("名前を付けて幕データを保存(&A)..."));
+    QMenu *recent = namedMenu(file, "saikin", tr("最近使ったファイル"));
     connect(file, &QMenu::aboutToShow, this,
             [&rollFiles, recent] { rollFiles.fillRecentMenu(recent); });
     rollFiles.fillRecentMenu(recent);
     file->addSeparator();
     QAction *saveDestination =
-        menuItem(file, "hozon", QStringLiteral("保存(&S)"), {QKeySequence(Qt::CTRL | Qt::Key_S)});
-    QMenu *exportMenu = namedMenu(file, "kakidasi", QStringLiteral("書き出し(&E)"));
-    QAction *strip =
-        menuItem(exportMenu, "exportStrip", QStringLiteral("全コマを縦に並べて保存(&S)..."));
-    QAction *spin = menuItem(exportMenu, "exportSpin", QStringLiteral("回転アニメーション(&A)..."));
+        menuItem(file, "hozon", tr("保存(&S)"), {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    QMenu *exportMenu = namedMenu(file, "kakidasi", tr("書き出し(&E)"));
+    QAction *strip = menuItem(exportMenu, "exportStrip", tr("全コマを縦に並べて保存(&S)..."));
+    QAction *spin = menuItem(exportMenu, "exportSpin", tr("回転アニメーション(&A)..."));
     QAction *video = menuItem(exportMenu, "exportVideo", tr("動画として保存(&V)..."));
-    QAction *names = menuItem(exportMenu, "exportNames", QStringLiteral("コマ一覧(&L)..."));
-    QAction *printSheet =
-        menuItem(exportMenu, "insatusheet", QStringLiteral("印刷用シート (PDF)(&P)..."));
-    QAction *exportSettings =
-        menuItem(file, "kakidasisettei", QStringLiteral("書き出し設定(&T)..."));
+    QAction *names = menuItem(exportMenu, "exportNames", tr("コマ一覧(&L)..."));
+    QAction *printSheet = menuItem(exportMenu, "insatusheet", tr("印刷用シート (PDF)(&P)..."));
+    QAction *exportSettings = menuItem(file, "kakidasisettei", tr("書き出し設定(&T)..."));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    QAction *exit =
-        menuItem(file, "end", QStringLiteral("終了(&X)"), {QKeySequence(Qt::CTRL | Qt::Key_X)});
+    QAction *exit = menuItem(file, "end", tr("終了(&X)"), {QKeySequence(Qt::CTRL | Qt::Key_X)});
 
     connect(newRoll, &QAction::triggered, &rollFiles, &RollFileCommands::newRoll);
     connect(open, &QAction::triggered, &rollFiles, &RollFileCommands::open);

@@ -20,7 +20,7 @@ FontColorDialog::FontColorDialog(const QFont &font, const QColor &color, bool of
     , m_requested(font)
     , m_color(color)
 {
-    setWindowTitle(QStringLiteral("フォント"));
+    setWindowTitle(tr("フォント"));
 
     // The chooser's lists only hold installed families; given a name they lack, they would
     // settle on an unrelated face.
@@ -46,12 +46,12 @@ FontColorDialog::FontColorDialog(const QFont &font, const QColor &color, bool of
     auto *colorRow = new QWidget(this);
     auto *colorLayout = new QHBoxLayout(colorRow);
     colorLayout->setContentsMargins(0, 0, 0, 0);
-    auto *colorLabel = new QLabel(QStringLiteral("文字色:"), colorRow);
+    auto *colorLabel = new QLabel(tr("文字色:"), colorRow);
     m_colorSwatch = new QLabel(colorRow);
     m_colorSwatch->setFixedSize(kSwatchSize);
     m_colorSwatch->setFrameShape(QFrame::Box);
     m_colorSwatch->setAutoFillBackground(true);
-    m_colorButton = new QPushButton(QStringLiteral("色の選択(&C)..."), colorRow);
+    m_colorButton = new QPushButton(tr("色の選択(&C)..."), colorRow);
     colorLayout->addWidget(colorLabel);
     colorLayout->addWidget(m_colorSwatch);
     colorLayout->addWidget(m_colorButton);
@@ -61,7 +61,7 @@ FontColorDialog::FontColorDialog(const QFont &font, const QColor &color, bool of
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("キャンセル"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

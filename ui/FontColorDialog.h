@@ -16,6 +16,8 @@ class QWidget;
 // unchanged. The font chosen carries its weight and slant but no style name.
 class FontColorDialog : public QDialog
 {
+    Q_OBJECT
+
 public:
     FontColorDialog(const QFont &font, const QColor &color, bool offerColor,
                     QWidget *parent = nullptr);

@@ -24,8 +24,8 @@ FormatMenu::FormatMenu(QMenuBar *menuBar, SignDocument &document, MessageBoxServ
     , m_messages(messages)
     , m_window(window)
 {
-    QMenu *format = namedMenu(menuBar, "syosiki", QStringLiteral("書式(&O)"));
-    m_justify = menuItem(format, "kintou", QStringLiteral("均等割り付け(&J)"));
+    QMenu *format = namedMenu(menuBar, "syosiki", tr("書式(&O)"));
+    m_justify = menuItem(format, "kintou", tr("均等割り付け(&J)"));
     m_justify->setCheckable(true);
     format->setToolTipsVisible(true);
     // The tick follows the frame, also where the document takes no step.
@@ -33,20 +33,20 @@ FormatMenu::FormatMenu(QMenuBar *menuBar, SignDocument &document, MessageBoxServ
         m_document.editJustify(on);
         showJustify(m_document.currentFrame());
     });
-    m_typePresets = namedMenu(format, "syubetu", QStringLiteral("種別プリセット(&T)"));
-    m_lineColours = namedMenu(format, "rosensyoku", QStringLiteral("路線色(&L)"));
+    m_typePresets = namedMenu(format, "syubetu", tr("種別プリセット(&T)"));
+    m_lineColours = namedMenu(format, "rosensyoku", tr("路線色(&L)"));
     fillPresetMenus();
 
     // The look is the whole roll's; a menu of its own would take Alt+V from the About button.
     format->addSeparator();
-    m_plateLook = menuItem(format, "maku", QStringLiteral("幕として表示(&M)"));
-    m_ledLook = menuItem(format, "led", QStringLiteral("LED として表示(&D)"));
+    m_plateLook = menuItem(format, "maku", tr("幕として表示(&M)"));
+    m_ledLook = menuItem(format, "led", tr("LED として表示(&D)"));
     auto *looks = new QActionGroup(format);
     for (QAction *look : {m_plateLook, m_ledLook}) {
         look->setCheckable(true);
         looks->addAction(look);
     }
-    QAction *ledSettings = menuItem(format, "ledsettei", QStringLiteral("LED の設定(&S)..."));
+    QAction *ledSettings = menuItem(format, "ledsettei", tr("LED の設定(&S)..."));
     connect(m_plateLook, &QAction::triggered, this, [this] {
         m_document.editLook({LookKind::Plate, m_document.look().led});
     });
@@ -100,10 +100,9 @@ void FormatMenu::showJustify(const Frame &frame)
     const bool spreads = canSpread(frame);
     m_justify->setChecked(frame.justify);
     m_justify->setEnabled(spreads || frame.justify);
-    m_justify->setToolTip(spreads ? QStringLiteral("二～四文字の名前を行いっぱいに均等に並べます")
-                          : frame.justify
-                              ? QStringLiteral("今の名前は二～四文字でないので並べ替えません")
-                              : QStringLiteral("幕名・種別・行き先が二～四文字のときに使えます"));
+    m_justify->setToolTip(spreads ? tr("二～四文字の名前を行いっぱいに均等に並べます")
+                          : frame.justify ? tr("今の名前は二～四文字でないので並べ替えません")
+                                          : tr("幕名・種別・行き先が二～四文字のときに使えます"));
 }
 
 void FormatMenu::showLook(const SignLook &look)

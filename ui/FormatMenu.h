@@ -15,6 +15,8 @@ struct SignLook;
 // user's own), and the look of the whole roll, the plate or the LED panel and its settings.
 class FormatMenu : public QObject
 {
+    Q_OBJECT
+
 public:
     // window owns the menu bar and is the parent of the LED settings dialog; a broken presets
     // file is told through messages once the window is up.

@@ -12,17 +12,18 @@
 
 namespace {
 
-const QString kTranslationQuestion = QStringLiteral(
+const char *const kTranslationQuestion = QT_TRANSLATE_NOOP(
+    "LaunchCommands",
     "YAHOOJAPANの翻訳ページにリンクします。。インターネットの接続環境はよろしいですか？");
-const QString kHelpMissing =
-    QStringLiteral("ヘルプファイル（help/QNT.html）が見つかりません。"
-                   "Quintelo と同じフォルダーに help フォルダーがあるか確認してください。");
-const QString kHelpNotOpened =
-    QStringLiteral("ヘルプを開けませんでした。"
-                   "HTML ファイルを開くブラウザーが設定されているか確認してください。");
-const QString kTranslationNotOpened =
-    QStringLiteral("翻訳ページを開けませんでした。"
-                   "ウェブページを開くブラウザーが設定されているか確認してください。");
+const char *const kHelpMissing = QT_TRANSLATE_NOOP(
+    "LaunchCommands", "ヘルプファイル（help/QNT.html）が見つかりません。"
+                      "Quintelo と同じフォルダーに help フォルダーがあるか確認してください。");
+const char *const kHelpNotOpened = QT_TRANSLATE_NOOP(
+    "LaunchCommands", "ヘルプを開けませんでした。"
+                      "HTML ファイルを開くブラウザーが設定されているか確認してください。");
+const char *const kTranslationNotOpened = QT_TRANSLATE_NOOP(
+    "LaunchCommands", "翻訳ページを開けませんでした。"
+                      "ウェブページを開くブラウザーが設定されているか確認してください。");
 
 } // namespace
 
@@ -37,17 +38,18 @@ void LaunchCommands::openHelp()
 {
     const QString document = locateHelpDocument(m_programDir);
     if (document.isEmpty()) {
-        m_messages.tell(kAppTitle, kHelpMissing, MessageBoxService::Icon::Exclamation);
+        m_messages.tell(kAppTitle, tr(kHelpMissing), MessageBoxService::Icon::Exclamation);
         return;
     }
     if (!m_launcher.open(QDir::toNativeSeparators(document)))
-        m_messages.tell(kAppTitle, kHelpNotOpened, MessageBoxService::Icon::Exclamation);
+        m_messages.tell(kAppTitle, tr(kHelpNotOpened), MessageBoxService::Icon::Exclamation);
 }
 
 void LaunchCommands::openTranslationPage()
 {
-    if (!m_messages.askYesNo(kAppTitle, kTranslationQuestion, MessageBoxService::Icon::Question))
+    if (!m_messages.askYesNo(kAppTitle, tr(kTranslationQuestion),
+                             MessageBoxService::Icon::Question))
         return;
     if (!m_launcher.open(kTranslationPageUrl))
-        m_messages.tell(kAppTitle, kTranslationNotOpened, MessageBoxService::Icon::Exclamation);
+        m_messages.tell(kAppTitle, tr(kTranslationNotOpened), MessageBoxService::Icon::Exclamation);
 }

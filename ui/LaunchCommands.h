@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class MessageBoxService;
@@ -9,6 +10,8 @@ class ProcessLauncher;
 // associates with them, and tells the user when that cannot be done.
 class LaunchCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(LaunchCommands)
+
 public:
     // programDir is where the program is installed; its help folder is the fallback when the
     // current folder has none.

@@ -22,21 +22,19 @@ LedSettingsDialog::LedSettingsDialog(const LedSettings &settings, QWidget *paren
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmLed"));
-    setWindowTitle(QStringLiteral("LED の設定"));
+    setWindowTitle(tr("LED の設定"));
     const LedSettings s = settings.bounded();
 
     m_grid = new QComboBox(this);
     m_grid->setObjectName(QStringLiteral("ledGrid"));
-    m_grid->addItems({QStringLiteral("側面（128 × 32）"), QStringLiteral("前面（16 段か 24 段）"),
-                      QStringLiteral("自由な大きさ")});
+    m_grid->addItems({tr("側面（128 × 32）"), tr("前面（16 段か 24 段）"), tr("自由な大きさ")});
     m_grid->setCurrentIndex(int(s.grid));
     m_columns =
         spinBox("ledColumns", LedSettings::kMinColumns, LedSettings::kMaxColumns, s.columns, this);
     m_rows = spinBox("ledRows", LedSettings::kMinRows, LedSettings::kMaxRows, s.rows, this);
     m_colours = new QComboBox(this);
     m_colours->setObjectName(QStringLiteral("ledColours"));
-    m_colours->addItems({QStringLiteral("単色（アンバー）"), QStringLiteral("3 色（赤・黄緑・橙）"),
-                         QStringLiteral("フルカラー")});
+    m_colours->addItems({tr("単色（アンバー）"), tr("3 色（赤・黄緑・橙）"), tr("フルカラー")});
     m_colours->setCurrentIndex(int(s.colours));
     m_dotSize = spinBox("ledDotSize", 1, LedSettings::kMaxDotSize, s.dotSize, this);
     m_dotSize->setSuffix(QStringLiteral(" px"));
@@ -47,13 +45,13 @@ LedSettingsDialog::LedSettingsDialog(const LedSettings &settings, QWidget *paren
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto *form = new QFormLayout(this);
-    form->addRow(QStringLiteral("表示器(&G):"), m_grid);
-    form->addRow(QStringLiteral("横のドット数(&W):"), m_columns);
-    form->addRow(QStringLiteral("縦のドット数(&H):"), m_rows);
-    form->addRow(QStringLiteral("色(&C):"), m_colours);
-    form->addRow(QStringLiteral("ドットの大きさ(&D):"), m_dotSize);
-    form->addRow(QStringLiteral("ドットの間隔(&S):"), m_gap);
-    form->addRow(QStringLiteral("光のにじみ(&L):"), m_glow);
+    form->addRow(tr("表示器(&G):"), m_grid);
+    form->addRow(tr("横のドット数(&W):"), m_columns);
+    form->addRow(tr("縦のドット数(&H):"), m_rows);
+    form->addRow(tr("色(&C):"), m_colours);
+    form->addRow(tr("ドットの大きさ(&D):"), m_dotSize);
+    form->addRow(tr("ドットの間隔(&S):"), m_gap);
+    form->addRow(tr("光のにじみ(&L):"), m_glow);
     form->addRow(buttons);
     form->setSizeConstraint(QLayout::SetFixedSize);
 

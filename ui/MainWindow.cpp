@@ -36,27 +36,30 @@ namespace {
 // What the buttons that act on the main and English lines say in each layout.
 struct LayoutCaptions
 {
-    QString toggleLayout;
-    QString englishColour;
-    QString mainFont;
-    QString mainColour;
+    const char *toggleLayout;
+    const char *englishColour;
+    const char *mainFont;
+    const char *mainColour;
 };
 
-const LayoutCaptions kSignNameCaptions{
-    QStringLiteral("種別・行き先に変更(&I)"), QStringLiteral("英字文字色変更(&N)"),
-    QStringLiteral("方向幕フォント変更(&F)"), QStringLiteral("方向幕文字色変更(&M)")};
-const LayoutCaptions kTypeCaptions{
-    QStringLiteral("種別幕のみに変更(&I)"), QStringLiteral("種別英字文字色変更(&N)"),
-    QStringLiteral("種別フォント変更(&F)"), QStringLiteral("種別文字色変更(&M)")};
+const LayoutCaptions kSignNameCaptions{QT_TRANSLATE_NOOP("MainWindow", "種別・行き先に変更(&I)"),
+                                       QT_TRANSLATE_NOOP("MainWindow", "英字文字色変更(&N)"),
+                                       QT_TRANSLATE_NOOP("MainWindow", "方向幕フォント変更(&F)"),
+                                       QT_TRANSLATE_NOOP("MainWindow", "方向幕文字色変更(&M)")};
+const LayoutCaptions kTypeCaptions{QT_TRANSLATE_NOOP("MainWindow", "種別幕のみに変更(&I)"),
+                                   QT_TRANSLATE_NOOP("MainWindow", "種別英字文字色変更(&N)"),
+                                   QT_TRANSLATE_NOOP("MainWindow", "種別フォント変更(&F)"),
+                                   QT_TRANSLATE_NOOP("MainWindow", "種別文字色変更(&M)")};
 // Until the sign-name layout is first returned to, the English colour button keeps the caption
 // the window opens with.
-const QString kFirstEnglishColourCaption = QStringLiteral("英表示文字色変更(&L)");
+const char *const kFirstEnglishColourCaption =
+    QT_TRANSLATE_NOOP("MainWindow", "英表示文字色変更(&L)");
 
 // Nothing composed is kept anywhere else, so every way out asks first.
 bool confirmExit(MessageBoxService &messages)
 {
     return messages.askYesNo(kAppTitle,
-                             QStringLiteral("終了しますか？未保存データは削除されます。"),
+                             MainWindow::tr("終了しますか？未保存データは削除されます。"),
                              MessageBoxService::Icon::Exclamation);
 }
 
@@ -139,33 +142,28 @@ void MainWindow::createControls()
         b->setObjectName(QString::fromLatin1(name));
         return b;
     };
-    m_savePlateButton =
-        button("Command6", {120, 3600, 1815, 375}, QStringLiteral("画像として保存(&S)"));
-    m_exitButton = button("Command5", {3960, 3600, 1815, 375}, QStringLiteral("終了(&X)"));
-    m_aboutButton =
-        button("Command2", {2040, 3600, 1815, 375}, QStringLiteral("バージョン情報(&V)"));
-    m_englishColourButton = button("Command4", {240, 2520, 2535, 375}, kFirstEnglishColourCaption);
-    m_englishBandButton =
-        button("Command3", {240, 2040, 2535, 375}, QStringLiteral("英表示背景色変更(&N)"));
-    m_mainColourButton = button("Command1", {3120, 3000, 2535, 375}, kSignNameCaptions.mainColour);
-    m_englishGroup =
-        new FrameBox({120, 1800, 2775, 1695}, QStringLiteral("英語表示カスタマイズ"), client);
+    m_savePlateButton = button("Command6", {120, 3600, 1815, 375}, tr("画像として保存(&S)"));
+    m_exitButton = button("Command5", {3960, 3600, 1815, 375}, tr("終了(&X)"));
+    m_aboutButton = button("Command2", {2040, 3600, 1815, 375}, tr("バージョン情報(&V)"));
+    m_englishColourButton =
+        button("Command4", {240, 2520, 2535, 375}, tr(kFirstEnglishColourCaption));
+    m_englishBandButton = button("Command3", {240, 2040, 2535, 375}, tr("英表示背景色変更(&N)"));
+    m_mainColourButton =
+        button("Command1", {3120, 3000, 2535, 375}, tr(kSignNameCaptions.mainColour));
+    m_englishGroup = new FrameBox({120, 1800, 2775, 1695}, tr("英語表示カスタマイズ"), client);
     m_englishGroup->setObjectName(QStringLiteral("Frame2"));
-    m_translateButton = button("honayku", {120, 1200, 2535, 375},
-                               QStringLiteral("YAHOOJAPANで翻訳(&H)"), m_englishGroup);
-    m_signGroup =
-        new FrameBox({3000, 1800, 2775, 1695}, QStringLiteral("本体カスタマイズ"), client);
+    m_translateButton =
+        button("honayku", {120, 1200, 2535, 375}, tr("YAHOOJAPANで翻訳(&H)"), m_englishGroup);
+    m_signGroup = new FrameBox({3000, 1800, 2775, 1695}, tr("本体カスタマイズ"), client);
     m_signGroup->setObjectName(QStringLiteral("Frame1"));
     m_toggleLayoutButton =
-        button("Command8", {120, 240, 2535, 375}, kSignNameCaptions.toggleLayout, m_signGroup);
+        button("Command8", {120, 240, 2535, 375}, tr(kSignNameCaptions.toggleLayout), m_signGroup);
     m_mainFontButton =
-        button("Command7", {120, 720, 2535, 375}, kSignNameCaptions.mainFont, m_signGroup);
-    m_plateFrame =
-        new FrameBox({840, 0, 3855, 1575}, QStringLiteral("エディタ - プレビュー"), client);
+        button("Command7", {120, 720, 2535, 375}, tr(kSignNameCaptions.mainFont), m_signGroup);
+    m_plateFrame = new FrameBox({840, 0, 3855, 1575}, tr("エディタ - プレビュー"), client);
     m_plateFrame->setObjectName(QStringLiteral("Frame3"));
-    m_noticeLabel =
-        new NoticeLabel({120, 4080, 5610, 240},
-                        QStringLiteral("作成した画像は個人で楽しむ範囲でお使いください。"), client);
+    m_noticeLabel = new NoticeLabel({120, 4080, 5610, 240},
+                                    tr("作成した画像は個人で楽しむ範囲でお使いください。"), client);
     m_noticeLabel->setObjectName(QStringLiteral("Label1"));
     m_noticeLabel->setAutoFillBackground(true);
     QPalette notice = m_noticeLabel->palette();
@@ -301,12 +299,12 @@ void MainWindow::showCurrentFrame()
 
     const bool signName = frame.layout == SignLayout::SignName;
     const LayoutCaptions &captions = signName ? kSignNameCaptions : kTypeCaptions;
-    m_toggleLayoutButton->setText(captions.toggleLayout);
-    m_englishColourButton->setText(signName && !m_document.signNameRestored()
-                                       ? kFirstEnglishColourCaption
-                                       : captions.englishColour);
-    m_mainFontButton->setText(captions.mainFont);
-    m_mainColourButton->setText(captions.mainColour);
+    m_toggleLayoutButton->setText(tr(captions.toggleLayout));
+    m_englishColourButton->setText(tr(signName && !m_document.signNameRestored()
+                                          ? kFirstEnglishColourCaption
+                                          : captions.englishColour));
+    m_mainFontButton->setText(tr(captions.mainFont));
+    m_mainColourButton->setText(tr(captions.mainColour));
     // The type layout's English line is always black; the band chosen for the sign name waits.
     m_englishBandButton->setEnabled(signName);
     m_formatMenu->showFrame(frame);
@@ -399,7 +397,7 @@ void MainWindow::showFileName()
     const QString &fileName = m_document.fileName();
     QString name = QFileInfo(fileName).fileName();
     if (m_document.isReadOnly())
-        name += QStringLiteral("（読み取り専用）");
+        name += tr("（読み取り専用）");
     setWindowTitle(fileName.isEmpty()
                        ? kAppTitleWithMajorVersion + QStringLiteral("[*]")
                        : QStringLiteral("%1[*] - %2").arg(name, kAppTitleWithMajorVersion));

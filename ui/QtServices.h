@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codec/QtImageWriter.h"
+#include "identity/AppIdentity.h"
 #include "platform/DesktopLauncher.h"
 #include "platform/DialogOwner.h"
 #include "platform/QtClock.h"
@@ -33,7 +34,9 @@ private:
     DesktopLauncher m_launcher;
     SystemLogonName m_logonName;
     QtImageWriter m_imageWriter;
-    QSettings m_settings;
+    // Under the program's own name for organisation and application alike. Set here rather
+    // than on the application, whose names also name the data folder, which stays where it is.
+    QSettings m_settings{QSettings::UserScope, kAppTitle, kAppTitle};
     QtDesktopAnimations m_animations;
     QtClock m_clock;
     Services m_services;

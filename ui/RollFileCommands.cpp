@@ -19,7 +19,7 @@
 namespace {
 
 const QString kRecentKey = QStringLiteral("recentFiles");
-const QString kFilter = QStringLiteral("幕データ (*.quintelo)");
+const char *const kFilter = QT_TRANSLATE_NOOP("RollFileCommands", "幕データ (*.quintelo)");
 
 } // namespace
 
@@ -37,10 +37,8 @@ bool RollFileCommands::confirmDiscard()
         return true;
     enum { Save, DontSave, Cancel };
     const int answer = m_services.messages.ask(
-        kAppTitle, QStringLiteral("変更を保存しますか？"), MessageBoxService::Icon::Exclamation,
-        {QStringLiteral("保存(&S)"), QStringLiteral("保存しない(&N)"),
-         QStringLiteral("キャンセル")},
-        Cancel);
+        kAppTitle, tr("変更を保存しますか？"), MessageBoxService::Icon::Exclamation,
+        {tr("保存(&S)"), tr("保存しない(&N)"), tr("キャンセル")}, Cancel);
     // Goes on only once the changes are safe in a file.
     return answer == Save ? save() : answer == DontSave;
 }
@@ -59,7 +57,7 @@ bool RollFileCommands::open()
     if (!confirmDiscard())
         return false;
     const std::optional<QString> fileName =
-        m_services.dialogs.chooseOpenFileName(QStringLiteral("幕データを開く"), kFilter);
+        m_services.dialogs.chooseOpenFileName(tr("幕データを開く"), tr(kFilter));
     // Already asked: the file opens over the changes the user agreed to lose.
     return fileName && openFile(*fileName);
 }
@@ -67,14 +65,13 @@ bool RollFileCommands::open()
 bool RollFileCommands::openFile(const QString &fileName)
 {
     const bool taken = m_otherCopies && m_otherCopies->openElsewhere(fileName);
-    if (taken &&
-        m_services.messages.ask(
-            kAppTitle,
-            QStringLiteral("幕データ「%1」は、ほかに起動している Quintelo で開かれています。\n\n"
-                           "読み取り専用で開くと、保存するときは別の名前を尋ねます。")
-                .arg(QDir::toNativeSeparators(fileName)),
-            MessageBoxService::Icon::Exclamation,
-            {QStringLiteral("読み取り専用で開く(&R)"), QStringLiteral("キャンセル")}, 0) != 0)
+    if (taken && m_services.messages.ask(
+                     kAppTitle,
+                     tr("幕データ「%1」は、ほかに起動している Quintelo で開かれています。\n\n"
+                        "読み取り専用で開くと、保存するときは別の名前を尋ねます。")
+                         .arg(QDir::toNativeSeparators(fileName)),
+                     MessageBoxService::Icon::Exclamation,
+                     {tr("読み取り専用で開く(&R)"), tr("キャンセル")}, 0) != 0)
         return false;
     const RollFile::Loaded loaded = RollFile::load(fileName);
     if (!loaded.ok()) {
@@ -115,9 +112,8 @@ bool RollFileCommands::save()
 
 bool RollFileCommands::saveAs()
 {
-    const std::optional<QString> fileName =
-        m_services.dialogs.chooseSaveFileName({QStringLiteral("幕データの保存"), kFilter,
-                                               QStringLiteral("quintelo"), m_document.fileName()});
+    const std::optional<QString> fileName = m_services.dialogs.chooseSaveFileName(
+        {tr("幕データの保存"), tr(kFilter), QStringLiteral("quintelo"), m_document.fileName()});
     return fileName && saveTo(*fileName);
 }
 
@@ -147,18 +143,15 @@ RollFileCommands::Overwrite RollFileCommands::checkOwnFile(const QString &fileNa
         return Overwrite::Go;
     const QString name = QDir::toNativeSeparators(fileName);
     const QString text =
-        m_onDisk
-            ? QStringLiteral("幕データ「%1」は、開いた後か前回保存した後に、"
-                             "ほかで変更されています。\n\n上書きすると、その変更は失われます。")
-                  .arg(name)
-            : QStringLiteral("復元した作業を、幕データ「%1」に上書き保存しますか？\n\n"
-                             "「%1」には、復元した作業に含まれていない変更があるかもしれません。")
-                  .arg(name);
-    switch (m_services.messages.ask(kAppTitle, text, MessageBoxService::Icon::Exclamation,
-                                    {QStringLiteral("上書き保存(&O)"),
-                                     QStringLiteral("別の名前で保存(&A)..."),
-                                     QStringLiteral("キャンセル")},
-                                    2)) {
+        m_onDisk ? tr("幕データ「%1」は、開いた後か前回保存した後に、"
+                      "ほかで変更されています。\n\n上書きすると、その変更は失われます。")
+                       .arg(name)
+                 : tr("復元した作業を、幕データ「%1」に上書き保存しますか？\n\n"
+                      "「%1」には、復元した作業に含まれていない変更があるかもしれません。")
+                       .arg(name);
+    switch (m_services.messages.ask(
+        kAppTitle, text, MessageBoxService::Icon::Exclamation,
+        {tr("上書き保存(&O)"), tr("別の名前で保存(&A)..."), tr("キャンセル")}, 2)) {
     case 0:
         return Overwrite::Go;
     case 1:
@@ -173,8 +166,8 @@ bool RollFileCommands::saveTo(const QString &fileName)
     if (m_otherCopies && m_otherCopies->openElsewhere(fileName)) {
         m_services.messages.tell(
             kAppTitle,
-            QStringLiteral("幕データ「%1」は、ほかに起動している Quintelo で開かれているため、"
-                           "上書きできません。別の名前で保存してください。")
+            tr("幕データ「%1」は、ほかに起動している Quintelo で開かれているため、"
+               "上書きできません。別の名前で保存してください。")
                 .arg(QDir::toNativeSeparators(fileName)),
             MessageBoxService::Icon::Exclamation);
         return saveAs();
@@ -226,5 +219,5 @@ void RollFileCommands::fillRecentMenu(QMenu *menu)
         connect(action, &QAction::triggered, this, [this, fileName] { openAfterAsking(fileName); });
     }
     if (recent.isEmpty())
-        menu->addAction(QStringLiteral("（なし）"))->setEnabled(false);
+        menu->addAction(tr("（なし）"))->setEnabled(false);
 }

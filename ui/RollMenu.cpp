@@ -15,30 +15,29 @@ RollMenu::RollMenu(QMenuBar *menuBar, SignDocument &document, QObject *parent)
     , m_document(document)
     , m_window(menuBar->window())
 {
-    m_menu = namedMenu(menuBar, "koma", QStringLiteral("コマ(&K)"));
-    m_next = menuItem(m_menu, "nextFrame", QStringLiteral("次のコマ(&N)"),
-                      {QKeySequence(Qt::Key_PageDown)});
-    m_previous = menuItem(m_menu, "previousFrame", QStringLiteral("前のコマ(&P)"),
-                          {QKeySequence(Qt::Key_PageUp)});
+    m_menu = namedMenu(menuBar, "koma", tr("コマ(&K)"));
+    m_next = menuItem(m_menu, "nextFrame", tr("次のコマ(&N)"), {QKeySequence(Qt::Key_PageDown)});
+    m_previous =
+        menuItem(m_menu, "previousFrame", tr("前のコマ(&P)"), {QKeySequence(Qt::Key_PageUp)});
     m_play = menuItem(m_menu, "play", tr("再生(&S)"), {QKeySequence(Qt::Key_F5)});
     m_menu->addSeparator();
-    m_add = menuItem(m_menu, "addFrame", QStringLiteral("コマを追加(&A)"));
-    m_duplicate = menuItem(m_menu, "duplicateFrame", QStringLiteral("コマを複製(&D)"));
-    m_delete = menuItem(m_menu, "deleteFrame", QStringLiteral("コマを削除(&L)"));
-    m_moveUp = menuItem(m_menu, "moveFrameUp", QStringLiteral("上へ移動(&U)"));
-    m_moveDown = menuItem(m_menu, "moveFrameDown", QStringLiteral("下へ移動(&W)"));
-    m_rename = menuItem(m_menu, "renameFrame", QStringLiteral("コマの名前を変更(&R)"));
+    m_add = menuItem(m_menu, "addFrame", tr("コマを追加(&A)"));
+    m_duplicate = menuItem(m_menu, "duplicateFrame", tr("コマを複製(&D)"));
+    m_delete = menuItem(m_menu, "deleteFrame", tr("コマを削除(&L)"));
+    m_moveUp = menuItem(m_menu, "moveFrameUp", tr("上へ移動(&U)"));
+    m_moveDown = menuItem(m_menu, "moveFrameDown", tr("下へ移動(&W)"));
+    m_rename = menuItem(m_menu, "renameFrame", tr("コマの名前を変更(&R)"));
     m_languages = menuItem(m_menu, "panelLanguages", tr("多言語表示(&T)..."));
     // The panel's buttons carry the short words; the menu says it in full.
-    for (const auto &[action, word] : {std::pair{m_add, "追加"},
-                                       {m_duplicate, "複製"},
-                                       {m_delete, "削除"},
+    for (const auto &[action, word] : {std::pair{m_add, QT_TR_NOOP("追加")},
+                                       {m_duplicate, QT_TR_NOOP("複製")},
+                                       {m_delete, QT_TR_NOOP("削除")},
                                        {m_moveUp, "▲"},
                                        {m_moveDown, "▼"},
-                                       {m_rename, "名前"}})
-        action->setIconText(QString::fromUtf8(word));
+                                       {m_rename, QT_TR_NOOP("名前")}})
+        action->setIconText(tr(word));
     m_menu->addSeparator();
-    m_panel = menuItem(m_menu, "showRollPanel", QStringLiteral("コマ一覧を表示(&K)"));
+    m_panel = menuItem(m_menu, "showRollPanel", tr("コマ一覧を表示(&K)"));
     m_panel->setCheckable(true);
     m_panel->setChecked(true);
 

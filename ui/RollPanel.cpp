@@ -18,7 +18,7 @@ RollPanel::RollPanel(SignDocument &document, const QList<QAction *> &buttons, QW
     , m_list(new QListView(this))
 {
     setObjectName(QStringLiteral("rollPanel"));
-    setWindowTitle(QStringLiteral("コマ一覧"));
+    setWindowTitle(tr("コマ一覧"));
     // Shown beside the main window as it opens, it must not take the keyboard from it.
     setAttribute(Qt::WA_ShowWithoutActivating);
 

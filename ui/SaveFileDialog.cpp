@@ -14,7 +14,7 @@ SaveFileDialog::SaveFileDialog(const DialogService::SaveRequest &request, QWidge
     // Asked whatever the flags say: a picture saved over cannot be had back.
     setOption(QFileDialog::DontConfirmOverwrite, false);
 
-    m_readOnly = new QCheckBox(QStringLiteral("読み取り専用で開く(&R)"), this);
+    m_readOnly = new QCheckBox(tr("読み取り専用で開く(&R)"), this);
     m_readOnly->setObjectName(QStringLiteral("readOnly"));
     m_readOnly->setChecked(request.readOnlyBox == ReadOnlyBox::Ticked);
     m_readOnly->setHidden(request.readOnlyBox == ReadOnlyBox::Hidden);

@@ -23,7 +23,7 @@ SignLineEdit::SignLineEdit(SignLine line, QWidget *parent)
 
 QString SignLineEdit::lengthLimitNotice()
 {
-    return QStringLiteral("1 行に入るのは %1 文字までです。それより後ろは入りませんでした。")
+    return tr("1 行に入るのは %1 文字までです。それより後ろは入りませんでした。")
         .arg(Frame::kMaxLineLength);
 }
 

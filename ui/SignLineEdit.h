@@ -3,6 +3,7 @@
 #include "sign/Frame.h"
 #include "ui/TwipsControl.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 // One line of the sign, typed straight onto the plate: borderless, centred, holding at most a
@@ -11,6 +12,8 @@
 // painter draws for it, so the screen and the pictures never disagree.
 class SignLineEdit : public TwipsControl<QLineEdit>
 {
+    Q_DECLARE_TR_FUNCTIONS(SignLineEdit)
+
 public:
     SignLineEdit(SignLine line, QWidget *parent = nullptr);
 

@@ -10,7 +10,7 @@ SpinOptionsDialog::SpinOptionsDialog(int frameCount, const SpinAnimation::Option
     , m_options(options)
 {
     setObjectName(QStringLiteral("spinOptions"));
-    setWindowTitle(QStringLiteral("回転アニメーション"));
+    setWindowTitle(tr("回転アニメーション"));
     const auto spinBox = [this](const char *name, int minimum, int maximum, int value,
                                 const QString &suffix = {}) {
         auto *box = new QSpinBox(this);
@@ -20,16 +20,15 @@ SpinOptionsDialog::SpinOptionsDialog(int frameCount, const SpinAnimation::Option
         box->setSuffix(suffix);
         return box;
     };
-    m_hold = spinBox("spinHold", 100, 60000, options.holdMs, QStringLiteral(" ミリ秒"));
+    m_hold = spinBox("spinHold", 100, 60000, options.holdMs, tr(" ミリ秒"));
     m_hold->setSingleStep(100);
-    m_steps = spinBox("spinSteps", 0, 60, options.steps, QStringLiteral(" 段"));
-    m_alternate =
-        spinBox("spinAlternate", 100, 60000, options.alternateMs, QStringLiteral(" ミリ秒"));
+    m_steps = spinBox("spinSteps", 0, 60, options.steps, tr(" 段"));
+    m_alternate = spinBox("spinAlternate", 100, 60000, options.alternateMs, tr(" ミリ秒"));
     m_alternate->setSingleStep(100);
-    m_first = spinBox("spinFirst", 1, frameCount, options.first + 1, QStringLiteral(" コマ目"));
+    m_first = spinBox("spinFirst", 1, frameCount, options.first + 1, tr(" コマ目"));
     m_last = spinBox("spinLast", 1, frameCount,
                      options.last < 0 ? frameCount : std::min(options.last + 1, frameCount),
-                     QStringLiteral(" コマ目"));
+                     tr(" コマ目"));
     // The range never turns inside out: each end keeps the other within reach.
     connect(m_first, &QSpinBox::valueChanged, m_last, &QSpinBox::setMinimum);
     connect(m_last, &QSpinBox::valueChanged, m_first, &QSpinBox::setMaximum);
@@ -40,12 +39,12 @@ SpinOptionsDialog::SpinOptionsDialog(int frameCount, const SpinAnimation::Option
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *form = new QFormLayout(this);
-    form->addRow(QStringLiteral("各コマを表示する時間(&H):"), m_hold);
-    form->addRow(QStringLiteral("次のコマへ送る段数(&S):"), m_steps);
+    form->addRow(tr("各コマを表示する時間(&H):"), m_hold);
+    form->addRow(tr("次のコマへ送る段数(&S):"), m_steps);
     // An LED panel does not roll: it shows each frame's Japanese and English lines in turn.
-    form->addRow(QStringLiteral("LED の日本語と英語の切り替え(&A):"), m_alternate);
-    form->addRow(QStringLiteral("最初のコマ(&F):"), m_first);
-    form->addRow(QStringLiteral("最後のコマ(&L):"), m_last);
+    form->addRow(tr("LED の日本語と英語の切り替え(&A):"), m_alternate);
+    form->addRow(tr("最初のコマ(&F):"), m_first);
+    form->addRow(tr("最後のコマ(&L):"), m_last);
     form->addRow(buttons);
 }
 

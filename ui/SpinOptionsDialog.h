@@ -10,6 +10,8 @@ class QSpinBox;
 // rolls on, and from which frame to which.
 class SpinOptionsDialog : public QDialog
 {
+    Q_OBJECT
+
 public:
     SpinOptionsDialog(int frameCount, const SpinAnimation::Options &options,
                       QWidget *parent = nullptr);

@@ -11,12 +11,12 @@
 namespace {
 
 // An ideographic space, a sentence, eighteen ideographic spaces, a sentence.
-const QString kDisclaimer =
-    QStringLiteral("　本ソフトウェアを使用したことにより生じたいかなる損害についても、開発者は"
-                   "一切の責任を負いかねますのでご了承ください。") +
-    QString(18, QChar(0x3000)) +
-    QStringLiteral(
-        "本ソフトウェアおよび付属の画像・文書の無断転載、再配布、改変、販売を禁止します。");
+const char *const kNoLiability = QT_TRANSLATE_NOOP(
+    "SplashWindow", "　本ソフトウェアを使用したことにより生じたいかなる損害についても、開発者は"
+                    "一切の責任を負いかねますのでご了承ください。");
+const char *const kNoCopies = QT_TRANSLATE_NOOP(
+    "SplashWindow",
+    "本ソフトウェアおよび付属の画像・文書の無断転載、再配布、改変、販売を禁止します。");
 
 TwipsControl<QLabel> *opaqueLabel(const TwipRect &rect, const QString &caption,
                                   const QColor &background, QWidget *parent)
@@ -48,11 +48,14 @@ SplashWindow::SplashWindow(const QString &userName, QWidget *parent)
     m_userName->setObjectName(QStringLiteral("siyo"));
     // The name as it is spelt, whatever characters the system allows in it.
     m_userName->setTextFormat(Qt::PlainText);
-    m_userCaption = opaqueLabel({120, 3480, 735, 255}, QStringLiteral("使用者："), white, this);
+    m_userCaption = opaqueLabel({120, 3480, 735, 255}, tr("使用者："), white, this);
     m_userCaption->setObjectName(QStringLiteral("Label2"));
-    m_credit = opaqueLabel({120, 3240, 1575, 255}, kDeveloperCredit, white, this);
+    m_credit = opaqueLabel({120, 3240, 1575, 255}, developerCredit(), white, this);
     m_credit->setObjectName(QStringLiteral("Label1"));
-    m_disclaimer = opaqueLabel({120, 2280, 5775, 825}, kDisclaimer, white, this);
+    m_disclaimer = opaqueLabel({120, 2280, 5775, 825},
+                               SplashWindow::tr(kNoLiability) + QString(18, QChar(0x3000)) +
+                                   SplashWindow::tr(kNoCopies),
+                               white, this);
     m_disclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
     QPalette black = m_disclaimer->palette();
     black.setColor(QPalette::WindowText, Qt::black);

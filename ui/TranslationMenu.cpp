@@ -12,9 +12,9 @@ TranslationMenu::TranslationMenu(QMenuBar *menuBar, Services &services, QObject 
     : QObject(parent)
     , m_services(services)
 {
-    QMenu *translation = namedMenu(menuBar, "iro", QStringLiteral("翻訳(&C)"));
-    QAction *translate = menuItem(translation, "honyak", QStringLiteral("YAHOO翻訳(&H)"),
-                                  {QKeySequence(Qt::CTRL | Qt::Key_H)});
+    QMenu *translation = namedMenu(menuBar, "iro", tr("翻訳(&C)"));
+    QAction *translate =
+        menuItem(translation, "honyak", tr("YAHOO翻訳(&H)"), {QKeySequence(Qt::CTRL | Qt::Key_H)});
     connect(translate, &QAction::triggered, this, &TranslationMenu::openTranslationPage);
     keepCaptionsWhole(translation);
 }

@@ -9,6 +9,8 @@ struct Services;
 // the English line.
 class TranslationMenu : public QObject
 {
+    Q_OBJECT
+
 public:
     TranslationMenu(QMenuBar *menuBar, Services &services, QObject *parent = nullptr);
 

@@ -26,16 +26,16 @@ FileNamePattern::FileNamePattern(const QString &pattern)
     : m_pattern(pattern)
 {
     if (pattern.isEmpty() || pattern.contains(u'/') || pattern.contains(u'\\')) {
-        m_problem = QStringLiteral("--name のパターン「%1」はファイル名にしてください"
-                                   "（フォルダは含められません）。")
+        m_problem = tr("--name のパターン「%1」はファイル名にしてください"
+                       "（フォルダは含められません）。")
                         .arg(pattern);
         return;
     }
     for (QRegularExpressionMatchIterator it = placeholder().globalMatch(pattern); it.hasNext();) {
         const QString inside = it.next().captured(1);
         if (inside != QLatin1String("name") && !numberPlaceholder().match(inside).hasMatch()) {
-            m_problem = QStringLiteral("--name のパターンの {%1} は使えません。"
-                                       "使えるのは {n}、{n:03}、{name} です。")
+            m_problem = tr("--name のパターンの {%1} は使えません。"
+                           "使えるのは {n}、{n:03}、{name} です。")
                             .arg(inside);
             return;
         }

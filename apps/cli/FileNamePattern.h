@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The names --each gives its files: {n} is the frame's number, {n:03} the number padded with
@@ -7,6 +8,8 @@
 // extension picks the format.
 class FileNamePattern
 {
+    Q_DECLARE_TR_FUNCTIONS(FileNamePattern)
+
 public:
     explicit FileNamePattern(const QString &pattern);
 

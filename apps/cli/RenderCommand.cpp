@@ -104,16 +104,16 @@ QStringList cutLineWarnings(const QList<NumberedFrame> &frames, const SignLook &
                 continue;
             const bool signName = frame.layout == SignLayout::SignName;
             lines << (line == SignLine::Main
-                          ? signName ? QStringLiteral("幕名") : QStringLiteral("種別")
-                      : line == SignLine::English     ? QStringLiteral("英語文字")
-                      : line == SignLine::Destination ? QStringLiteral("行き先")
-                                                      : QStringLiteral("行き先の英字"));
+                          ? signName ? RenderCommand::tr("幕名") : RenderCommand::tr("種別")
+                      : line == SignLine::English     ? RenderCommand::tr("英語文字")
+                      : line == SignLine::Destination ? RenderCommand::tr("行き先")
+                                                      : RenderCommand::tr("行き先の英字"));
         }
         if (!lines.isEmpty())
-            warnings << QStringLiteral("警告: %1 コマ目「%2」の%3は LED の表示に収まりません。"
-                                       "最初の一画面だけを描きます。")
+            warnings << RenderCommand::tr("警告: %1 コマ目「%2」の%3は LED の表示に収まりません。"
+                                          "最初の一画面だけを描きます。")
                             .arg(numbered.number)
-                            .arg(frame.displayName(), lines.join(u'、'));
+                            .arg(frame.displayName(), lines.join(RenderCommand::tr("、")));
     }
     return warnings;
 }
@@ -131,7 +131,7 @@ RenderCommand::RenderCommand(QTextStream &out, QTextStream &err, bool errIsTermi
 
 QString RenderCommand::helpText()
 {
-    return QStringLiteral(
+    return tr(
         "使い方: quintelo-render [オプション] 入力 -o 出力\n"
         "\n"
         "幕データ (.quintelo) か CSV ファイルのコマを、画面なしで画像・SVG・印刷用 PDF にします。\n"
@@ -225,9 +225,7 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
             value = arguments.at(++i);
             return true;
         };
-        const auto needsValue = [&] {
-            return QStringLiteral("%1 のあとに値を書いてください。").arg(argument);
-        };
+        const auto needsValue = [&] { return tr("%1 のあとに値を書いてください。").arg(argument); };
         const auto badValue = [&](const QString &range) {
             return QStringLiteral("%1 %2: %3").arg(argument, value, range);
         };
@@ -309,19 +307,19 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
                 return needsValue();
             o.format = ExportManager::formatForFileName(QStringLiteral("x.") + value);
             if (o.format.isEmpty())
-                return badValue(QStringLiteral("使える形式は %1 です。")
-                                    .arg(PictureFormat::writableExtensions().join(u'、')));
+                return badValue(tr("使える形式は %1 です。")
+                                    .arg(PictureFormat::writableExtensions().join(tr("、"))));
         } else if (argument == QLatin1String("--frame")) {
             if (!takeValue())
                 return needsValue();
             if (!readWhole(value, 1, RollFile::kMaxFrames, o.frame))
-                return badValue(QStringLiteral("コマの番号は 1 からの整数で書いてください。"));
+                return badValue(tr("コマの番号は 1 からの整数で書いてください。"));
         } else if (argument == QLatin1String("--frame-mm")) {
             if (!takeValue())
                 return needsValue();
             if (!readNumber(value, ExportSettings::kSmallestFrameMillimetres,
                             ExportSettings::kLargestFrameMillimetres, o.size.frameMillimetres))
-                return badValue(QStringLiteral("幅は %1〜%2 mm で書いてください。")
+                return badValue(tr("幅は %1〜%2 mm で書いてください。")
                                     .arg(ExportSettings::kSmallestFrameMillimetres)
                                     .arg(ExportSettings::kLargestFrameMillimetres));
         } else if (argument == QLatin1String("--paper")) {
@@ -332,7 +330,7 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
             else if (value.compare(QLatin1String("B5"), Qt::CaseInsensitive) == 0)
                 o.size.paper = ExportSettings::Paper::B5;
             else
-                return badValue(QStringLiteral("用紙は A4 か B5 です。"));
+                return badValue(tr("用紙は A4 か B5 です。"));
         } else if (argument == QLatin1String("--look")) {
             if (!takeValue())
                 return needsValue();
@@ -341,19 +339,19 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
             else if (value == QLatin1String("plate"))
                 o.look = LookKind::Plate;
             else
-                return badValue(QStringLiteral("表示は led か plate です。"));
+                return badValue(tr("表示は led か plate です。"));
         } else if (argument == QLatin1String("--scale")) {
             if (!takeValue())
                 return needsValue();
             if (!readNumber(value, 1, ExportSettings::kLargestScale, o.size.scale))
-                return badValue(QStringLiteral("倍率は 1〜8 で書いてください。"));
+                return badValue(tr("倍率は 1〜8 で書いてください。"));
             scaleGiven = true;
         } else if (argument == QLatin1String("--height")) {
             if (!takeValue())
                 return needsValue();
             if (!readWhole(value, ExportSettings::kSmallestHeight, ExportSettings::kLargestHeight,
                            o.size.height))
-                return badValue(QStringLiteral("高さは %1〜%2 ピクセルで書いてください。")
+                return badValue(tr("高さは %1〜%2 ピクセルで書いてください。")
                                     .arg(ExportSettings::kSmallestHeight)
                                     .arg(ExportSettings::kLargestHeight));
         } else if (argument == QLatin1String("--fit")) {
@@ -361,29 +359,28 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
                 return needsValue();
             if (!readWhole(value, ExportSettings::kSmallestHeight, ExportSettings::kLargestHeight,
                            o.fit))
-                return badValue(QStringLiteral("大きさは %1〜%2 ピクセルで書いてください。")
+                return badValue(tr("大きさは %1〜%2 ピクセルで書いてください。")
                                     .arg(ExportSettings::kSmallestHeight)
                                     .arg(ExportSettings::kLargestHeight));
         } else if (argument == QLatin1String("-j") || argument == QLatin1String("--jobs")) {
             if (!takeValue())
                 return needsValue();
             if (!readWhole(value, 1, 256, o.threads))
-                return badValue(QStringLiteral("スレッドの数は 1〜256 で書いてください。"));
+                return badValue(tr("スレッドの数は 1〜256 で書いてください。"));
         } else {
-            return QStringLiteral("「%1」というオプションはありません。--help で使い方を"
-                                  "表示できます。")
+            return tr("「%1」というオプションはありません。--help で使い方を"
+                      "表示できます。")
                 .arg(arguments.at(i));
         }
     }
 
     if (positional.isEmpty())
-        return QStringLiteral("入力ファイルを指定してください。--help で使い方を表示できます。");
+        return tr("入力ファイルを指定してください。--help で使い方を表示できます。");
     if (positional.size() > 1)
-        return QStringLiteral("入力ファイルは 1 つだけです（「%1」も渡されました）。")
-            .arg(positional.at(1));
+        return tr("入力ファイルは 1 つだけです（「%1」も渡されました）。").arg(positional.at(1));
     o.input = positional.constFirst();
     if (o.output.isEmpty())
-        return QStringLiteral("-o で書き出し先を指定してください。");
+        return tr("-o で書き出し先を指定してください。");
     if (int(each) + int(strip) + int(spin) + int(video) > 1)
         return QCoreApplication::translate(
             "RenderCommand", "--each、--strip、--spin、--video は 1 つだけ指定できます。");
@@ -401,9 +398,9 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
         return {};
     }
     if (int(scaleGiven) + int(o.size.height > 0) + int(o.fit > 0) > 1)
-        return QStringLiteral("--scale、--height、--fit は 1 つだけ指定できます。");
+        return tr("--scale、--height、--fit は 1 つだけ指定できます。");
     if (each && o.frame > 0)
-        return QStringLiteral("--each と --frame は一緒に使えません。");
+        return tr("--each と --frame は一緒に使えません。");
 
     o.kind = each    ? Options::Output::Each
              : strip ? Options::Output::Strip
@@ -419,25 +416,23 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
     }
     // --each writes into a folder: a name that asks for a file is a mistake, not a folder's.
     if (each && !QFileInfo(o.output).isDir() && !formatOf(o.output).isEmpty())
-        return QStringLiteral("--each の -o は書き出し先のフォルダです。「%1」はファイルの名前に"
-                              "見えます。ファイル名は --name で指定してください（既定 "
-                              "{n:03}.png）。")
+        return tr("--each の -o は書き出し先のフォルダです。「%1」はファイルの名前に"
+                  "見えます。ファイル名は --name で指定してください（既定 "
+                  "{n:03}.png）。")
             .arg(o.output);
     if (o.format == "pdf" && o.kind == Options::Output::Frame)
         o.kind = Options::Output::Sheet;
     else if (o.format == "pdf")
-        return QStringLiteral("PDF は印刷用シートだけです。--each、--strip、--spin では画像の"
-                              "拡張子を使ってください。");
+        return tr("PDF は印刷用シートだけです。--each、--strip、--spin では画像の"
+                  "拡張子を使ってください。");
     if (o.format.isEmpty())
-        return QStringLiteral("「%1」の拡張子から形式がわかりません。%2 か .pdf にするか、--format"
-                              " で指定してください。")
-            .arg(named, PictureFormat::writableExtensions().join(u'、'));
+        return tr("「%1」の拡張子から形式がわかりません。%2 か .pdf にするか、--format"
+                  " で指定してください。")
+            .arg(named, PictureFormat::writableExtensions().join(tr("、")));
     if (o.kind == Options::Output::Strip && o.format == "svg")
-        return QStringLiteral(
-            "--strip は画像です。出力の名前を .png などの画像の拡張子で終えてください。");
+        return tr("--strip は画像です。出力の名前を .png などの画像の拡張子で終えてください。");
     if (o.kind == Options::Output::Spin && o.format != "gif")
-        return QStringLiteral(
-            "--spin はアニメーション GIF です。出力の名前を .gif で終えてください。");
+        return tr("--spin はアニメーション GIF です。出力の名前を .gif で終えてください。");
     if (o.threads == 0)
         o.threads = std::max(1, QThread::idealThreadCount());
     return {};
@@ -659,7 +654,7 @@ QString RenderCommand::outputProblem() const
         // no place to write files into.
         const FileKind kind = fileKindOf(o.output);
         if (kind != FileKind::Missing && kind != FileKind::Folder)
-            return QStringLiteral("%1: --each の書き出し先はフォルダですが、この名前は%2です。")
+            return tr("%1: --each の書き出し先はフォルダですが、この名前は%2です。")
                 .arg(o.output, fileKindName(kind));
         return {};
     }
@@ -701,13 +696,13 @@ int RenderCommand::run(const QStringList &arguments)
         });
     }
     if (m_options.frame > m_inputFrames) {
-        fail(QStringLiteral("--frame %1: %2 にはそれだけのコマがありません。")
+        fail(tr("--frame %1: %2 にはそれだけのコマがありません。")
                  .arg(m_options.frame)
                  .arg(m_options.input));
         return BadUsage;
     }
     if (frames.isEmpty()) {
-        fail(QStringLiteral("%1: 書き出せるコマがありません。").arg(m_options.input));
+        fail(tr("%1: 書き出せるコマがありません。").arg(m_options.input));
         return BadUsage;
     }
     if (const QString problem = outputProblem(); !problem.isEmpty()) {

@@ -8,6 +8,7 @@
 #include "render/MotionOptions.h"
 #include "sign/SignLook.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +23,8 @@ class SaveJournal;
 // given.
 class RenderCommand
 {
+    Q_DECLARE_TR_FUNCTIONS(RenderCommand)
+
 public:
     enum Exit { Written = 0, SomeFailed = 1, BadUsage = 2, Interrupted = 130 };
 

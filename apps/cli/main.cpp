@@ -3,6 +3,7 @@
 #include "files/SaveJournal.h"
 #include "identity/AppIdentity.h"
 #include "sign/SignFonts.h"
+#include "tr/ProgramLanguage.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -90,13 +91,17 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationName(kAppTitle);
     QGuiApplication::setApplicationVersion(kAppVersion);
     installFontSubstitutes();
+    // Japanese, the language its texts are written in, unless the locale asks for English.
+    installProgramTranslation(app, languageOfEnvironment());
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (const char *argument = unspellableArgument(argc, argv)) {
-        err << "quintelo-render: 「" << QString::fromLocal8Bit(argument)
-            << "」にはこのシステムの文字コードで表せないバイトがあります。その名前のファイルは"
-               "読み書きできません。"
+        err << "quintelo-render: "
+            << QCoreApplication::translate(
+                   "main", "「%1」にはこのシステムの文字コードで表せないバイトがあり"
+                           "ます。その名前のファイルは読み書きできません。")
+                   .arg(QString::fromLocal8Bit(argument))
             << Qt::endl;
         return RenderCommand::BadUsage;
     }

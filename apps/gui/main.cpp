@@ -4,11 +4,13 @@
 #include "messages/FailureMessage.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/QtTranslations.h"
+#include "platform/SettingsFile.h"
 #include "ui/AppController.h"
 #include "ui/QtServices.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -56,14 +58,18 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationVersion(kAppVersion);
     QGuiApplication::setDesktopFileName(kDesktopFileName);
-    installQtTranslations(app);
     installFonts();
+    // Before the settings are first read.
+    moveEarlierSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    // The window speaks Japanese unless the user chose English, never after the desktop's
+    // language; before the first text is made.
+    installTranslations(app, chosenLanguage(QSettings(QSettings::UserScope, kAppTitle, kAppTitle)));
 
     // `quintelo FILE`, as the desktop opens a roll file; anything else Qt has not taken is
     // ignored, as before.
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("開く幕データ (.quintelo)"));
+                                 QCoreApplication::translate("main", "開く幕データ (.quintelo)"));
     parser.parse(QCoreApplication::arguments());
 
     // A save cut off while overwriting a file where it stands is put back before anything else.

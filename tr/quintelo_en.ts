@@ -383,6 +383,34 @@ Last change: %3</translation>
         <source>テキストファイル(*.txt)</source>
         <translation>Text files (*.txt)</translation>
     </message>
+    <message>
+        <source>PNG の連番を書き出すフォルダ</source>
+        <translation>Folder for the PNG sequence</translation>
+    </message>
+    <message>
+        <source>MP4 動画(*.mp4)</source>
+        <translation>MP4 video(*.mp4)</translation>
+    </message>
+    <message>
+        <source>WebM 動画(*.webm)</source>
+        <translation>WebM video(*.webm)</translation>
+    </message>
+    <message>
+        <source>アニメーション WebP(*.webp)</source>
+        <translation>Animated WebP(*.webp)</translation>
+    </message>
+    <message>
+        <source>アニメーション GIF(*.gif)</source>
+        <translation>Animated GIF(*.gif)</translation>
+    </message>
+    <message>
+        <source>動画の保存</source>
+        <translation>Save Video</translation>
+    </message>
+    <message>
+        <source>動画を書き出しています…</source>
+        <translation>Writing the video…</translation>
+    </message>
 </context>
 <context>
     <name>ExportSettingsDialog</name>
@@ -668,6 +696,18 @@ Last change: %3</translation>
         <comment>one sentence after another</comment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>PNG の連番にするときは、すでにあるフォルダを指定してください。</source>
+        <translation>For a PNG sequence, give a folder that exists.</translation>
+    </message>
+    <message>
+        <source>最初のコマ（%1 コマ目）が最後のコマ（%2 コマ目）より後ろです。</source>
+        <translation>The first frame (frame %1) comes after the last frame (frame %2).</translation>
+    </message>
+    <message>
+        <source>コマは %1 コマしかないため、%2 コマ目は選べません。</source>
+        <translation>The roll has only %1 frames, so frame %2 cannot be chosen.</translation>
+    </message>
 </context>
 <context>
     <name>FileMenu</name>
@@ -726,6 +766,10 @@ Last change: %3</translation>
     <message>
         <source>終了(&amp;X)</source>
         <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>動画として保存(&amp;V)...</source>
+        <translation>Save as &amp;Video...</translation>
     </message>
 </context>
 <context>
@@ -1092,87 +1136,6 @@ Last change: %3</translation>
         <translation>, </translation>
     </message>
     <message>
-        <source>使い方: quintelo-render [オプション] 入力 -o 出力
-
-幕データ (.quintelo) か CSV ファイルのコマを、画面なしで画像・SVG・印刷用 PDF にします。
-形式は出力の拡張子で決まります (.gif .png .bmp .jpg .webp .svg、シートは .pdf)。
-
-  -o, --output 出力    書き出すファイル (--each のときはフォルダ)
-  --frame N           N コマ目を書き出す (1 から。省略時は 1 コマ目)
-  --each              すべてのコマを 1 コマ 1 ファイルで出力フォルダに書き出す
-  --name パターン      --each のファイル名 (既定 {n:03}.png)。{n} 番号、{n:03} 3 桁の
-                      番号、{name} コマの名前
-  --strip             全コマを縦につないだ 1 枚の画像 (フィルム)
-  --spin              幕を回すアニメーション GIF
-  --frame-mm W        印刷用シートでの 1 コマの幅 (mm、既定 7.5)
-  --paper A4|B5       印刷用シートの用紙 (既定 A4。B5 は JIS B5)
-  --look led|plate    LED 表示器か幕で描く (既定は幕データの表示、CSV は幕。LED の
-                      設定は幕データのもの)
-  --scale N           倍率 (1〜8、既定 1)
-  --height PX         画像の高さをピクセルで指定する
-  --fit PX            長いほうの辺を PX ピクセルにする (サムネイル用)
-  --format 形式        拡張子の代わりに形式を指定する (png、gif、svg など)
-  -j, --jobs N        同時に描くスレッドの数 (既定はコアの数)
-  -q, --quiet         エラーのほかは何も表示しない
-  -h, --help          この説明を表示する
-  --version           版を表示する
-
-CSV: UTF-8、BOM 付き UTF-16、Shift_JIS (CP932)。カンマかタブ区切りで、1 行目は列の
-名前。列: sign, sign_en (方向幕)、type, type_en, destination, destination_en
-(種別・行き先)、text_colour, en_colour, band_colour (#RRGGBB)、preset (種別プリセット
-名)、name (コマの名前)。
-
-上限: 1 行 1,000 文字。画像 1 枚 6,710 万ピクセル (256 MB)、1 辺は GIF・JPEG 65,535、
-PNG 1,000,000、BMP 32,767、WebP 16,383 ピクセル。CSV 32 MB・100,000 行、幕データ
-16 MB・10,000 コマ。
-
-終了コード (どの出力でも同じ):
-  0  すべて書き出した
-  1  書き出せなかった行やファイルがある (ほかは書き出した。ディスクがいっぱいなど)
-  2  コマンドライン・入力ファイル・出力先が正しくない (何も書き出していない)
-</source>
-        <translation>Usage: quintelo-render [options] INPUT -o OUTPUT
-
-Makes pictures, SVG files and print PDFs of the frames of a roll file (.quintelo) or a
-CSV table, with no window. The output&apos;s extension gives the format (.gif .png .bmp .jpg
-.webp .svg, and .pdf for the print sheet).
-
-  -o, --output OUTPUT the file to write (the folder with --each)
-  --frame N           write frame N (from 1; frame 1 when not given)
-  --each              write every frame to a file of its own in the output folder
-  --name PATTERN      the file names for --each (default {n:03}.png): {n} the number,
-                      {n:03} the number in 3 digits, {name} the frame&apos;s name
-  --strip             one picture of all frames, one above the other (a film)
-  --spin              an animated GIF of the roll turning
-  --frame-mm W        a frame&apos;s width on the print sheet (mm, default 7.5)
-  --paper A4|B5       the print sheet&apos;s paper (default A4; B5 is JIS B5)
-  --look led|plate    draw as an LED panel or a roll sign (default: as the roll file
-                      shows it, a roll sign for CSV; the LED settings are the roll file&apos;s)
-  --scale N           scale (1 to 8, default 1)
-  --height PX         the picture&apos;s height in pixels
-  --fit PX            make the longer side PX pixels (for thumbnails)
-  --format FORMAT     give the format instead of the extension (png, gif, svg, ...)
-  -j, --jobs N        threads drawing at once (default: the number of cores)
-  -q, --quiet         show nothing but errors
-  -h, --help          show this help
-  --version           show the version
-
-CSV: UTF-8, UTF-16 with a BOM, Shift_JIS (CP932); comma or tab separated, the first
-row names the columns. Columns: sign, sign_en (roll sign); type, type_en, destination,
-destination_en (type and destination); text_colour, en_colour, band_colour (#RRGGBB);
-preset (a type preset&apos;s name); name (the frame&apos;s name).
-
-Limits: 1,000 characters a line. 67.1 million pixels a picture (256 MB); a side at
-most 65,535 pixels in GIF and JPEG, 1,000,000 in PNG, 32,767 in BMP, 16,383 in WebP.
-CSV 32 MB and 100,000 rows; roll files 16 MB and 10,000 frames.
-
-Exit status (the same for every output):
-  0  everything was written
-  1  some rows or files could not be written (the rest were; a full disk, say)
-  2  the command line, the input file or the output is wrong (nothing was written)
-</translation>
-    </message>
-    <message>
         <source>%1 のあとに値を書いてください。</source>
         <translation>%1 needs a value.</translation>
     </message>
@@ -1229,10 +1192,6 @@ Exit status (the same for every output):
         <translation>name the output with -o.</translation>
     </message>
     <message>
-        <source>--each、--strip、--spin は 1 つだけ指定できます。</source>
-        <translation>only one of --each, --strip and --spin can be given.</translation>
-    </message>
-    <message>
         <source>--scale、--height、--fit は 1 つだけ指定できます。</source>
         <translation>only one of --scale, --height and --fit can be given.</translation>
     </message>
@@ -1271,6 +1230,148 @@ Exit status (the same for every output):
     <message>
         <source>%1: 書き出せるコマがありません。</source>
         <translation>%1: there are no frames to write.</translation>
+    </message>
+    <message>
+        <source>使い方: quintelo-render [オプション] 入力 -o 出力
+
+幕データ (.quintelo) か CSV ファイルのコマを、画面なしで画像・SVG・印刷用 PDF にします。
+形式は出力の拡張子で決まります (.gif .png .bmp .jpg .webp .svg、シートは .pdf)。
+
+  -o, --output 出力    書き出すファイル (--each のときはフォルダ)
+  --frame N           N コマ目を書き出す (1 から。省略時は 1 コマ目)
+  --each              すべてのコマを 1 コマ 1 ファイルで出力フォルダに書き出す
+  --name パターン      --each のファイル名 (既定 {n:03}.png)。{n} 番号、{n:03} 3 桁の
+                      番号、{name} コマの名前
+  --strip             全コマを縦につないだ 1 枚の画像 (フィルム)
+  --spin              幕を回すアニメーション GIF
+  --video 出力         幕の動きを動画にする。種類は出力の名前で決まる (.mp4 H.264、
+                      .webm VP9、.webp、.gif。すでにあるフォルダなら PNG の連番
+                      00000.png…)
+  --fps N             動画の 1 秒あたりの画像の数 (1〜120、既定 30)
+  --hold 秒            幕: 各コマで止まる時間 (0〜60、既定 2)
+  --turn 秒            幕: 1 コマ送る時間 (0.1〜60、既定 1)
+  --page 秒            LED: 1 ページを表示する時間 (0.1〜60、既定 3)
+  --scroll N          LED: 収まらない行が流れる速さ (ドット/秒、1〜1000、既定 30)
+  --first N, --last N 動画にするコマの範囲 (1 から。既定は全コマ)
+  --frame-mm W        印刷用シートでの 1 コマの幅 (mm、既定 7.5)
+  --paper A4|B5       印刷用シートの用紙 (既定 A4。B5 は JIS B5)
+  --look led|plate    LED 表示器か幕で描く (既定は幕データの表示、CSV は幕。LED の
+                      設定は幕データのもの)
+  --scale N           倍率 (1〜8、既定 1)
+  --height PX         画像の高さをピクセルで指定する
+  --fit PX            長いほうの辺を PX ピクセルにする (サムネイル用)
+  --format 形式        拡張子の代わりに形式を指定する (png、gif、svg など)
+  -j, --jobs N        同時に描くスレッドの数 (既定はコアの数)
+  -q, --quiet         エラーのほかは何も表示しない
+  -h, --help          この説明を表示する
+  --version           版を表示する
+
+CSV: UTF-8、BOM 付き UTF-16、Shift_JIS (CP932)。カンマかタブ区切りで、1 行目は列の
+名前。列: sign, sign_en (方向幕)、type, type_en, destination, destination_en
+(種別・行き先)、text_colour, en_colour, band_colour (#RRGGBB)、preset (種別プリセット
+名)、name (コマの名前)。
+
+上限: 1 行 1,000 文字。画像 1 枚 6,710 万ピクセル (256 MB)、1 辺は GIF・JPEG 65,535、
+PNG 1,000,000、BMP 32,767、WebP 16,383 ピクセル。CSV 32 MB・100,000 行、幕データ
+16 MB・10,000 コマ。動画の画像 1 辺は H.264 8,192 (1 枚 3,565 万ピクセルまで)、VP9
+16,384、WebP 16,383、GIF 65,535 ピクセル。
+
+終了コード (どの出力でも同じ):
+  0  すべて書き出した
+  1  書き出せなかった行やファイルがある (ほかは書き出した。ディスクがいっぱいなど)
+  2  コマンドライン・入力ファイル・出力先が正しくない、動画の大きさが上限を超える、
+     動画のエンコーダーがない (何も書き出していない)
+</source>
+        <translation>Usage: quintelo-render [options] INPUT -o OUTPUT
+
+Makes pictures, SVG files and print PDFs of the frames of a roll file (.quintelo) or a
+CSV table, with no window. The output&apos;s extension gives the format (.gif .png .bmp .jpg
+.webp .svg, and .pdf for the print sheet).
+
+  -o, --output OUTPUT the file to write (the folder with --each)
+  --frame N           write frame N (from 1; frame 1 when not given)
+  --each              write every frame to a file of its own in the output folder
+  --name PATTERN      the file names for --each (default {n:03}.png): {n} the number,
+                      {n:03} the number in 3 digits, {name} the frame&apos;s name
+  --strip             one picture of all frames, one above the other (a film)
+  --spin              an animated GIF of the roll turning
+  --video OUTPUT      the roll in motion as a video; the kind follows the name (.mp4
+                      H.264, .webm VP9, .webp, .gif; an existing folder gets a PNG
+                      sequence 00000.png...)
+  --fps N             a video&apos;s pictures per second (1 to 120, default 30)
+  --hold SECONDS      plate: how long each frame stays (0 to 60, default 2)
+  --turn SECONDS      plate: how long the roll takes to the next frame (0.1 to 60,
+                      default 1)
+  --page SECONDS      LED: how long a page shows (0.1 to 60, default 3)
+  --scroll N          LED: how fast a line too long runs (dots a second, 1 to 1000,
+                      default 30)
+  --first N, --last N the frames a video shows (from 1; default all)
+  --frame-mm W        a frame&apos;s width on the print sheet (mm, default 7.5)
+  --paper A4|B5       the print sheet&apos;s paper (default A4; B5 is JIS B5)
+  --look led|plate    draw as an LED panel or a roll sign (default: as the roll file
+                      shows it, a roll sign for CSV; the LED settings are the roll file&apos;s)
+  --scale N           scale (1 to 8, default 1)
+  --height PX         the picture&apos;s height in pixels
+  --fit PX            make the longer side PX pixels (for thumbnails)
+  --format FORMAT     give the format instead of the extension (png, gif, svg, ...)
+  -j, --jobs N        threads drawing at once (default: the number of cores)
+  -q, --quiet         show nothing but errors
+  -h, --help          show this help
+  --version           show the version
+
+CSV: UTF-8, UTF-16 with a BOM, Shift_JIS (CP932); comma or tab separated, the first
+row names the columns. Columns: sign, sign_en (roll sign); type, type_en, destination,
+destination_en (type and destination); text_colour, en_colour, band_colour (#RRGGBB);
+preset (a type preset&apos;s name); name (the frame&apos;s name).
+
+Limits: 1,000 characters a line. 67.1 million pixels a picture (256 MB); a side at
+most 65,535 pixels in GIF and JPEG, 1,000,000 in PNG, 32,767 in BMP, 16,383 in WebP.
+CSV 32 MB and 100,000 rows; roll files 16 MB and 10,000 frames. A video&apos;s side at most
+8,192 pixels in H.264 (35.65 million pixels a picture), 16,384 in VP9, 16,383 in WebP,
+65,535 in GIF.
+
+Exit status (the same for every output):
+  0  everything was written
+  1  some rows or files could not be written (the rest were; a full disk, say)
+  2  the command line, the input file or the output is wrong, a video is too large or
+     its encoder is missing (nothing was written)
+</translation>
+    </message>
+    <message>
+        <source>--video の出力と -o の出力は 1 つにしてください。</source>
+        <translation>Give the output once: either --video or -o.</translation>
+    </message>
+    <message>
+        <source>1 秒あたりの画像の数は整数で書いてください。</source>
+        <translation>Give the pictures per second as a whole number.</translation>
+    </message>
+    <message>
+        <source>止まる時間は 0〜60 秒で書いてください。</source>
+        <translation>Give the hold time as 0 to 60 seconds.</translation>
+    </message>
+    <message>
+        <source>1 コマ送る時間は 0.1〜60 秒で書いてください。</source>
+        <translation>Give the turn time as 0.1 to 60 seconds.</translation>
+    </message>
+    <message>
+        <source>1 ページの時間は 0.1〜60 秒で書いてください。</source>
+        <translation>Give the page time as 0.1 to 60 seconds.</translation>
+    </message>
+    <message>
+        <source>流れる速さは 1〜1000 ドット/秒で書いてください。</source>
+        <translation>Give the scroll speed as 1 to 1000 dots a second.</translation>
+    </message>
+    <message>
+        <source>--each、--strip、--spin、--video は 1 つだけ指定できます。</source>
+        <translation>Give only one of --each, --strip, --spin and --video.</translation>
+    </message>
+    <message>
+        <source>%1 は --video と一緒に使います。</source>
+        <translation>%1 goes with --video.</translation>
+    </message>
+    <message>
+        <source>--video では --frame と --fit は使えません。コマの範囲は --first と --last で指定してください。</source>
+        <translation>--frame and --fit do not go with --video. Give the frames with --first and --last.</translation>
     </message>
 </context>
 <context>
@@ -1702,6 +1803,109 @@ Do not copy, redistribute, alter or sell this software or its pictures and docum
     <message>
         <source>YAHOO翻訳(&amp;H)</source>
         <translation>YAHOO &amp;Translation</translation>
+    </message>
+</context>
+<context>
+    <name>VideoOptionsDialog</name>
+    <message>
+        <source>動画として保存</source>
+        <translation>Save as Video</translation>
+    </message>
+    <message>
+        <source> 秒</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>MP4 動画 (H.264)</source>
+        <translation>MP4 video (H.264)</translation>
+    </message>
+    <message>
+        <source>WebM 動画 (VP9)</source>
+        <translation>WebM video (VP9)</translation>
+    </message>
+    <message>
+        <source>アニメーション WebP</source>
+        <translation>Animated WebP</translation>
+    </message>
+    <message>
+        <source>アニメーション GIF</source>
+        <translation>Animated GIF</translation>
+    </message>
+    <message>
+        <source>PNG の連番 (フォルダに書き出す)</source>
+        <translation>PNG sequence (into a folder)</translation>
+    </message>
+    <message>
+        <source> 枚/秒</source>
+        <translation> fps</translation>
+    </message>
+    <message>
+        <source>LED 表示器の動き</source>
+        <translation>LED panel motion</translation>
+    </message>
+    <message>
+        <source>幕の動き</source>
+        <translation>Roll motion</translation>
+    </message>
+    <message>
+        <source> ドット/秒</source>
+        <translation> dots/s</translation>
+    </message>
+    <message>
+        <source>1 ページを表示する時間(&amp;P):</source>
+        <translation>&amp;Page time:</translation>
+    </message>
+    <message>
+        <source>収まらない行の流れる速さ(&amp;D):</source>
+        <translation>Scroll spee&amp;d:</translation>
+    </message>
+    <message>
+        <source>各コマで止まる時間(&amp;H):</source>
+        <translation>&amp;Hold on each frame:</translation>
+    </message>
+    <message>
+        <source>1 コマ送る時間(&amp;T):</source>
+        <translation>&amp;Turn to the next:</translation>
+    </message>
+    <message>
+        <source>大きさ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>倍率(&amp;S)</source>
+        <translation>&amp;Scale</translation>
+    </message>
+    <message>
+        <source>高さ(&amp;E)</source>
+        <translation>H&amp;eight</translation>
+    </message>
+    <message>
+        <source> 倍</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source> ピクセル</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source> コマ目</source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>種類(&amp;K):</source>
+        <translation>&amp;Kind:</translation>
+    </message>
+    <message>
+        <source>1 秒あたりの画像(&amp;R):</source>
+        <translation>Frame &amp;rate:</translation>
+    </message>
+    <message>
+        <source>最初のコマ(&amp;F):</source>
+        <translation>&amp;First frame:</translation>
+    </message>
+    <message>
+        <source>最後のコマ(&amp;L):</source>
+        <translation>&amp;Last frame:</translation>
     </message>
 </context>
 <context>

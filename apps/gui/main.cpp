@@ -3,11 +3,13 @@
 #include "platform/FontSubstitutes.h"
 #include "platform/QtTranslations.h"
 #include "ui/AppController.h"
+#include "ui/BuiltInIconStyle.h"
 #include "ui/QtServices.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QStandardPaths>
+#include <QStyle>
 
 #include <cstdio>
 #include <cstdlib>
@@ -54,6 +56,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(kDesktopFileName);
     installQtTranslations(app);
     installFonts();
+    QApplication::setStyle(new BuiltInIconStyle(QApplication::style()->name()));
 
     // `quintelo FILE`, as the desktop opens a roll file; anything else Qt has not taken is
     // ignored, as before.

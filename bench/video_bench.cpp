@@ -1,5 +1,6 @@
 #include "codec/AnimationKind.h"
 #include "codec/AnimationWriter.h"
+#include "messages/FailureMessage.h"
 #include "render/LedTimeline.h"
 #include "render/RollTimeline.h"
 #include "render/TimelinePictures.h"
@@ -128,7 +129,7 @@ int run(int seconds, const QString &folder, const QString &extension)
     qint64 drawingNs = 0;
     QElapsedTimer wall;
     wall.start();
-    const AnimationOutcome outcome = writer->write(pictures.size(), kRate, count, [&](int index) {
+    const FileFailure outcome = writer->write(pictures.size(), kRate, count, [&](int index) {
         QElapsedTimer drawing;
         drawing.start();
         QImage picture = pictures.picture(index);
@@ -137,7 +138,8 @@ int run(int seconds, const QString &folder, const QString &extension)
     });
     const double wallS = double(wall.nsecsElapsed()) / 1e9;
     if (!outcome.ok()) {
-        std::fprintf(stderr, "video_bench: %s\n", qPrintable(outcome.reason));
+        std::fprintf(stderr, "video_bench: %s\n",
+                     qPrintable(FailureMessage::line(outcome, FileSubject::Video)));
         return 1;
     }
     std::printf("%d %d %d %d %.3f %.3f %ld %ld %lld\n", seconds, count, pictures.size().width(),

@@ -1,43 +1,55 @@
 #include "codec/AnimationWriter.h"
 
-AnimationOutcome AnimationWriter::write(const QSize &size, int fps, int count,
-                                        const std::function<QImage(int)> &pictureAt,
-                                        const std::function<bool(int)> &progress)
+#include <utility>
+
+AnimationWriter::AnimationWriter(QString path)
+    : m_path(std::move(path))
+{}
+
+FileFailure AnimationWriter::named(FileFailure failure) const
 {
-    if (AnimationOutcome opened = open(size, fps); !opened.ok())
+    failure.action = FileFailure::Action::Write;
+    // A picture of a sequence that cannot take its place names itself.
+    if (!failure.ok() && failure.path.isEmpty())
+        failure.path = m_path;
+    return failure;
+}
+
+FileFailure AnimationWriter::write(const QSize &size, int fps, int count,
+                                   const std::function<QImage(int)> &pictureAt,
+                                   const std::function<bool(int)> &progress)
+{
+    if (FileFailure opened = open(size, fps); !opened.ok())
         return opened;
     for (int index = 0; index < count; ++index) {
-        if (AnimationOutcome added = addFrame(pictureAt(index)); !added.ok())
+        if (FileFailure added = addFrame(pictureAt(index)); !added.ok())
             return added;
         if (progress && !progress(index + 1)) {
             abandon();
-            return {AnimationFailure::Cancelled, {}};
+            return named(FileFailure::of(FileFailure::Kind::Cancelled, FileFailure::Action::Write));
         }
     }
     return finish();
 }
 
-AnimationOutcome AnimationWriter::checkRate(int fps)
+FileFailure AnimationWriter::checkRate(int fps)
 {
     if (fps < kMinRate || fps > kMaxRate)
-        return {AnimationFailure::RateOutOfRange,
-                QStringLiteral("フレームレート（1 秒あたりの画像の数）は %1 から %2 までです。")
-                    .arg(kMinRate)
-                    .arg(kMaxRate)};
+        return FileFailure::of(FileFailure::Kind::RateOutOfRange, FileFailure::Action::Write)
+            .withFound(fps)
+            .withRange(kMinRate, kMaxRate);
     return {};
 }
 
-AnimationOutcome AnimationWriter::checkSize(const QSize &size, int maxSide, const QString &encoder)
+FileFailure AnimationWriter::checkSize(const QSize &size, int maxSide, const QString &encoder)
 {
     if (size.isEmpty())
-        return {AnimationFailure::EncodeFailed, QStringLiteral("画像が空です。")};
+        return FileFailure::encoding(FileFailure::Problem::EmptyPicture);
     if (size.width() > maxSide || size.height() > maxSide)
-        return {
-            AnimationFailure::TooLarge,
-            QStringLiteral("%1 の幅と高さは %2 ピクセルまでです（この動画は %3 × %4 ピクセル）。")
-                .arg(encoder)
-                .arg(maxSide)
-                .arg(size.width())
-                .arg(size.height())};
+        return FileFailure::of(FileFailure::Kind::TooLarge, FileFailure::Action::Write)
+            .withProblem(FileFailure::Problem::SideTooLong)
+            .withEncoder(encoder)
+            .withRange(0, maxSide)
+            .withSize(size);
     return {};
 }

@@ -2,8 +2,6 @@
 
 #include "codec/GifWriter.h"
 
-#include <QFile>
-
 #include <cmath>
 
 namespace {
@@ -14,7 +12,8 @@ constexpr int kShortestHundredths = 2;
 } // namespace
 
 GifAnimationWriter::GifAnimationWriter(const QString &fileName)
-    : m_file(fileName)
+    : AnimationWriter(fileName)
+    , m_file(fileName)
 {}
 
 GifAnimationWriter::~GifAnimationWriter()
@@ -22,21 +21,20 @@ GifAnimationWriter::~GifAnimationWriter()
     abandon();
 }
 
-AnimationOutcome GifAnimationWriter::open(const QSize &size, int fps)
+FileFailure GifAnimationWriter::openFile(const QSize &size, int fps)
 {
-    if (AnimationOutcome rate = checkRate(fps); !rate.ok())
+    if (FileFailure rate = checkRate(fps); !rate.ok())
         return rate;
-    if (AnimationOutcome sized = checkSize(size, GifStreamEncoder::kMaxSide, QStringLiteral("GIF"));
+    if (FileFailure sized = checkSize(size, GifStreamEncoder::kMaxSide, QStringLiteral("GIF"));
         !sized.ok())
         return sized;
-    // Unbuffered: Qt's buffer, cut short by a full disk, forgets the system's reason. giflib
-    // hands over whole blocks, so this costs only a few hundred calls a picture.
-    if (AnimationOutcome opened = m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-        !opened.ok())
+    // Unbuffered (see StagedFile): giflib hands over whole blocks, so this costs only a few
+    // hundred calls a picture.
+    if (FileFailure opened = m_file.open(QIODevice::WriteOnly); !opened.ok())
         return opened;
     m_encoder = std::make_unique<GifStreamEncoder>(m_file.file());
-    if (const QString problem = m_encoder->begin(size); !problem.isEmpty())
-        return failed(AnimationFailure::WriteFailed, problem);
+    if (const FileFailure problem = m_encoder->begin(size); !problem.ok())
+        return failed(problem);
     m_size = size;
     m_fps = fps;
     m_count = 0;
@@ -49,30 +47,27 @@ int GifAnimationWriter::hundredths(int index) const
     return int(std::lround(index * 100.0 / m_fps));
 }
 
-AnimationOutcome GifAnimationWriter::failed(AnimationFailure failure, QString reason)
+FileFailure GifAnimationWriter::failed(const FileFailure &failure)
 {
     abandon();
-    return {failure, std::move(reason)};
+    return failure;
 }
 
-AnimationOutcome GifAnimationWriter::writePending(int endIndex)
+FileFailure GifAnimationWriter::writePending(int endIndex)
 {
     const int delay =
         std::max(kShortestHundredths, hundredths(endIndex) - hundredths(m_pendingStart));
-    if (const QString problem = m_encoder->add(m_pending, delay * 10); !problem.isEmpty())
-        return failed(m_file.file().error() == QFile::NoError ? AnimationFailure::EncodeFailed
-                                                              : AnimationFailure::WriteFailed,
-                      problem);
+    if (const FileFailure problem = m_encoder->add(m_pending, delay * 10); !problem.ok())
+        return failed(problem);
     return {};
 }
 
-AnimationOutcome GifAnimationWriter::addFrame(const QImage &picture)
+FileFailure GifAnimationWriter::addPicture(const QImage &picture)
 {
     if (!m_encoder)
-        return {AnimationFailure::EncodeFailed, QStringLiteral("GIF画像を書き始めていません。")};
+        return FileFailure::encoding(FileFailure::Problem::NotStarted);
     if (picture.size() != m_size)
-        return failed(AnimationFailure::EncodeFailed,
-                      QStringLiteral("アニメーションの画像の大きさがそろっていません。"));
+        return failed(FileFailure::encoding(FileFailure::Problem::UnevenPictures));
     const int index = m_count++;
     if (m_pending.isNull()) {
         m_pending = picture;
@@ -82,7 +77,7 @@ AnimationOutcome GifAnimationWriter::addFrame(const QImage &picture)
     if (picture == m_pending)
         return {};
     if (hundredths(index) - hundredths(m_pendingStart) >= kShortestHundredths) {
-        if (AnimationOutcome written = writePending(index); !written.ok())
+        if (FileFailure written = writePending(index); !written.ok())
             return written;
         m_pendingStart = index;
     }
@@ -90,14 +85,14 @@ AnimationOutcome GifAnimationWriter::addFrame(const QImage &picture)
     return {};
 }
 
-AnimationOutcome GifAnimationWriter::finish()
+FileFailure GifAnimationWriter::finishFile()
 {
     if (!m_encoder || m_pending.isNull())
-        return failed(AnimationFailure::EncodeFailed, QStringLiteral("画像が空です。"));
-    if (AnimationOutcome written = writePending(m_count); !written.ok())
+        return failed(FileFailure::encoding(FileFailure::Problem::EmptyPicture));
+    if (FileFailure written = writePending(m_count); !written.ok())
         return written;
-    if (const QString problem = m_encoder->finish(); !problem.isEmpty())
-        return failed(AnimationFailure::WriteFailed, problem);
+    if (const FileFailure problem = m_encoder->finish(); !problem.ok())
+        return failed(problem);
     m_encoder.reset();
     m_pending = QImage();
     return m_file.commit();

@@ -18,16 +18,19 @@ public:
     explicit GifAnimationWriter(const QString &fileName);
     ~GifAnimationWriter() override;
 
-    AnimationOutcome open(const QSize &size, int fps) override;
-    AnimationOutcome addFrame(const QImage &picture) override;
-    AnimationOutcome finish() override;
     void abandon() override;
+
+protected:
+    FileFailure openFile(const QSize &size, int fps) override;
+    FileFailure addPicture(const QImage &picture) override;
+    FileFailure finishFile() override;
 
 private:
     // The hundredth of a second picture index starts on.
     int hundredths(int index) const;
-    AnimationOutcome writePending(int endIndex);
-    AnimationOutcome failed(AnimationFailure failure, QString reason);
+    FileFailure writePending(int endIndex);
+    // Abandons the file and answers failure.
+    FileFailure failed(const FileFailure &failure);
 
     StagedFile m_file;
     std::unique_ptr<GifStreamEncoder> m_encoder;

@@ -1,5 +1,7 @@
 #include "codec/GifWriter.h"
 
+#include "files/HandleDevice.h"
+
 #include <QHash>
 #include <QIODevice>
 #include <QImage>
@@ -8,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -189,19 +192,48 @@ int writeToDevice(GifFileType *gif, const GifByteType *data, int length)
     return length;
 }
 
-const QString kOutOfMemory = QStringLiteral("メモリが足りません。");
-const QString kUnevenSizes = QStringLiteral("アニメーションの画像の大きさがそろっていません。");
-const QString kStopped = QStringLiteral("途中で止めました。");
+FileFailure outOfMemory()
+{
+    return FileFailure::encoding(FileFailure::Problem::None).withSystemError(ENOMEM);
+}
 
-QString reason(int gifError, const QIODevice &device)
+// The job the animation is written for was cancelled: what is on the device is no file.
+FileFailure stopped()
+{
+    return FileFailure::of(FileFailure::Kind::Cancelled, FileFailure::Action::Write);
+}
+
+FileFailure unevenSizes()
+{
+    return FileFailure::encoding(FileFailure::Problem::UnevenPictures);
+}
+
+FileFailure tooFewColours()
+{
+    return FileFailure::encoding(FileFailure::Problem::ColourReduction);
+}
+
+FileFailure failureOf(int gifError, const QIODevice &device)
 {
     // The device, a file or the system behind it, knows best why it took no more bytes.
     if (gifError == E_GIF_ERR_WRITE_FAILED || gifError == E_GIF_ERR_DISK_IS_FULL)
-        return device.errorString();
+        return FileFailure::of(FileFailure::Kind::WriteFailed, FileFailure::Action::Write, {},
+                               systemErrorOf(device));
     if (gifError == E_GIF_ERR_NOT_ENOUGH_MEM)
-        return kOutOfMemory;
+        return outOfMemory();
     // giflib words its other errors in English; its number is kept for whoever looks into it.
-    return QStringLiteral("GIF画像を作れませんでした（giflib のエラー %1）。").arg(gifError);
+    return FileFailure::encoding(FileFailure::Problem::LibraryError)
+        .withEncoder(QStringLiteral("giflib"))
+        .withCode(gifError);
+}
+
+FileFailure tooLarge(const QSize &size)
+{
+    return FileFailure::of(FileFailure::Kind::TooLarge, FileFailure::Action::Write)
+        .withProblem(FileFailure::Problem::SideTooLong)
+        .withEncoder(QStringLiteral("GIF"))
+        .withRange(0, kMaxSide)
+        .withSize(size);
 }
 
 ColorMap colorMap(std::vector<GifColorType> colors, int &bits)
@@ -211,12 +243,12 @@ ColorMap colorMap(std::vector<GifColorType> colors, int &bits)
     return ColorMap(GifMakeMapObject(1 << bits, colors.data()));
 }
 
-QString checkedSize(const QImage &image)
+FileFailure checkedSize(const QImage &image)
 {
     if (image.isNull())
-        return QStringLiteral("画像が空です。");
+        return FileFailure::encoding(FileFailure::Problem::EmptyPicture);
     if (image.width() > kMaxSide || image.height() > kMaxSide)
-        return QStringLiteral("GIF画像の幅と高さは %1 ピクセルまでです。").arg(kMaxSide);
+        return tooLarge(image.size());
     return {};
 }
 
@@ -258,12 +290,12 @@ bool putDelay(GifFileType *gif, int delayMs)
 
 // Opens the encoder, lets write put the screen and the pictures, and closes it, answering the
 // first failure.
-template <typename Write> QString encode(QIODevice &device, Write write)
+template <typename Write> FileFailure encode(QIODevice &device, Write write)
 {
     int error = 0;
     GifFileType *gif = EGifOpen(&device, writeToDevice, &error);
     if (!gif)
-        return reason(error, device);
+        return failureOf(error, device);
     EGifSetGifVersion(gif, true);
     bool ok = write(gif);
     if (!ok)
@@ -274,38 +306,38 @@ template <typename Write> QString encode(QIODevice &device, Write write)
         ok = false;
         error = closeError;
     }
-    return ok ? QString() : reason(error, device);
+    return ok ? FileFailure() : failureOf(error, device);
 }
 
 } // namespace
 
-QString writeGif(const QImage &image, QIODevice &device)
+FileFailure writeGif(const QImage &image, QIODevice &device)
 {
-    if (QString problem = checkedSize(image); !problem.isEmpty())
+    if (FileFailure problem = checkedSize(image); !problem.ok())
         return problem;
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     IndexedPicture indexed;
     if (!indexExactly(rgb, indexed) && !quantize(rgb, indexed))
-        return QStringLiteral("画像の色を 256 色に減らせませんでした。");
+        return tooFewColours();
 
     int bits = 0;
     const ColorMap map = colorMap(indexed.colors, bits);
     if (!map)
-        return kOutOfMemory;
+        return outOfMemory();
     return encode(device, [&](GifFileType *gif) {
         return EGifPutScreenDesc(gif, rgb.width(), rgb.height(), bits, 0, map.get()) == GIF_OK &&
                putImage(gif, indexed, rgb.width(), rgb.height(), nullptr);
     });
 }
 
-QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictureAt,
-                         QIODevice &device, const std::function<bool(int, int)> &progress)
+FileFailure writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictureAt,
+                             QIODevice &device, const std::function<bool(int, int)> &progress)
 {
     const auto goOn = [&progress](int done, int total) {
         return !progress || progress(done, total);
     };
     if (count <= 0)
-        return QStringLiteral("画像が空です。");
+        return FileFailure::encoding(FileFailure::Problem::EmptyPicture);
     // First only the colours are gathered, to see whether one palette holds them all; the
     // pictures are drawn again as they are written, so a long animation at a large scale never
     // has them all in memory at once.
@@ -318,28 +350,27 @@ QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictur
     int looked = 0;
     for (int i = 0; i < count && global; ++i) {
         const QImage image = pictureAt(i).image;
-        if (QString problem = checkedSize(image); !problem.isEmpty())
+        if (FileFailure problem = checkedSize(image); !problem.ok())
             return problem;
         if (i == 0)
             size = image.size();
         if (image.size() != size)
-            return kUnevenSizes;
+            return unevenSizes();
         global = indexExactly(image.convertToFormat(QImage::Format_RGB32), scratch, sharedColors,
                               shared);
         looked = i + 1;
         if (!goOn(looked, 2 * count))
-            return kStopped;
+            return stopped();
     }
-    // The look at the colours ends at the first picture one palette cannot share.
 
     int bits = 8;
     ColorMap globalMap;
     if (global && !(globalMap = colorMap(sharedColors, bits)))
-        return kOutOfMemory;
+        return outOfMemory();
 
     const qsizetype known = shared.size();
-    QString problem;
-    const QString failure = encode(device, [&](GifFileType *gif) {
+    FileFailure problem;
+    const FileFailure failure = encode(device, [&](GifFileType *gif) {
         // A screen without a palette of its own still names a colour depth.
         if (EGifPutScreenDesc(gif, size.width(), size.height(), bits, 0, globalMap.get()) !=
                 GIF_OK ||
@@ -348,7 +379,7 @@ QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictur
         for (int i = 0; i < count; ++i) {
             const GifPicture picture = pictureAt(i);
             if (picture.image.size() != size) {
-                problem = kUnevenSizes;
+                problem = unevenSizes();
                 return false;
             }
             const QImage rgb = picture.image.convertToFormat(QImage::Format_RGB32);
@@ -360,27 +391,27 @@ QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictur
                 // came out differently the second time.
                 if (!indexExactly(rgb, indexed.indices, sharedColors, shared) ||
                     shared.size() != known) {
-                    problem = QStringLiteral("アニメーションの画像が描くたびに変わりました。");
+                    problem = FileFailure::encoding(FileFailure::Problem::PictureChanged);
                     return false;
                 }
             } else if (!indexExactly(rgb, indexed) && !quantize(rgb, indexed)) {
-                problem = QStringLiteral("画像の色を 256 色に減らせませんでした。");
+                problem = tooFewColours();
                 return false;
             } else if (!(localMap = colorMap(indexed.colors, localBits))) {
-                problem = kOutOfMemory;
+                problem = outOfMemory();
                 return false;
             }
             if (!putDelay(gif, picture.delayMs) ||
                 !putImage(gif, indexed, size.width(), size.height(), localMap.get()))
                 return false;
             if (!goOn(looked + i + 1, looked + count)) {
-                problem = kStopped;
+                problem = stopped();
                 return false;
             }
         }
         return true;
     });
-    return problem.isEmpty() ? failure : problem;
+    return problem.ok() ? failure : problem;
 }
 
 GifStreamEncoder::GifStreamEncoder(QIODevice &device)
@@ -394,59 +425,59 @@ GifStreamEncoder::~GifStreamEncoder()
         EGifCloseFile(m_gif, nullptr);
 }
 
-QString GifStreamEncoder::failed(const QString &reason)
+FileFailure GifStreamEncoder::failed(const FileFailure &failure)
 {
     if (m_gif)
         EGifCloseFile(m_gif, nullptr);
     m_gif = nullptr;
-    return reason;
+    return failure;
 }
 
-QString GifStreamEncoder::begin(const QSize &size)
+FileFailure GifStreamEncoder::begin(const QSize &size)
 {
     if (size.isEmpty())
-        return QStringLiteral("画像が空です。");
+        return FileFailure::encoding(FileFailure::Problem::EmptyPicture);
     if (size.width() > kMaxSide || size.height() > kMaxSide)
-        return QStringLiteral("GIF画像の幅と高さは %1 ピクセルまでです。").arg(kMaxSide);
+        return tooLarge(size);
     int error = 0;
     m_gif = EGifOpen(&m_device, writeToDevice, &error);
     if (!m_gif)
-        return reason(error, m_device);
+        return failureOf(error, m_device);
     m_size = size;
     EGifSetGifVersion(m_gif, true);
     // Every picture brings its own palette; the screen still names a colour depth.
     if (EGifPutScreenDesc(m_gif, size.width(), size.height(), 8, 0, nullptr) != GIF_OK ||
         !putLoopForever(m_gif))
-        return failed(reason(m_gif->Error, m_device));
+        return failed(failureOf(m_gif->Error, m_device));
     return {};
 }
 
-QString GifStreamEncoder::add(const QImage &image, int delayMs)
+FileFailure GifStreamEncoder::add(const QImage &image, int delayMs)
 {
     if (!m_gif)
-        return QStringLiteral("GIF画像はもう書き終えています。");
+        return FileFailure::encoding(FileFailure::Problem::NotStarted);
     if (image.size() != m_size)
-        return failed(kUnevenSizes);
+        return failed(unevenSizes());
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     IndexedPicture indexed;
     if (!indexExactly(rgb, indexed) && !quantize(rgb, indexed))
-        return failed(QStringLiteral("画像の色を 256 色に減らせませんでした。"));
+        return failed(tooFewColours());
     int bits = 0;
     const ColorMap map = colorMap(indexed.colors, bits);
     if (!map)
-        return failed(kOutOfMemory);
+        return failed(outOfMemory());
     if (!putDelay(m_gif, delayMs) ||
         !putImage(m_gif, indexed, m_size.width(), m_size.height(), map.get()))
-        return failed(reason(m_gif->Error, m_device));
+        return failed(failureOf(m_gif->Error, m_device));
     return {};
 }
 
-QString GifStreamEncoder::finish()
+FileFailure GifStreamEncoder::finish()
 {
     if (!m_gif)
-        return QStringLiteral("GIF画像はもう書き終えています。");
+        return FileFailure::encoding(FileFailure::Problem::NotStarted);
     int error = 0;
     const int closed = EGifCloseFile(m_gif, &error);
     m_gif = nullptr;
-    return closed == GIF_OK ? QString() : reason(error, m_device);
+    return closed == GIF_OK ? FileFailure() : failureOf(error, m_device);
 }

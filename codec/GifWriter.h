@@ -1,8 +1,9 @@
 #pragma once
 
+#include "files/FileFailure.h"
+
 #include <QImage>
 #include <QSize>
-#include <QString>
 
 #include <functional>
 
@@ -10,9 +11,9 @@ class QIODevice;
 struct GifFileType;
 
 // Writes image as a single-frame GIF89a onto device. A picture of 256 colours or fewer keeps
-// them exactly; a richer one is reduced to 256 by median cut. Answers an empty string on
-// success, otherwise the reason.
-QString writeGif(const QImage &image, QIODevice &device);
+// them exactly; a richer one is reduced to 256 by median cut. Answers why it could not, where
+// it could not (naming no file: the device has no name).
+FileFailure writeGif(const QImage &image, QIODevice &device);
 
 // One picture of an animation and how long it stays, in milliseconds; a GIF counts in
 // hundredths of a second.
@@ -28,17 +29,17 @@ struct GifPicture
 // fewer and keeping the colours of its larger areas where it has more. A picture may be asked
 // for twice and must come out the same each time. progress, where given, hears how many steps
 // are done of how many after each (each picture is looked at for its colours until one does not
-// fit a shared palette, then each is written) and answers false to stop, which leaves the
-// device with part of a file.
-QString writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictureAt,
-                         QIODevice &device,
-                         const std::function<bool(int done, int total)> &progress = {});
+// fit a shared palette, then each is written) and answers false to stop (Cancelled), which
+// leaves the device with part of a file.
+FileFailure writeAnimatedGif(int count, const std::function<GifPicture(int)> &pictureAt,
+                             QIODevice &device,
+                             const std::function<bool(int done, int total)> &progress = {});
 
 // Writes an animated GIF89a that loops for ever a picture at a time, for pictures made one after
 // another and not kept, whose number is not known beforehand. Each picture carries a palette of
 // its own, exact where it has 256 colours or fewer (writeAnimatedGif, which may ask for every
-// picture twice, shares one where it can). Each step answers an empty string on success,
-// otherwise the reason; after a failure the encoder takes nothing more.
+// picture twice, shares one where it can). Each step answers why it could not, where it could
+// not; after a failure the encoder takes nothing more.
 class GifStreamEncoder
 {
 public:
@@ -48,16 +49,16 @@ public:
     GifStreamEncoder(const GifStreamEncoder &) = delete;
     GifStreamEncoder &operator=(const GifStreamEncoder &) = delete;
 
-    QString begin(const QSize &size);
-    QString add(const QImage &image, int delayMs);
+    FileFailure begin(const QSize &size);
+    FileFailure add(const QImage &image, int delayMs);
     // Writes the trailer.
-    QString finish();
+    FileFailure finish();
 
     // The largest width and height a GIF can give.
     static constexpr int kMaxSide = 0xFFFF;
 
 private:
-    QString failed(const QString &reason);
+    FileFailure failed(const FileFailure &failure);
 
     QIODevice &m_device;
     GifFileType *m_gif = nullptr;

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "files/FileFailure.h"
+
 #include <QByteArray>
-#include <QString>
 
 class QIODevice;
 class QImage;
@@ -13,9 +14,8 @@ class ImageWriter
 public:
     virtual ~ImageWriter() = default;
 
-    // format is "gif", "png", "bmp", "jpeg" or "webp". Answers an empty string on success,
-    // otherwise the reason the picture could not be written, in Japanese but for the device's
-    // own words.
-    [[nodiscard]] virtual QString write(const QImage &image, QIODevice &device,
-                                        const QByteArray &format) = 0;
+    // format is "gif", "png", "bmp", "jpeg" or "webp". Answers why the picture could not be
+    // written, where it could not: naming no file, as the device has no name.
+    [[nodiscard]] virtual FileFailure write(const QImage &image, QIODevice &device,
+                                            const QByteArray &format) = 0;
 };

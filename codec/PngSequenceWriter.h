@@ -18,16 +18,19 @@ public:
     explicit PngSequenceWriter(QString folder);
     ~PngSequenceWriter() override;
 
-    AnimationOutcome open(const QSize &size, int fps) override;
-    AnimationOutcome addFrame(const QImage &picture) override;
-    AnimationOutcome finish() override;
     void abandon() override;
 
     // The name of picture index: five digits at least, counted from 0.
     static QString pictureName(int index);
 
+protected:
+    FileFailure openFile(const QSize &size, int fps) override;
+    FileFailure addPicture(const QImage &picture) override;
+    FileFailure finishFile() override;
+
 private:
-    AnimationOutcome failed(AnimationFailure failure, QString reason);
+    // Abandons the file and answers failure.
+    FileFailure failed(const FileFailure &failure);
 
     QString m_folder;
     std::unique_ptr<QTemporaryDir> m_staging;

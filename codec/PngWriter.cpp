@@ -1,5 +1,7 @@
 #include "codec/PngWriter.h"
 
+#include "files/HandleDevice.h"
+
 #include <QIODevice>
 #include <QImage>
 
@@ -18,15 +20,24 @@ constexpr int kRgbCompression = 3;
 struct Output
 {
     QIODevice *device = nullptr;
-    QString failure;
+    FileFailure failure;
 };
+
+// libpng's own failure, its words kept for whoever looks into it.
+FileFailure libpngFailure(const QString &words = {})
+{
+    return FileFailure::encoding(FileFailure::Problem::LibraryError)
+        .withEncoder(QStringLiteral("libpng"))
+        .withDetail(words);
+}
 
 void writeBytes(png_structp png, png_bytep data, png_size_t length)
 {
     auto *out = static_cast<Output *>(png_get_io_ptr(png));
     if (out->device->write(reinterpret_cast<const char *>(data), qint64(length)) !=
         qint64(length)) {
-        out->failure = out->device->errorString();
+        out->failure = FileFailure::of(FileFailure::Kind::WriteFailed, FileFailure::Action::Write,
+                                       {}, systemErrorOf(*out->device));
         png_error(png, "write failed");
     }
 }
@@ -37,8 +48,8 @@ void flushBytes(png_structp)
 void recordError(png_structp png, png_const_charp message)
 {
     auto *out = static_cast<Output *>(png_get_error_ptr(png));
-    if (out->failure.isEmpty())
-        out->failure = QString::fromLocal8Bit(message);
+    if (out->failure.ok())
+        out->failure = libpngFailure(QString::fromLocal8Bit(message));
     png_longjmp(png, 1);
 }
 
@@ -131,7 +142,7 @@ bool encode(png_structp png, png_infop info, Encoding &e)
 
 } // namespace
 
-QString writeOpaquePng(const QImage &image, QIODevice &device)
+FileFailure writeOpaquePng(const QImage &image, QIODevice &device)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     Encoding encoding{rgb, false, {}, {}, {}};
@@ -149,11 +160,11 @@ QString writeOpaquePng(const QImage &image, QIODevice &device)
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_write_struct(&png, nullptr);
-        return QStringLiteral("PNG の書き込みを始められませんでした。");
+        return libpngFailure();
     }
     png_set_write_fn(png, &out, writeBytes, flushBytes);
-    if (!encode(png, info, encoding) && out.failure.isEmpty())
-        out.failure = QStringLiteral("PNG を書き込めませんでした。");
+    if (!encode(png, info, encoding) && out.failure.ok())
+        out.failure = libpngFailure();
     png_destroy_write_struct(&png, &info);
     return out.failure;
 }

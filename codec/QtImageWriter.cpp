@@ -2,6 +2,7 @@
 
 #include "codec/GifWriter.h"
 #include "codec/PngWriter.h"
+#include "files/HandleDevice.h"
 
 #include <QImage>
 #include <QImageWriter>
@@ -13,10 +14,11 @@ constexpr int kLosslessWebp = 100;
 
 } // namespace
 
-QString QtImageWriter::write(const QImage &image, QIODevice &device, const QByteArray &format)
+FileFailure QtImageWriter::write(const QImage &image, QIODevice &device, const QByteArray &format)
 {
+    using Kind = FileFailure::Kind;
     if (image.isNull())
-        return QStringLiteral("画像が空です。");
+        return FileFailure::encoding(FileFailure::Problem::EmptyPicture);
     if (format == "gif")
         return writeGif(image, device);
     // A sign is drawn in a few colours plus the shades of its anti-aliased text. While they
@@ -25,8 +27,8 @@ QString QtImageWriter::write(const QImage &image, QIODevice &device, const QByte
     if (format == "png" && !image.hasAlphaChannel())
         return writeOpaquePng(image, device);
     if (format != "png" && format != "bmp" && format != "jpeg" && format != "webp")
-        return QStringLiteral("「%1」形式の画像は書き出せません。")
-            .arg(QString::fromLatin1(format));
+        return FileFailure::of(Kind::UnknownFormat, FileFailure::Action::Write)
+            .withEncoder(QString::fromLatin1(format));
 
     QImageWriter writer(&device, format);
     if (format == "jpeg") {
@@ -40,8 +42,20 @@ QString QtImageWriter::write(const QImage &image, QIODevice &device, const QByte
     }
     if (writer.write(image))
         return {};
-    // Qt's writers say little of a device that stopped taking bytes; the device knows why.
-    if (writer.error() == QImageWriter::DeviceError)
-        return device.errorString();
-    return writer.errorString();
+    // Qt's writers word their failures in English; their kind is what is kept, and the device
+    // knows why it stopped taking bytes.
+    switch (writer.error()) {
+    case QImageWriter::DeviceError:
+        return FileFailure::of(Kind::WriteFailed, FileFailure::Action::Write, {},
+                               systemErrorOf(device));
+    case QImageWriter::UnsupportedFormatError:
+        return FileFailure::of(Kind::UnknownFormat, FileFailure::Action::Write)
+            .withEncoder(QString::fromLatin1(format));
+    case QImageWriter::InvalidImageError:
+        return FileFailure::encoding(FileFailure::Problem::EmptyPicture);
+    case QImageWriter::UnknownError:
+        break;
+    }
+    return FileFailure::encoding(FileFailure::Problem::LibraryError)
+        .withEncoder(QStringLiteral("Qt (%1)").arg(QString::fromLatin1(format)));
 }

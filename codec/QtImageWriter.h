@@ -7,5 +7,5 @@
 class QtImageWriter final : public ImageWriter
 {
 public:
-    QString write(const QImage &image, QIODevice &device, const QByteArray &format) override;
+    FileFailure write(const QImage &image, QIODevice &device, const QByteArray &format) override;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codec/AnimationOutcome.h"
+#include "files/FileFailure.h"
 
 #include <QByteArrayView>
 #include <QIODevice>
@@ -8,12 +8,13 @@
 
 #include <memory>
 
-class QFile;
+class HandleDevice;
 class ShortTempSaveFile;
 
 // A file written under a short temporary name beside its target, which takes the target's
 // place only once complete (see ShortTempSaveFile): until commit() succeeds the target stays as
-// it was, and a file not committed is removed. Only a regular file is ever replaced.
+// it was, and a file not committed is removed. Only a regular file is ever replaced. Every
+// failure names the target as given.
 class StagedFile
 {
 public:
@@ -23,27 +24,26 @@ public:
     StagedFile(const StagedFile &) = delete;
     StagedFile &operator=(const StagedFile &) = delete;
 
-    // What stands in the way of writing target, found before any file is touched: besides what
-    // stops every save, a device, a FIFO or a socket under the name.
-    static AnimationOutcome check(const QString &target);
-
-    // Checks the target again and creates the temporary file. An encoder that keeps its own
-    // buffer opens it Unbuffered, so that what it wrote can be read back by name at once.
-    AnimationOutcome open(QIODevice::OpenMode mode);
-    QFile &file();
+    // Checks the target as every save does (SafeFileWriter::check: only a regular file or a new
+    // name) and creates the temporary file. Nothing is buffered on the way: what an encoder
+    // wrote can be read back by name at once, and a write the disk refuses keeps the system's
+    // reason (see HandleDevice).
+    FileFailure open(QIODevice::OpenMode mode);
+    QIODevice &file();
     // The temporary file's path while it is open.
     QString temporaryPath() const;
-    AnimationOutcome commit();
+    FileFailure commit();
     void discard();
+    // A write to the file that failed, with the system's reason.
+    FileFailure writeFailed() const;
 
 private:
     QString m_target;
     std::unique_ptr<ShortTempSaveFile> m_temp;
     // The temporary file's handle as a device, for the encoders that write to one.
-    std::unique_ptr<QFile> m_device;
+    std::unique_ptr<HandleDevice> m_device;
 };
 
-// Writes all of bytes onto device. A write the system cuts short (a disk filling up) is tried
-// again for the rest, which makes the device say why it takes no more. Answers an empty string
-// on success, otherwise the device's reason.
-QString writeFully(QIODevice &device, QByteArrayView bytes);
+// Writes all of bytes onto device, trying again for the rest where the system takes only part
+// (a disk filling up), which makes it tell why it takes no more. Answers whether all went.
+bool writeFully(QIODevice &device, QByteArrayView bytes);

@@ -1,6 +1,7 @@
 #include "codec/VideoWriter.h"
 
 #include <QFile>
+#include <QIODevice>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -30,32 +31,36 @@ constexpr const char *kVp9Speed = "6";
 // A key picture every two seconds, so an editor or a player seeks quickly.
 constexpr int kKeySeconds = 2;
 
-QString avError(int error)
+// FFmpeg's failure: a system error where its number is one, otherwise FFmpeg's own number and
+// words, kept for whoever looks into it.
+FileFailure avError(int error)
 {
+    // FFmpeg's own errors are tags well below any system error's negative number.
+    constexpr int kLargestSystemError = 4095;
+    if (error < 0 && AVUNERROR(error) <= kLargestSystemError)
+        return FileFailure::encoding(FileFailure::Problem::None).withSystemError(AVUNERROR(error));
     std::array<char, AV_ERROR_MAX_STRING_SIZE> text{};
     av_strerror(error, text.data(), text.size());
-    return QStringLiteral("FFmpeg: %1").arg(QString::fromUtf8(text.data()));
+    return FileFailure::encoding(FileFailure::Problem::LibraryError)
+        .withEncoder(QStringLiteral("FFmpeg"))
+        .withCode(error)
+        .withDetail(QString::fromUtf8(text.data()));
 }
 
 // The bytes go to the temporary file, and the muxer moves about in it to fill in what it knows
 // only at the end.
 struct FileIo
 {
-    QFile *file = nullptr;
-    QString error;
+    QIODevice *file = nullptr;
+    bool failed = false; // the file took no more: the device knows why
 };
 
 int writeBytes(void *opaque, uint8_t *bytes, int size)
 {
     auto *io = static_cast<FileIo *>(opaque);
-    for (int done = 0; done < size;) {
-        const qint64 written =
-            io->file->write(reinterpret_cast<const char *>(bytes) + done, size - done);
-        if (written <= 0) {
-            io->error = io->file->errorString();
-            return AVERROR(EIO);
-        }
-        done += int(written);
+    if (!writeFully(*io->file, QByteArrayView(reinterpret_cast<const char *>(bytes), size))) {
+        io->failed = true;
+        return AVERROR(EIO);
     }
     return size;
 }
@@ -63,7 +68,7 @@ int writeBytes(void *opaque, uint8_t *bytes, int size)
 int64_t seekBytes(void *opaque, int64_t offset, int whence)
 {
     auto *io = static_cast<FileIo *>(opaque);
-    QFile &file = *io->file;
+    QIODevice &file = *io->file;
     if (whence == AVSEEK_SIZE)
         return file.size();
     qint64 position = offset;
@@ -80,7 +85,7 @@ int64_t seekBytes(void *opaque, int64_t offset, int whence)
         return AVERROR(EINVAL);
     }
     if (!file.seek(position)) {
-        io->error = file.errorString();
+        io->failed = true;
         return AVERROR(EIO);
     }
     return position;
@@ -138,7 +143,8 @@ struct VideoWriter::Session
 };
 
 VideoWriter::VideoWriter(const QString &fileName, Container container, QByteArray encoder)
-    : m_file(fileName)
+    : AnimationWriter(fileName)
+    , m_file(fileName)
     , m_container(container)
     , m_encoder(encoder.isEmpty()
                     ? QByteArray(container == Container::Mp4 ? "libx264" : "libvpx-vp9")
@@ -157,47 +163,43 @@ QSize VideoWriter::videoSize(const QSize &size) const
     return {(size.width() + 1) & ~1, (size.height() + 1) & ~1};
 }
 
-AnimationOutcome VideoWriter::checkSize(const QSize &size) const
+FileFailure VideoWriter::checkSize(const QSize &size) const
 {
     const QSize video = videoSize(size);
     if (m_container == Container::WebM)
-        return AnimationWriter::checkSize(video, kMaxVp9Side, QStringLiteral("VP9 の動画"));
-    if (AnimationOutcome sides =
-            AnimationWriter::checkSize(video, kMaxH264Side, QStringLiteral("H.264 の動画"));
+        return AnimationWriter::checkSize(video, kMaxVp9Side, QStringLiteral("VP9"));
+    if (FileFailure sides =
+            AnimationWriter::checkSize(video, kMaxH264Side, QStringLiteral("H.264"));
         !sides.ok())
         return sides;
     const qint64 blocks = qint64((video.width() + 15) / 16) * ((video.height() + 15) / 16);
     if (blocks > kMaxH264Blocks)
-        return {AnimationFailure::TooLarge,
-                QStringLiteral("H.264 の動画は 1 枚 %1 万ピクセルほどまでです（この動画は %2 × %3 "
-                               "ピクセル）。")
-                    .arg(kMaxH264Blocks * 256 / 10000)
-                    .arg(video.width())
-                    .arg(video.height())};
+        return FileFailure::of(FileFailure::Kind::TooLarge, FileFailure::Action::Write)
+            .withProblem(FileFailure::Problem::TooManyPixels)
+            .withEncoder(QStringLiteral("H.264"))
+            .withRange(0, qint64(kMaxH264Blocks) * 256)
+            .withSize(video);
     return {};
 }
 
-AnimationOutcome VideoWriter::failed(AnimationFailure failure, QString reason)
+FileFailure VideoWriter::failed(const FileFailure &failure)
 {
     abandon();
-    return {failure, std::move(reason)};
+    return failure;
 }
 
-AnimationOutcome VideoWriter::open(const QSize &size, int fps)
+FileFailure VideoWriter::openFile(const QSize &size, int fps)
 {
-    if (AnimationOutcome rate = checkRate(fps); !rate.ok())
+    if (FileFailure rate = checkRate(fps); !rate.ok())
         return rate;
     const AVCodec *encoder = avcodec_find_encoder_by_name(m_encoder.constData());
     if (!encoder)
-        return {AnimationFailure::EncoderMissing,
-                QStringLiteral("この FFmpeg には %1 がありません。")
-                    .arg(QString::fromLatin1(m_encoder))};
-    if (AnimationOutcome sized = checkSize(size); !sized.ok())
+        return FileFailure::of(FileFailure::Kind::EncoderMissing, FileFailure::Action::Write)
+            .withEncoder(QString::fromLatin1(m_encoder));
+    if (FileFailure sized = checkSize(size); !sized.ok())
         return sized;
-    // Unbuffered, so that the MP4 muxer can read back by name what it has written, to move
-    // the index to the front.
-    if (AnimationOutcome opened = m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
-        !opened.ok())
+    // The MP4 muxer reads back by name what it has written, to move the index to the front.
+    if (FileFailure opened = m_file.open(QIODevice::ReadWrite); !opened.ok())
         return opened;
 
     m_session = std::make_unique<Session>();
@@ -208,14 +210,15 @@ AnimationOutcome VideoWriter::open(const QSize &size, int fps)
     const bool mp4 = m_container == Container::Mp4;
     int error = avformat_alloc_output_context2(&s.format, nullptr, mp4 ? "mp4" : "webm", nullptr);
     if (error < 0)
-        return failed(AnimationFailure::EncoderMissing, avError(error));
+        return failed(FileFailure::of(FileFailure::Kind::EncoderMissing, FileFailure::Action::Write)
+                          .withEncoder(QString::fromLatin1(mp4 ? "mp4" : "webm")));
     auto *buffer = static_cast<unsigned char *>(av_malloc(kIoBufferBytes));
     if (!buffer)
-        return failed(AnimationFailure::EncodeFailed, avError(AVERROR(ENOMEM)));
+        return failed(avError(AVERROR(ENOMEM)));
     s.avio = avio_alloc_context(buffer, kIoBufferBytes, 1, &s.io, nullptr, writeBytes, seekBytes);
     if (!s.avio) {
         av_free(buffer);
-        return failed(AnimationFailure::EncodeFailed, avError(AVERROR(ENOMEM)));
+        return failed(avError(AVERROR(ENOMEM)));
     }
     s.format->pb = s.avio;
     s.format->flags |= AVFMT_FLAG_CUSTOM_IO;
@@ -227,7 +230,7 @@ AnimationOutcome VideoWriter::open(const QSize &size, int fps)
     s.frame = av_frame_alloc();
     s.packet = av_packet_alloc();
     if (!s.stream || !s.codec || !s.frame || !s.packet || !s.format->url)
-        return failed(AnimationFailure::EncodeFailed, avError(AVERROR(ENOMEM)));
+        return failed(avError(AVERROR(ENOMEM)));
     AVCodecContext &c = *s.codec;
     c.width = s.videoSize.width();
     c.height = s.videoSize.height();
@@ -256,10 +259,10 @@ AnimationOutcome VideoWriter::open(const QSize &size, int fps)
     error = avcodec_open2(s.codec, encoder, &codecOptions);
     av_dict_free(&codecOptions);
     if (error < 0)
-        return failed(AnimationFailure::EncodeFailed, avError(error));
+        return failed(avError(error));
     error = avcodec_parameters_from_context(s.stream->codecpar, s.codec);
     if (error < 0)
-        return failed(AnimationFailure::EncodeFailed, avError(error));
+        return failed(avError(error));
     s.stream->time_base = c.time_base;
     s.stream->avg_frame_rate = c.framerate;
 
@@ -268,11 +271,11 @@ AnimationOutcome VideoWriter::open(const QSize &size, int fps)
     s.frame->height = c.height;
     error = av_frame_get_buffer(s.frame, 0);
     if (error < 0)
-        return failed(AnimationFailure::EncodeFailed, avError(error));
+        return failed(avError(error));
     s.scaler = sws_getContext(c.width, c.height, AV_PIX_FMT_RGB32, c.width, c.height,
                               AV_PIX_FMT_YUV420P, SWS_AREA, nullptr, nullptr, nullptr);
     if (!s.scaler)
-        return failed(AnimationFailure::EncodeFailed, avError(AVERROR(ENOMEM)));
+        return failed(avError(AVERROR(ENOMEM)));
     const int *bt709 = sws_getCoefficients(SWS_CS_ITU709);
     // From full-range RGB to BT.709's limited range, as the stream says it is.
     sws_setColorspaceDetails(s.scaler, bt709, 1, bt709, 0, 0, 1 << 16, 1 << 16);
@@ -283,13 +286,11 @@ AnimationOutcome VideoWriter::open(const QSize &size, int fps)
     error = avformat_write_header(s.format, &muxOptions);
     av_dict_free(&muxOptions);
     if (error < 0)
-        return failed(s.io.error.isEmpty() ? AnimationFailure::EncodeFailed
-                                           : AnimationFailure::WriteFailed,
-                      s.io.error.isEmpty() ? avError(error) : s.io.error);
+        return failed(s.io.failed ? m_file.writeFailed() : avError(error));
     return {};
 }
 
-AnimationOutcome VideoWriter::encode(bool end)
+FileFailure VideoWriter::encode(bool end)
 {
     Session &s = *m_session;
     int error = avcodec_send_frame(s.codec, end ? nullptr : s.frame);
@@ -303,23 +304,20 @@ AnimationOutcome VideoWriter::encode(bool end)
         s.packet->stream_index = s.stream->index;
         error = av_interleaved_write_frame(s.format, s.packet);
     }
-    if (!s.io.error.isEmpty())
-        return failed(AnimationFailure::WriteFailed, s.io.error);
-    return failed(AnimationFailure::EncodeFailed, avError(error));
+    return failed(s.io.failed ? m_file.writeFailed() : avError(error));
 }
 
-AnimationOutcome VideoWriter::addFrame(const QImage &picture)
+FileFailure VideoWriter::addPicture(const QImage &picture)
 {
     if (!m_session)
-        return {AnimationFailure::EncodeFailed, QStringLiteral("動画を書き始めていません。")};
+        return FileFailure::encoding(FileFailure::Problem::NotStarted);
     Session &s = *m_session;
     if (picture.size() != s.pictureSize)
-        return failed(AnimationFailure::EncodeFailed,
-                      QStringLiteral("アニメーションの画像の大きさがそろっていません。"));
+        return failed(FileFailure::encoding(FileFailure::Problem::UnevenPictures));
     const QImage rgb = padded(picture.convertToFormat(QImage::Format_RGB32), s.videoSize);
     // The encoder may still hold the last picture's buffer.
     if (const int error = av_frame_make_writable(s.frame); error < 0)
-        return failed(AnimationFailure::EncodeFailed, avError(error));
+        return failed(avError(error));
     const std::array<const uint8_t *, 1> planes{rgb.constBits()};
     const std::array<int, 1> strides{int(rgb.bytesPerLine())};
     sws_scale(s.scaler, planes.data(), strides.data(), 0, rgb.height(), s.frame->data,
@@ -328,19 +326,19 @@ AnimationOutcome VideoWriter::addFrame(const QImage &picture)
     return encode(false);
 }
 
-AnimationOutcome VideoWriter::finish()
+FileFailure VideoWriter::finishFile()
 {
     if (!m_session || m_session->next == 0)
-        return failed(AnimationFailure::EncodeFailed, QStringLiteral("画像が空です。"));
-    if (AnimationOutcome drained = encode(true); !drained.ok())
+        return failed(FileFailure::encoding(FileFailure::Problem::EmptyPicture));
+    if (FileFailure drained = encode(true); !drained.ok())
         return drained;
     Session &s = *m_session;
     const int error = av_write_trailer(s.format);
     avio_flush(s.avio);
-    if (!s.io.error.isEmpty())
-        return failed(AnimationFailure::WriteFailed, s.io.error);
+    if (s.io.failed)
+        return failed(m_file.writeFailed());
     if (error < 0 || s.avio->error < 0)
-        return failed(AnimationFailure::EncodeFailed, avError(error < 0 ? error : s.avio->error));
+        return failed(avError(error < 0 ? error : s.avio->error));
     m_session.reset();
     return m_file.commit();
 }

@@ -22,9 +22,6 @@ public:
     explicit VideoWriter(const QString &fileName, Container container, QByteArray encoder = {});
     ~VideoWriter() override;
 
-    AnimationOutcome open(const QSize &size, int fps) override;
-    AnimationOutcome addFrame(const QImage &picture) override;
-    AnimationOutcome finish() override;
     void abandon() override;
 
     // What the video's pictures measure for pictures of size.
@@ -36,13 +33,19 @@ public:
     static constexpr int kMaxH264Side = 8192;
     static constexpr int kMaxVp9Side = 16384;
 
+protected:
+    FileFailure openFile(const QSize &size, int fps) override;
+    FileFailure addPicture(const QImage &picture) override;
+    FileFailure finishFile() override;
+
 private:
     struct Session;
 
-    AnimationOutcome checkSize(const QSize &size) const;
-    AnimationOutcome failed(AnimationFailure failure, QString reason);
+    FileFailure checkSize(const QSize &size) const;
+    // Abandons the file and answers failure.
+    FileFailure failed(const FileFailure &failure);
     // Sends picture (none: the end) to the encoder and writes every packet it gives back.
-    AnimationOutcome encode(bool end);
+    FileFailure encode(bool end);
 
     StagedFile m_file;
     Container m_container;

@@ -1,7 +1,5 @@
 #include "codec/WebpAnimationWriter.h"
 
-#include <QFile>
-
 #include <webp/encode.h>
 #include <webp/mux.h>
 
@@ -14,11 +12,13 @@ namespace {
 constexpr float kLosslessEffort = 25;
 constexpr int kMethod = 1;
 
-QString encoderError(WebPAnimEncoder *encoder)
+// libwebp's own words, kept for whoever looks into it.
+FileFailure encoderError(WebPAnimEncoder *encoder)
 {
     const char *error = encoder ? WebPAnimEncoderGetError(encoder) : nullptr;
-    return error && *error ? QStringLiteral("WebP: %1").arg(QString::fromUtf8(error))
-                           : QStringLiteral("WebP画像を作れませんでした。");
+    return FileFailure::encoding(FileFailure::Problem::LibraryError)
+        .withEncoder(QStringLiteral("libwebp"))
+        .withDetail(error ? QString::fromUtf8(error) : QString());
 }
 
 } // namespace
@@ -29,7 +29,8 @@ void WebpAnimationWriter::EncoderDeleter::operator()(WebPAnimEncoder *encoder) c
 }
 
 WebpAnimationWriter::WebpAnimationWriter(const QString &fileName)
-    : m_file(fileName)
+    : AnimationWriter(fileName)
+    , m_file(fileName)
 {}
 
 WebpAnimationWriter::~WebpAnimationWriter()
@@ -42,49 +43,48 @@ int WebpAnimationWriter::timestampMs(int index) const
     return int(std::lround(index * 1000.0 / m_fps));
 }
 
-AnimationOutcome WebpAnimationWriter::failed(AnimationFailure failure, QString reason)
+FileFailure WebpAnimationWriter::failed(const FileFailure &failure)
 {
     abandon();
-    return {failure, std::move(reason)};
+    return failure;
 }
 
-AnimationOutcome WebpAnimationWriter::open(const QSize &size, int fps)
+FileFailure WebpAnimationWriter::openFile(const QSize &size, int fps)
 {
-    if (AnimationOutcome rate = checkRate(fps); !rate.ok())
+    if (FileFailure rate = checkRate(fps); !rate.ok())
         return rate;
-    if (AnimationOutcome sized = checkSize(size, kMaxSide, QStringLiteral("WebP")); !sized.ok())
+    if (FileFailure sized = checkSize(size, kMaxSide, QStringLiteral("WebP")); !sized.ok())
         return sized;
-    if (AnimationOutcome opened = m_file.open(QIODevice::WriteOnly); !opened.ok())
+    if (FileFailure opened = m_file.open(QIODevice::WriteOnly); !opened.ok())
         return opened;
     WebPAnimEncoderOptions options;
     m_config = std::make_unique<WebPConfig>();
     if (!WebPAnimEncoderOptionsInit(&options) || !WebPConfigInit(m_config.get()))
-        return failed(AnimationFailure::EncoderMissing,
-                      QStringLiteral("この libwebp はアニメーションを作れません。"));
+        return failed(FileFailure::of(FileFailure::Kind::EncoderMissing, FileFailure::Action::Write)
+                          .withEncoder(QStringLiteral("libwebp")));
     options.anim_params.loop_count = 0;
     m_config->lossless = 1;
     m_config->quality = kLosslessEffort;
     m_config->method = kMethod;
     m_encoder.reset(WebPAnimEncoderNew(size.width(), size.height(), &options));
     if (!m_encoder)
-        return failed(AnimationFailure::EncodeFailed, encoderError(nullptr));
+        return failed(encoderError(nullptr));
     m_size = size;
     m_fps = fps;
     m_count = 0;
     return {};
 }
 
-AnimationOutcome WebpAnimationWriter::addFrame(const QImage &picture)
+FileFailure WebpAnimationWriter::addPicture(const QImage &picture)
 {
     if (!m_encoder)
-        return {AnimationFailure::EncodeFailed, QStringLiteral("WebP画像を書き始めていません。")};
+        return FileFailure::encoding(FileFailure::Problem::NotStarted);
     if (picture.size() != m_size)
-        return failed(AnimationFailure::EncodeFailed,
-                      QStringLiteral("アニメーションの画像の大きさがそろっていません。"));
+        return failed(FileFailure::encoding(FileFailure::Problem::UnevenPictures));
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     WebPPicture frame;
     if (!WebPPictureInit(&frame))
-        return failed(AnimationFailure::EncodeFailed, encoderError(nullptr));
+        return failed(encoderError(nullptr));
     frame.use_argb = 1;
     frame.width = rgb.width();
     frame.height = rgb.height();
@@ -95,30 +95,28 @@ AnimationOutcome WebpAnimationWriter::addFrame(const QImage &picture)
                                                       m_config.get());
     WebPPictureFree(&frame);
     if (!added)
-        return failed(AnimationFailure::EncodeFailed, encoderError(m_encoder.get()));
+        return failed(encoderError(m_encoder.get()));
     ++m_count;
     return {};
 }
 
-AnimationOutcome WebpAnimationWriter::finish()
+FileFailure WebpAnimationWriter::finishFile()
 {
     if (!m_encoder || m_count == 0)
-        return failed(AnimationFailure::EncodeFailed, QStringLiteral("画像が空です。"));
+        return failed(FileFailure::encoding(FileFailure::Problem::EmptyPicture));
     WebPData data;
     WebPDataInit(&data);
     // The end of the last picture's time closes the animation.
     if (!WebPAnimEncoderAdd(m_encoder.get(), nullptr, timestampMs(m_count), nullptr) ||
         !WebPAnimEncoderAssemble(m_encoder.get(), &data))
-        return failed(AnimationFailure::EncodeFailed, encoderError(m_encoder.get()));
+        return failed(encoderError(m_encoder.get()));
     m_encoder.reset();
-    QFile &file = m_file.file();
-    QString problem = writeFully(
-        file, QByteArrayView(reinterpret_cast<const char *>(data.bytes), qsizetype(data.size)));
+    const bool written =
+        writeFully(m_file.file(), QByteArrayView(reinterpret_cast<const char *>(data.bytes),
+                                                 qsizetype(data.size)));
     WebPDataClear(&data);
-    if (problem.isEmpty() && !file.flush())
-        problem = file.errorString();
-    if (!problem.isEmpty())
-        return failed(AnimationFailure::WriteFailed, problem);
+    if (!written)
+        return failed(m_file.writeFailed());
     return m_file.commit();
 }
 

@@ -19,17 +19,20 @@ public:
     explicit WebpAnimationWriter(const QString &fileName);
     ~WebpAnimationWriter() override;
 
-    AnimationOutcome open(const QSize &size, int fps) override;
-    AnimationOutcome addFrame(const QImage &picture) override;
-    AnimationOutcome finish() override;
     void abandon() override;
 
     static constexpr int kMaxSide = 16383;
 
+protected:
+    FileFailure openFile(const QSize &size, int fps) override;
+    FileFailure addPicture(const QImage &picture) override;
+    FileFailure finishFile() override;
+
 private:
     // When picture index starts, in whole milliseconds.
     int timestampMs(int index) const;
-    AnimationOutcome failed(AnimationFailure failure, QString reason);
+    // Abandons the file and answers failure.
+    FileFailure failed(const FileFailure &failure);
 
     struct EncoderDeleter
     {

@@ -12,6 +12,9 @@
 #include <QBuffer>
 #include <QtMath>
 
+#include <cerrno>
+#include <optional>
+
 ExportManager::ExportManager(ImageWriter &writer, const SaveJournal *journal,
                              SafeFileWriter::Sync sync)
     : m_writer(writer)
@@ -19,19 +22,20 @@ ExportManager::ExportManager(ImageWriter &writer, const SaveJournal *journal,
     , m_sync(sync)
 {}
 
-std::optional<ExportManager::Result> ExportManager::tooLarge(const Result &result,
-                                                             const QSize &size)
+FileFailure ExportManager::tooLarge(const QString &fileName, const QByteArray &format,
+                                    const QSize &size)
 {
-    const std::optional<PictureFormat> format = PictureFormat::forFileName(
+    const std::optional<PictureFormat> kind = PictureFormat::forFileName(
         QStringLiteral("x.") +
-        (result.format == "jpeg" ? QStringLiteral("jpg") : QString::fromLatin1(result.format)));
-    const QString problem = format ? format->sizeProblem(size) : QString();
-    if (problem.isEmpty())
-        return std::nullopt;
-    Result refused = result;
-    refused.failure = Failure::TooLarge;
-    refused.reason = problem;
-    return refused;
+        (format == "jpeg" ? QStringLiteral("jpg") : QString::fromLatin1(format)));
+    const FileFailure problem = kind ? kind->sizeProblem(size) : FileFailure();
+    return problem.ok() ? problem : problem.named(fileName);
+}
+
+FileFailure ExportManager::unknownFormat(const QString &fileName)
+{
+    return FileFailure::of(FileFailure::Kind::UnknownFormat, FileFailure::Action::Write, fileName)
+        .withChoices(PictureFormat::writableExtensions());
 }
 
 bool ExportManager::reached(qint64 done) const
@@ -56,126 +60,114 @@ QByteArray ExportManager::formatForFileName(const QString &fileName)
     return format ? format->name : QByteArray();
 }
 
-ExportManager::Result ExportManager::write(Result result,
-                                           const std::function<QString(QIODevice &)> &encode) const
+FileFailure ExportManager::write(const QString &fileName,
+                                 const std::function<FileFailure(QIODevice &)> &encode) const
 {
-    const auto fail = [&result](Failure failure, const QString &reason) {
-        result.failure = failure;
-        result.reason = reason;
-        return result;
-    };
-    if (const SafeFileWriter::Outcome checked = SafeFileWriter::check(result.path); !checked.ok()) {
-        result.file = checked;
-        return fail(Failure::File, {});
-    }
+    if (FileFailure checked = SafeFileWriter::check(fileName); !checked.ok())
+        return checked;
     QBuffer encoded;
     encoded.open(QIODevice::WriteOnly);
-    const QString failure = encode(encoded);
+    const FileFailure failure = encode(encoded);
     // A cancel stops the encoding part-way, whatever it answered. Once the file is being put in
     // place a cancel comes too late: it is written whole.
     if (m_progress && !m_progress->commit())
-        return fail(Failure::Cancelled, {});
-    if (!failure.isEmpty())
-        return fail(Failure::EncodeFailed, failure);
-    result.file = SafeFileWriter::write(encoded.data(), result.path, m_journal, m_sync);
-    if (!result.file.ok())
-        return fail(Failure::File, {});
-    if (m_progress)
+        return FileFailure::of(FileFailure::Kind::Cancelled, FileFailure::Action::Write, fileName);
+    if (!failure.ok())
+        return failure.named(fileName);
+    FileFailure written = SafeFileWriter::write(encoded.data(), fileName, m_journal, m_sync);
+    if (written.ok() && m_progress)
         m_progress->setDone(m_progress->total());
-    return result;
+    return written;
 }
 
-ExportManager::Result ExportManager::writeBytes(Result result,
-                                                const std::function<QByteArray()> &make) const
+FileFailure ExportManager::writeBytes(const QString &fileName,
+                                      const std::function<QByteArray()> &make) const
 {
-    return write(std::move(result), [&make](QIODevice &device) {
+    return write(fileName, [&make](QIODevice &device) {
         const QByteArray bytes = make();
-        return device.write(bytes) == bytes.size() ? QString() : device.errorString();
+        // Into memory: only memory can run short.
+        return device.write(bytes) == bytes.size()
+                   ? FileFailure()
+                   : FileFailure::encoding(FileFailure::Problem::None).withSystemError(ENOMEM);
     });
 }
 
-ExportManager::Result ExportManager::save(const QImage &picture, const QString &fileName,
-                                          const QByteArray &format)
+FileFailure ExportManager::save(const QImage &picture, const QString &fileName,
+                                const QByteArray &format)
 {
-    Result result{
-        fileName, format.isEmpty() ? formatForFileName(fileName) : format, Failure::None, {}, {}};
-    if (result.format.isEmpty()) {
-        result.failure = Failure::UnknownFormat;
-        return result;
-    }
-    if (std::optional<Result> refused = tooLarge(result, picture.size()))
-        return *refused;
-    return write(result,
-                 [&](QIODevice &device) { return m_writer.write(picture, device, result.format); });
+    const QByteArray kind = format.isEmpty() ? formatForFileName(fileName) : format;
+    if (kind.isEmpty())
+        return unknownFormat(fileName);
+    if (FileFailure refused = tooLarge(fileName, kind, picture.size()); !refused.ok())
+        return refused;
+    return write(fileName,
+                 [&](QIODevice &device) { return m_writer.write(picture, device, kind); });
 }
 
-ExportManager::Result ExportManager::saveFrame(const Frame &frame, const QRect &area, qreal scale,
-                                               const QString &fileName, const QByteArray &format,
-                                               const SignLook &look)
+FileFailure ExportManager::saveFrame(const Frame &frame, const QRect &area, qreal scale,
+                                     const QString &fileName, const QByteArray &format,
+                                     const SignLook &look)
 {
     const QByteArray kind = format.isEmpty() ? formatForFileName(fileName) : format;
     if (kind != "svg") {
         const QSize size(qCeil(area.width() * scale), qCeil(area.height() * scale));
-        if (std::optional<Result> refused = tooLarge({fileName, kind, Failure::None, {}, {}}, size))
-            return *refused;
+        if (FileFailure refused = tooLarge(fileName, kind, size); !refused.ok())
+            return refused;
         if (kind.isEmpty())
-            return {fileName, {}, Failure::UnknownFormat, {}, {}};
+            return unknownFormat(fileName);
         // Drawing, then encoding; drawn only once the file's place has been checked.
         setTotal(2);
-        return write({fileName, kind, Failure::None, {}, {}}, [&](QIODevice &device) {
+        return write(fileName, [&](QIODevice &device) {
             const QImage picture = PlatePainter(frame, look).render(area, scale);
-            return reached(1) ? m_writer.write(picture, device, kind) : QString();
+            return reached(1) ? m_writer.write(picture, device, kind) : FileFailure();
         });
     }
-    return writeBytes({fileName, "svg", Failure::None, {}, {}},
-                      [&] { return svgPicture(frame, area, scale, look); });
+    return writeBytes(fileName, [&] { return svgPicture(frame, area, scale, look); });
 }
 
-ExportManager::Result ExportManager::savePrintSheet(const QList<Frame> &frames,
-                                                    const PrintSheet &sheet,
-                                                    const QString &fileName, const SignLook &look)
+FileFailure ExportManager::savePrintSheet(const QList<Frame> &frames, const PrintSheet &sheet,
+                                          const QString &fileName, const SignLook &look)
 {
     // Each frame, then the file's bytes.
     setTotal(frames.size() + 1);
-    return writeBytes({fileName, "pdf", Failure::None, {}, {}}, [&] {
+    return writeBytes(fileName, [&] {
         return sheet.pdf(frames, look, [this](int drawn) { return reached(drawn); });
     });
 }
 
-ExportManager::Result ExportManager::saveStrip(const QList<Frame> &frames, const QString &fileName,
-                                               qreal scale, const SignLook &look)
+FileFailure ExportManager::saveStrip(const QList<Frame> &frames, const QString &fileName,
+                                     qreal scale, const SignLook &look)
 {
     // Asked before the strip is drawn: a long roll is a large picture to make for nothing.
     const QByteArray format = formatForFileName(fileName);
     if (format.isEmpty())
-        return {fileName, {}, Failure::UnknownFormat, {}, {}};
+        return unknownFormat(fileName);
     const FilmStrip strip(frames, look);
-    if (std::optional<Result> refused =
-            tooLarge({fileName, format, Failure::None, {}, {}}, strip.size(scale)))
-        return *refused;
+    if (FileFailure refused = tooLarge(fileName, format, strip.size(scale)); !refused.ok())
+        return refused;
     // Each frame, then the encoding.
     setTotal(frames.size() + 1);
-    return write({fileName, format, Failure::None, {}, {}}, [&](QIODevice &device) {
+    return write(fileName, [&](QIODevice &device) {
         const QImage picture = strip.render(scale, [this](int drawn) { return reached(drawn); });
-        return cancelled() ? QString() : m_writer.write(picture, device, format);
+        return cancelled() ? FileFailure() : m_writer.write(picture, device, format);
     });
 }
 
-ExportManager::Result ExportManager::saveSpin(const QList<Frame> &frames,
-                                              const SpinAnimation::Options &options,
-                                              const QString &fileName)
+FileFailure ExportManager::saveSpin(const QList<Frame> &frames,
+                                    const SpinAnimation::Options &options, const QString &fileName)
 {
     if (formatForFileName(fileName) != "gif")
-        return {fileName, "gif", Failure::GifOnly, {}, {}};
+        return unknownFormat(fileName).withChoices({QStringLiteral(".gif")});
     // Every picture of the animation is one frame's size.
     const QSize frameSize =
         frames.isEmpty() ? QSize() : PlatePainter(frames.constFirst(), options.look).size();
-    if (std::optional<Result> refused = tooLarge({fileName, "gif", Failure::None, {}, {}},
-                                                 QSize(qCeil(frameSize.width() * options.scale),
-                                                       qCeil(frameSize.height() * options.scale))))
-        return *refused;
+    if (FileFailure refused = tooLarge(fileName, "gif",
+                                       QSize(qCeil(frameSize.width() * options.scale),
+                                             qCeil(frameSize.height() * options.scale)));
+        !refused.ok())
+        return refused;
     const SpinAnimation spin(frames, options);
-    return write({fileName, "gif", Failure::None, {}, {}}, [&](QIODevice &device) {
+    return write(fileName, [&](QIODevice &device) {
         return writeAnimatedGif(
             spin.count(),
             [&spin](int index) {
@@ -190,10 +182,9 @@ ExportManager::Result ExportManager::saveSpin(const QList<Frame> &frames,
     });
 }
 
-ExportManager::Result ExportManager::saveFrameNames(const QList<Frame> &frames,
-                                                    const QString &fileName)
+FileFailure ExportManager::saveFrameNames(const QList<Frame> &frames, const QString &fileName)
 {
-    return writeBytes({fileName, "txt", Failure::None, {}, {}}, [&frames] {
+    return writeBytes(fileName, [&frames] {
         QString text;
         for (const Frame &frame : frames) {
             // A name pasted with a line break in it would otherwise count as two frames.

@@ -10,7 +10,6 @@
 #include <QString>
 
 #include <functional>
-#include <optional>
 
 class ImageWriter;
 class JobProgress;
@@ -22,27 +21,9 @@ class PrintSheet;
 class ExportManager
 {
 public:
-    enum class Failure {
-        None,
-        UnknownFormat, // the name's extension asks for no kind of picture that can be written
-        File,          // the file could not be written: file says why
-        EncodeFailed,  // the picture could not be encoded
-        TooLarge,      // the picture would be larger than its format or memory allows
-        GifOnly,       // an animation asked for in a file whose name does not end in .gif
-        Cancelled,     // the job was cancelled before the file was put in place: nothing written
-    };
-
-    struct Result
-    {
-        QString path;      // the file, as the user named it
-        QByteArray format; // what was written, or would have been; empty for an unknown kind,
-                           // "txt" for a list of frame names
-        Failure failure = Failure::None;
-        QString reason; // the encoder's words, or for TooLarge what the size is and allows
-        SafeFileWriter::Outcome file; // for File
-
-        bool ok() const { return failure == Failure::None; }
-    };
+    // Every save answers a FileFailure naming the file: what SafeFileWriter meets, or
+    // UnknownFormat (choices: the extensions that work), TooLarge (size against its format's or
+    // memory's limit) or EncodeFailed, all found before the file is touched.
 
     // journal: keeps a file's old bytes where it is overwritten in place (see SafeFileWriter);
     // sync: whether each file waits for the disk, or a batch syncs once at its end (see
@@ -51,27 +32,28 @@ public:
                            SafeFileWriter::Sync sync = SafeFileWriter::Sync::EachFile);
 
     // The job the saves run in, where they run in one: they report how far they have come to
-    // progress and stop where it is cancelled, writing nothing (Failure::Cancelled). Each save
-    // sets the total of its own steps.
+    // progress and stop where it is cancelled, writing nothing (Kind::Cancelled). Each save sets
+    // the total of its own steps.
     void setProgress(JobProgress *progress) { m_progress = progress; }
 
     // format, where given, stands for what the name's extension asks for.
-    Result save(const QImage &picture, const QString &fileName, const QByteArray &format = {});
+    FileFailure save(const QImage &picture, const QString &fileName, const QByteArray &format = {});
     // A frame, or one area of it in 1× pixels, at scale: a picture, or the shapes of an SVG
     // file where the name (or format) asks for one.
-    Result saveFrame(const Frame &frame, const QRect &area, qreal scale, const QString &fileName,
-                     const QByteArray &format = {}, const SignLook &look = SignLook());
+    FileFailure saveFrame(const Frame &frame, const QRect &area, qreal scale,
+                          const QString &fileName, const QByteArray &format = {},
+                          const SignLook &look = SignLook());
     // Frames on a print sheet, as a PDF file whatever the name.
-    Result savePrintSheet(const QList<Frame> &frames, const PrintSheet &sheet,
-                          const QString &fileName, const SignLook &look = SignLook());
+    FileFailure savePrintSheet(const QList<Frame> &frames, const PrintSheet &sheet,
+                               const QString &fileName, const SignLook &look = SignLook());
     // The whole roll in one picture, its frames top to bottom (see FilmStrip).
-    Result saveStrip(const QList<Frame> &frames, const QString &fileName, qreal scale = 1,
-                     const SignLook &look = SignLook());
+    FileFailure saveStrip(const QList<Frame> &frames, const QString &fileName, qreal scale = 1,
+                          const SignLook &look = SignLook());
     // The roll turning in a loop (see SpinAnimation): always an animated GIF.
-    Result saveSpin(const QList<Frame> &frames, const SpinAnimation::Options &options,
-                    const QString &fileName);
+    FileFailure saveSpin(const QList<Frame> &frames, const SpinAnimation::Options &options,
+                         const QString &fileName);
     // The frames' names in roll order, one to a line, in UTF-8.
-    Result saveFrameNames(const QList<Frame> &frames, const QString &fileName);
+    FileFailure saveFrameNames(const QList<Frame> &frames, const QString &fileName);
 
     // "gif", "png", "bmp", "jpeg", "webp" or "svg" after the name's extension, in any case
     // (see PictureFormat); empty for any other extension and for none.
@@ -79,13 +61,17 @@ public:
 
 private:
     // Encodes the whole file first, so that the encoder's failure harms nothing, then puts it
-    // in place; encode answers an empty string or the reason it failed.
-    Result write(Result result, const std::function<QString(QIODevice &)> &encode) const;
+    // in place.
+    FileFailure write(const QString &fileName,
+                      const std::function<FileFailure(QIODevice &)> &encode) const;
     // The bytes are made only once the file's place has been checked: a sheet or a long roll is
     // work to make for nothing.
-    Result writeBytes(Result result, const std::function<QByteArray()> &make) const;
-    // Refuses a picture of size before it is drawn, where its format or memory cannot take it.
-    static std::optional<Result> tooLarge(const Result &result, const QSize &size);
+    FileFailure writeBytes(const QString &fileName, const std::function<QByteArray()> &make) const;
+    // Refuses a picture of size in format before it is drawn, where the format or memory cannot
+    // take it.
+    static FileFailure tooLarge(const QString &fileName, const QByteArray &format,
+                                const QSize &size);
+    static FileFailure unknownFormat(const QString &fileName);
     // The job's progress, where there is one: answers false once the job is cancelled.
     bool reached(qint64 done) const;
     void setTotal(qint64 total) const;

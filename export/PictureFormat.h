@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/FileFailure.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QSize>
@@ -13,7 +15,7 @@
 struct PictureFormat
 {
     QByteArray name;        // "gif", "png", "bmp", "jpeg", "webp" or "svg"
-    QString typeName;       // "GIFファイル"
+    QString label;          // as people write it: "GIF", "JPEG", "WebP"
     QStringList extensions; // without the dot; a name typed without one gets the first
     // The longest side the format (or its encoder) takes, in pixels; 0 for shapes, which have
     // none.
@@ -22,8 +24,9 @@ struct PictureFormat
     // The most pixels one picture may have, whatever its format: 256 MB of memory at four bytes
     // a pixel, asked before it is drawn.
     static constexpr qint64 kMostPixels = qint64(64) * 1024 * 1024;
-    // Why a picture of size cannot be written in this format, in Japanese; empty when it can.
-    QString sizeProblem(const QSize &size) const;
+    // Why a picture of size cannot be written in this format: TooLarge, with the side the format
+    // takes (SideTooLong) or the pixels memory takes (TooManyPixels); ok() when it can.
+    FileFailure sizeProblem(const QSize &size) const;
 
     // Every kind that can be written, GIF first; WebP only where an installed Qt image plugin
     // writes it.
@@ -37,6 +40,6 @@ struct PictureFormat
     // "GIFファイル(*.gif);;PNGファイル(*.png);;…;;JPEGファイル(*.jpg *.jpeg)".
     static QString fileDialogFilter();
 
-    // The extensions that work, for telling the user: ".gif、.png、….jpeg".
-    static QString writableExtensions();
+    // The extensions that work, for telling the user: ".gif", ".png", … ".jpeg".
+    static QStringList writableExtensions();
 };

@@ -3,9 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <array>
-#include <utility>
-
 #ifndef Q_OS_WIN
 #include <cerrno>
 #include <sys/stat.h>
@@ -51,21 +48,3 @@ FileKind fileKindOfMode(unsigned int mode)
     return FileKind::Other;
 }
 #endif
-
-QString fileKindName(FileKind kind)
-{
-    static const std::array<std::pair<FileKind, const char *>, 8> kNames{{
-        {FileKind::Missing, "存在しない名前"},
-        {FileKind::Regular, "普通のファイル"},
-        {FileKind::Folder, "フォルダ"},
-        {FileKind::Device, "デバイスファイル"},
-        {FileKind::Fifo, "名前付きパイプ (FIFO)"},
-        {FileKind::Socket, "ソケット"},
-        {FileKind::DanglingLink, "リンク先のないシンボリックリンク"},
-        {FileKind::Other, "特殊なファイル"},
-    }};
-    for (const auto &[each, name] : kNames)
-        if (each == kind)
-            return QString::fromUtf8(name);
-    return QString::fromUtf8(kNames.back().second);
-}

@@ -23,6 +23,3 @@ FileKind fileKindOf(const QString &path);
 // The kind a stat() call's st_mode tells.
 FileKind fileKindOfMode(unsigned int mode);
 #endif
-
-// The kind in Japanese, as the user is told it: "名前付きパイプ (FIFO)".
-QString fileKindName(FileKind kind);

@@ -1,14 +1,11 @@
 #include "files/RegularFileReader.h"
 
-#include "files/SystemReason.h"
-
 #include <QFile>
-#include <QLocale>
 
 #include <algorithm>
+#include <cerrno>
 
 #ifndef Q_OS_WIN
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,51 +13,42 @@
 
 namespace {
 
-RegularFileRead failed(RegularFileRead::Problem problem, FileKind kind, int error, qint64 largest)
+using Kind = FileFailure::Kind;
+constexpr auto kRead = FileFailure::Action::Read;
+
+RegularFileRead failed(FileFailure failure)
 {
     RegularFileRead read;
-    read.problem = problem;
-    read.kind = kind;
-    read.error = error;
-    read.largest = largest;
+    read.failure = std::move(failure);
     return read;
+}
+
+RegularFileRead cannotRead(const QString &path, int error)
+{
+    return failed(FileFailure::of(Kind::CannotRead, kRead, path, error));
+}
+
+RegularFileRead tooLarge(const QString &path, qint64 largest)
+{
+    return failed(FileFailure::of(Kind::TooLarge, kRead, path)
+                      .withProblem(FileFailure::Problem::TooManyBytes)
+                      .withRange(0, largest));
 }
 
 } // namespace
 
-QString RegularFileRead::problemText() const
-{
-    switch (problem) {
-    case Problem::None:
-        return {};
-    case Problem::Missing:
-        return QStringLiteral("ファイルが見つかりません。");
-    case Problem::NotRegular:
-        return QStringLiteral("%1で、普通のファイルではありません。").arg(fileKindName(kind));
-    case Problem::TooLarge:
-        return QStringLiteral("ファイルが大きすぎます（%1 バイトまで）。")
-            .arg(QLocale::c().toString(largest));
-    case Problem::CannotRead:
-        return systemReason(error);
-    }
-    return {};
-}
-
 RegularFileRead readRegularFile(const QString &path, qint64 largest)
 {
-    using enum RegularFileRead::Problem;
     // Asked first, so that a device is not even opened: opening one can have effects of its own.
     const FileKind kind = fileKindOf(path);
-    if (kind == FileKind::Missing)
-        return failed(Missing, kind, ENOENT, largest);
     if (kind != FileKind::Regular)
-        return failed(NotRegular, kind, 0, largest);
+        return failed(FileFailure::notRegular(kind, kRead, path));
 #ifdef Q_OS_WIN
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failed(CannotRead, kind, 0, largest);
+        return cannotRead(path, EACCES);
     if (file.size() > largest)
-        return failed(TooLarge, kind, 0, largest);
+        return tooLarge(path, largest);
     RegularFileRead read;
     read.bytes = file.read(largest + 1);
 #else
@@ -69,17 +57,18 @@ RegularFileRead readRegularFile(const QString &path, qint64 largest)
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return failed(CannotRead, kind, errno, largest);
+        return cannotRead(path, errno);
     struct stat status = {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         const int error = errno;
         ::close(fd);
-        return status.st_mode != 0 ? failed(NotRegular, fileKindOfMode(status.st_mode), 0, largest)
-                                   : failed(CannotRead, kind, error, largest);
+        return status.st_mode != 0
+                   ? failed(FileFailure::notRegular(fileKindOfMode(status.st_mode), kRead, path))
+                   : cannotRead(path, error);
     }
     if (status.st_size > largest) {
         ::close(fd);
-        return failed(TooLarge, kind, 0, largest);
+        return tooLarge(path, largest);
     }
     RegularFileRead read;
     // One byte more than taken, to see a file that grew since it was asked.
@@ -93,7 +82,7 @@ RegularFileRead readRegularFile(const QString &path, qint64 largest)
         if (got < 0) {
             const int error = errno;
             ::close(fd);
-            return failed(CannotRead, kind, error, largest);
+            return cannotRead(path, error);
         }
         if (got == 0)
             break;
@@ -105,6 +94,6 @@ RegularFileRead readRegularFile(const QString &path, qint64 largest)
     read.bytes.truncate(done);
 #endif
     if (read.bytes.size() > largest)
-        return failed(TooLarge, kind, 0, largest);
+        return tooLarge(path, largest);
     return read;
 }

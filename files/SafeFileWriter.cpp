@@ -5,42 +5,16 @@
 #include "files/ReplaceFile.h"
 #include "files/SaveJournal.h"
 #include "files/ShortTempSaveFile.h"
-#include "files/SystemReason.h"
 #include "files/WriteProtected.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include <array>
 #include <cerrno>
-#include <utility>
 
 namespace {
 
-using Failure = SafeFileWriter::Failure;
-using Outcome = SafeFileWriter::Outcome;
-
-// Every failure as the user is told it, in one table; %1 is what the name stands for.
-constexpr auto kReasons = std::to_array<std::pair<Failure, const char *>>({
-    {Failure::BadName, "ファイル名にこのシステムの文字コードで表せない文字があります。"
-                       "別の名前を付けてください。"},
-    {Failure::FolderMissing, "保存先のフォルダがありません。"},
-    {Failure::IsFolder, "同じ名前のフォルダがあります。"},
-    {Failure::SpecialFile, "この名前は%1で、普通のファイルではありません。"
-                           "ファイルにだけ保存できます。"},
-    {Failure::DanglingLink, "この名前はリンク先のないシンボリックリンクです。"},
-    {Failure::WriteProtected, "ファイルが書き込み禁止になっています。"
-                              "書き込み禁止を解除するか、別の名前で保存してください。"},
-    {Failure::CannotCreate, "このフォルダにはファイルを作成できません。"},
-    {Failure::NoCopy, "このフォルダには新しいファイルを作れないため上書きするところでしたが、"
-                      "上書きの前に元のファイルの控えを作れませんでした。"},
-    {Failure::WriteFailed, "ファイルの書き込み中にエラーが起きました。"},
-    {Failure::CommitFailed, "書き込んだファイルを確定できませんでした。"},
-    {Failure::NameTooLong, "ファイル名が長すぎます。もっと短い名前を付けてください。"},
-    {Failure::PathTooLong, "保存先のパス（フォルダ名とファイル名を合わせたもの）が長すぎます。"
-                           "もっと浅いフォルダか短い名前を選んでください。"},
-    {Failure::RestoreFailed, "ファイルの書き込み中にエラーが起きました。"},
-});
+using Kind = FileFailure::Kind;
 
 // The largest file overwritten where it stands: its old bytes are held in memory meanwhile.
 constexpr qint64 kLargestInPlace = qint64(1) << 30;
@@ -59,26 +33,26 @@ bool folderRefused(int error)
     return error == EACCES || error == EPERM;
 }
 
-Outcome failed(Failure failure, int error = 0, FileKind kind = FileKind::Regular)
+FileFailure failed(Kind kind, const QString &path, int error = 0)
 {
-    return {failure, error, kind};
+    return FileFailure::of(kind, FileFailure::Action::Write, path, error);
 }
 
 // For a file the user may change in a folder that takes no new file: it is overwritten where it
 // stands, its old bytes copied to the journal first. Should the write fail part-way, the old
 // bytes go back at once; should that fail too, or the program be killed, the next start puts
 // them back from the journal.
-Outcome overwriteWhereItStands(const QString &target, const QByteArray &bytes,
-                               const SaveJournal *journal, int refusal)
+FileFailure overwriteWhereItStands(const QString &target, const QByteArray &bytes,
+                                   const SaveJournal *journal, int refusal, const QString &name)
 {
     if (!journal)
-        return failed(Failure::CannotCreate, refusal);
+        return failed(Kind::CannotCreate, name, refusal);
     const RegularFileRead old = readRegularFile(target, kLargestInPlace);
     if (!old.ok())
-        return failed(Failure::NoCopy, old.error, old.kind);
+        return failed(Kind::NoCopy, name, old.failure.systemError);
     SaveJournal::Begun begun = journal->begin(target, old.bytes);
     if (!begun.entry)
-        return failed(Failure::NoCopy, begun.error);
+        return failed(Kind::NoCopy, name, begun.error);
     bool touched = false;
     const int error = overwriteInPlace(target, bytes, &touched);
     if (error == 0) {
@@ -88,71 +62,54 @@ Outcome overwriteWhereItStands(const QString &target, const QByteArray &bytes,
     // A file the user may not write either was never opened, and needs nothing put back.
     if (!touched) {
         begun.entry->drop();
-        return failed(Failure::CannotCreate, error);
+        return failed(Kind::CannotCreate, name, error);
     }
     if (overwriteInPlace(target, old.bytes) != 0)
-        return failed(Failure::RestoreFailed, error);
+        return failed(Kind::RestoreFailed, name, error);
     begun.entry->drop();
-    return failed(Failure::WriteFailed, error);
+    return failed(Kind::WriteFailed, name, error);
 }
 
 } // namespace
 
-QString SafeFileWriter::Outcome::reason() const
-{
-    QString text;
-    for (const auto &[each, sentence] : kReasons)
-        if (each == failure)
-            text = QString::fromUtf8(sentence);
-    if (failure == Failure::SpecialFile)
-        text = text.arg(fileKindName(kind));
-    // The system's own words, for whoever has to find out what went wrong.
-    if (const QString system = systemReason(error); !system.isEmpty() && !text.isEmpty())
-        text += QStringLiteral("\n（%1）").arg(system);
-    return text;
-}
-
-QString SafeFileWriter::Outcome::oldFile() const
-{
-    if (failure == Failure::RestoreFailed)
-        return QStringLiteral("元のファイルの内容はすぐには戻せませんでしたが、控えを取って"
-                              "あります。次に起動したときに元に戻します。");
-    return QStringLiteral("元のファイルがあった場合は、そのまま残っています。");
-}
-
-SafeFileWriter::Outcome SafeFileWriter::check(const QString &fileName)
+FileFailure SafeFileWriter::check(const QString &fileName)
 {
     const QFileInfo target(fileName);
     const QString path = target.absoluteFilePath();
     if (!spellable(path))
-        return failed(Failure::BadName);
+        return failed(Kind::BadName, fileName);
     // Asked first: a path or name the system refuses also makes its folder look missing.
     if (!filePathFits(path))
-        return failed(Failure::PathTooLong);
+        return failed(Kind::PathTooLong, fileName);
     if (!fileNameFits(target.absolutePath(), target.fileName()))
-        return failed(Failure::NameTooLong);
+        return failed(Kind::NameTooLong, fileName);
+    // A disk mounted read-only takes nothing, whatever its files' marks say.
     switch (const FileKind kind = fileKindOf(path)) {
     case FileKind::Missing:
-        return target.dir().exists() ? Outcome() : failed(Failure::FolderMissing);
+        if (!target.dir().exists())
+            return failed(Kind::FolderMissing, fileName);
+        return onReadOnlyFileSystem(target.absolutePath())
+                   ? failed(Kind::CannotCreate, fileName, EROFS)
+                   : FileFailure();
     case FileKind::Regular:
-        return isWriteProtected(path) ? failed(Failure::WriteProtected) : Outcome();
+        if (onReadOnlyFileSystem(path))
+            return failed(Kind::CannotCreate, fileName, EROFS);
+        return isWriteProtected(path) ? failed(Kind::WriteProtected, fileName) : FileFailure();
     case FileKind::Folder:
-        return failed(Failure::IsFolder);
     case FileKind::DanglingLink:
-        return failed(Failure::DanglingLink);
     case FileKind::Device:
     case FileKind::Fifo:
     case FileKind::Socket:
     case FileKind::Other:
-        return failed(Failure::SpecialFile, 0, kind);
+        return FileFailure::notRegular(kind, FileFailure::Action::Write, fileName);
     }
     return {};
 }
 
-SafeFileWriter::Outcome SafeFileWriter::syncLaterWrites(const QString &folder)
+FileFailure SafeFileWriter::syncLaterWrites(const QString &folder)
 {
     if (const int error = syncFileSystem(folder); error != 0)
-        return failed(Failure::WriteFailed, error);
+        return failed(Kind::WriteFailed, folder, error);
     return {};
 }
 
@@ -161,10 +118,10 @@ void SafeFileWriter::removeLeftovers(const QString &folder)
     ShortTempSaveFile::removeLeftovers(folder);
 }
 
-SafeFileWriter::Outcome SafeFileWriter::write(const QByteArray &bytes, const QString &fileName,
-                                              const SaveJournal *journal, Sync sync)
+FileFailure SafeFileWriter::write(const QByteArray &bytes, const QString &fileName,
+                                  const SaveJournal *journal, Sync sync)
 {
-    if (Outcome checked = check(fileName); !checked.ok())
+    if (FileFailure checked = check(fileName); !checked.ok())
         return checked;
     // A link is followed to the file it ends at, which is the one replaced; the link stays.
     const QFileInfo given(fileName);
@@ -173,7 +130,7 @@ SafeFileWriter::Outcome SafeFileWriter::write(const QByteArray &bytes, const QSt
     // The temporary file's name is short, but the folder's path may leave no room even for it.
     if (!filePathFits(
             QDir(folder).filePath(QString(ShortTempSaveFile::kTempNameLength, QLatin1Char('x')))))
-        return failed(Failure::PathTooLong);
+        return failed(Kind::PathTooLong, fileName);
 #ifdef Q_OS_WIN
     // No volume-wide sync to leave it to (see syncFileSystem): every file waits for the disk.
     sync = Sync::EachFile;
@@ -188,12 +145,12 @@ SafeFileWriter::Outcome SafeFileWriter::write(const QByteArray &bytes, const QSt
         // A folder that takes no new file may still let its files be changed, and a file there
         // could always be saved over.
         if (folderRefused(error) && fileKindOf(target) == FileKind::Regular)
-            return overwriteWhereItStands(target, bytes, journal, error);
-        return failed(Failure::CannotCreate, error);
+            return overwriteWhereItStands(target, bytes, journal, error, fileName);
+        return failed(Kind::CannotCreate, fileName, error);
     }
     if (const int error = file.write(bytes); error != 0)
-        return failed(Failure::WriteFailed, error);
+        return failed(Kind::WriteFailed, fileName, error);
     if (const int error = file.commit(sync == Sync::EachFile); error != 0)
-        return failed(Failure::CommitFailed, error);
+        return failed(Kind::CommitFailed, fileName, error);
     return {};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/FileKind.h"
+#include "files/FileFailure.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,35 +17,10 @@ class SaveJournal;
 class SafeFileWriter
 {
 public:
-    enum class Failure {
-        None,
-        BadName,        // the name cannot be spelt in the file system's encoding
-        FolderMissing,  // the folder the file should go in does not exist
-        IsFolder,       // the name is that of a folder
-        SpecialFile,    // the name is that of a device, pipe or socket (kind says which)
-        DanglingLink,   // the name is a symbolic link to nothing
-        WriteProtected, // the file there is marked read-only
-        CannotCreate,   // the folder would not take a new file
-        NoCopy,         // in a folder that takes no new file, the old file could not be copied
-        WriteFailed,    // the bytes could not be written
-        CommitFailed,   // the finished file could not take the old one's place
-        NameTooLong,    // the file system takes no name this long
-        PathTooLong,    // the system opens no path this long
-        RestoreFailed,  // overwritten where it stood, the old file could not be put back yet
-    };
-
-    struct Outcome
-    {
-        Failure failure = Failure::None;
-        int error = 0;                     // the system's error number, where it gave one
-        FileKind kind = FileKind::Regular; // what the name stands for, for SpecialFile
-
-        bool ok() const { return failure == Failure::None; }
-        // Why, as the user is told it, in Japanese: the failure and the system's reason.
-        QString reason() const;
-        // What became of the file that was there, in Japanese.
-        QString oldFile() const;
-    };
+    // Every answer is a FileFailure of Action::Write naming the file as given: BadName,
+    // FolderMissing, IsFolder, SpecialFile, DanglingLink, WriteProtected, NameTooLong and
+    // PathTooLong before anything is touched; CannotCreate, NoCopy, WriteFailed, CommitFailed or
+    // RestoreFailed (the old bytes wait in the journal for the next start) once writing began.
 
     // EachFile waits for the disk before the file takes its place. Later only puts the complete
     // file in place, never a part of it, and leaves the disk to syncLaterWrites(), which a
@@ -53,13 +28,13 @@ public:
     enum class Sync { EachFile, Later };
 
     // What stands in the way of writing fileName, found before any file is touched.
-    static Outcome check(const QString &fileName);
+    static FileFailure check(const QString &fileName);
     // journal keeps the old bytes while a file is overwritten where it stands; without one such
     // a file is not saved.
-    static Outcome write(const QByteArray &bytes, const QString &fileName,
-                         const SaveJournal *journal, Sync sync = Sync::EachFile);
+    static FileFailure write(const QByteArray &bytes, const QString &fileName,
+                             const SaveJournal *journal, Sync sync = Sync::EachFile);
     // Makes every write with Sync::Later to the file system that holds folder durable.
-    static Outcome syncLaterWrites(const QString &folder);
+    static FileFailure syncLaterWrites(const QString &folder);
     // Removes what saves into folder that were killed left there (see ShortTempSaveFile); a save
     // with Sync::EachFile does it itself, a batch once at its start.
     static void removeLeftovers(const QString &folder);

@@ -2,7 +2,6 @@
 
 #include "files/RegularFileReader.h"
 #include "files/ReplaceFile.h"
-#include "files/SystemReason.h"
 
 #include <QDir>
 #include <QFile>
@@ -148,36 +147,19 @@ QList<SaveJournal::Restored> SaveJournal::restoreLeftovers() const
             lock->unlock();
             continue;
         }
-        Restored back{parsed.target, {}};
+        Restored back{parsed.target, {}, {}};
+        constexpr auto kWrite = FileFailure::Action::Write;
         if (const FileKind kind = fileKindOf(parsed.target); kind != FileKind::Regular)
-            back.problem = kind == FileKind::Missing
-                               ? systemReason(ENOENT)
-                               : QStringLiteral("%1になっています。").arg(fileKindName(kind));
+            back.failure = FileFailure::notRegular(kind, kWrite, parsed.target);
         else if (const int error = overwriteInPlace(parsed.target, parsed.old); error != 0)
-            back.problem = systemReason(error);
-        if (back.problem.isEmpty())
+            back.failure =
+                FileFailure::of(FileFailure::Kind::WriteFailed, kWrite, parsed.target, error);
+        if (back.failure.ok())
             QFile::remove(path);
         else
-            back.problem += QStringLiteral(" 元の内容は %1 に残してあります。")
-                                .arg(QDir::toNativeSeparators(path));
+            back.copy = path;
         lock->unlock();
         restored << back;
     }
     return restored;
-}
-
-QString SaveJournal::report(const QList<Restored> &restored)
-{
-    QStringList lines;
-    for (const Restored &each : restored) {
-        const QString target = QDir::toNativeSeparators(each.target);
-        lines << (each.problem.isEmpty()
-                      ? QStringLiteral("「%1」は前回、上書きの途中で中断されたため、上書きする前の"
-                                       "内容に戻しました。")
-                            .arg(target)
-                      : QStringLiteral("「%1」は前回、上書きの途中で中断されましたが、元に戻せ"
-                                       "ませんでした（%2）")
-                            .arg(target, each.problem));
-    }
-    return lines.join(u'\n');
 }

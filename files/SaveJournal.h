@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/FileFailure.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -52,13 +54,12 @@ public:
     struct Restored
     {
         QString target;
-        QString problem; // in Japanese; empty when the old file is back
+        FileFailure failure; // why the old file could not be put back; ok() when it is back
+        QString copy;        // where its old bytes stay meanwhile, when it is not
     };
     // Puts back every file whose save was cut off, and answers which; copies that another
     // running copy holds are left alone.
     QList<Restored> restoreLeftovers() const;
-    // What restoreLeftovers() did, for the user, one sentence a file; empty when it did nothing.
-    static QString report(const QList<Restored> &restored);
 
 private:
     QString m_folder;

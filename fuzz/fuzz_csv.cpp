@@ -12,7 +12,8 @@ const SignPresets *g_presets = nullptr;
 
 bool sameRecords(const CsvReader::Table &a, const CsvReader::Table &b)
 {
-    if (a.error != b.error || a.records.size() != b.records.size())
+    if (a.failure.problem != b.failure.problem || a.failure.where.line != b.failure.where.line ||
+        a.records.size() != b.records.size())
         return false;
     for (qsizetype i = 0; i < a.records.size(); ++i)
         if (a.records.at(i).line != b.records.at(i).line ||
@@ -37,13 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const CsvFrames::Read read = CsvFrames::read(bytes, QStringLiteral("fuzz.csv"), *g_presets);
-    if (!read.error.isEmpty()) {
-        if (!read.frames.isEmpty() || !read.rowErrors.isEmpty())
+    if (!read.failure.ok()) {
+        if (!read.frames.isEmpty() || !read.rowFailures.isEmpty())
             std::abort();
         return 0;
     }
     // Every row is a frame or is told; no line is longer than a frame takes.
-    if (read.frames.size() + read.rowErrors.size() != read.rows)
+    if (read.frames.size() + read.rowFailures.size() != read.rows)
         std::abort();
     for (const NumberedFrame &numbered : read.frames)
         for (const QString &text : numbered.frame.texts)
@@ -52,8 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Whatever the encoding, the text read, as UTF-8, is the same table: nothing depends on the
     // bytes once they are decoded.
     const CsvReader::Text text = CsvReader::decode(bytes);
-    if (!text.error.isEmpty() || !sameRecords(CsvReader::parse("\xEF\xBB\xBF" + text.text.toUtf8()),
-                                              CsvReader::parse(bytes)))
+    if (!text.failure.ok() || !sameRecords(CsvReader::parse("\xEF\xBB\xBF" + text.text.toUtf8()),
+                                           CsvReader::parse(bytes)))
         std::abort();
     return 0;
 }

@@ -207,9 +207,9 @@ bool AutosaveStore::openElsewhere(const QString &rollFile) const
     return false;
 }
 
-QString AutosaveStore::write(const QList<Frame> &frames, const SignLook &look)
+FileFailure AutosaveStore::write(const QList<Frame> &frames, const SignLook &look)
 {
-    return m_fileName.isEmpty() ? QString() : RollFile::save(frames, m_fileName, look);
+    return m_fileName.isEmpty() ? FileFailure() : RollFile::save(frames, m_fileName, look);
 }
 
 void AutosaveStore::clear()

@@ -61,8 +61,7 @@ public:
     // Whether another running copy has rollFile open, not read-only.
     bool openElsewhere(const QString &rollFile) const;
 
-    // Answers an empty string, or what went wrong.
-    QString write(const QList<Frame> &frames, const SignLook &look);
+    FileFailure write(const QList<Frame> &frames, const SignLook &look);
     // Nothing is unsaved: nothing is left to recover.
     void clear();
     // A normal end: the slot is left empty.

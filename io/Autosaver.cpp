@@ -47,5 +47,5 @@ bool Autosaver::saveNow()
         return true;
     }
     // A failed autosave must not interrupt the user; the next change tries again.
-    return m_store.write(m_document.frames(), m_document.look()).isEmpty();
+    return m_store.write(m_document.frames(), m_document.look()).ok();
 }

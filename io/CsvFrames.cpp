@@ -3,7 +3,6 @@
 #include "io/CsvReader.h"
 #include "sign/FrameRules.h"
 
-#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -55,12 +54,13 @@ const SignPresets::ServiceType *findPreset(const SignPresets &presets, const QSt
     return byShortName;
 }
 
+using Problem = FileFailure::Problem;
+
 // The frame a row makes, or the column that stood in the way and why.
 struct RowOutcome
 {
     Frame frame;
-    QString column;
-    QString problem;
+    FileFailure problem;
 };
 
 RowOutcome frameOf(const QHash<QString, QString> &row, const SignPresets &presets)
@@ -68,9 +68,8 @@ RowOutcome frameOf(const QHash<QString, QString> &row, const SignPresets &preset
     RowOutcome out;
     Frame &frame = out.frame;
     const auto value = [&row](const QString &column) { return row.value(column); };
-    const auto fail = [&out](const QString &column, const QString &problem) {
-        out.column = column;
-        out.problem = problem;
+    const auto fail = [&out](const QString &column, const FileFailure &problem) {
+        out.problem = problem.inKey(column);
         return out;
     };
 
@@ -90,10 +89,7 @@ RowOutcome frameOf(const QHash<QString, QString> &row, const SignPresets &preset
     const QString other = filled(typeColumns);
     const bool typed = !other.isEmpty();
     if (signName && typed)
-        return fail(other, QStringLiteral("方向幕 (sign, sign_en, sign_zh, sign_ko) と種別・行き先 "
-                                          "(%1) は同じ行に書けません。どちらか一方にしてくださ"
-                                          "い。")
-                               .arg(other));
+        return fail(other, FileFailure::content(Problem::SignAndType));
     // Each column goes in as the window would enter it, through the frame's rules.
     const auto translate = [&](const auto &columns) {
         for (const TranslationColumn &column : columns)
@@ -116,7 +112,7 @@ RowOutcome frameOf(const QHash<QString, QString> &row, const SignPresets &preset
     if (const QString preset = value(kPreset); !preset.isEmpty()) {
         const SignPresets::ServiceType *type = findPreset(presets, preset);
         if (!type)
-            return fail(kPreset, QStringLiteral("種別プリセット「%1」はありません。").arg(preset));
+            return fail(kPreset, FileFailure::content(Problem::UnknownPreset).withValue(preset));
         applyServiceType(frame, type->background, type->text);
     }
     static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
@@ -127,9 +123,8 @@ RowOutcome frameOf(const QHash<QString, QString> &row, const SignPresets &preset
         if (text.isEmpty())
             continue;
         if (!hex.match(text).hasMatch())
-            return fail(column, QStringLiteral("色「%1」が読めません。#RRGGBB の形"
-                                               "（例: #FF7F27）で書いてください。")
-                                    .arg(value(column)));
+            return fail(column,
+                        FileFailure::content(Problem::UnreadableColour).withValue(value(column)));
         setColour(frame, target, QColor(text));
     }
     return out;
@@ -151,34 +146,32 @@ CsvFrames::Read CsvFrames::read(const QByteArray &bytes, const QString &fileName
                                 const SignPresets &presets)
 {
     Read read;
-    const QString shown = QFileInfo(fileName).fileName();
     const CsvReader::Table table = CsvReader::parse(bytes);
     if (!table.ok()) {
-        read.error = QStringLiteral("%1: %2").arg(shown, table.error);
+        read.failure = table.failure.named(fileName);
         return read;
     }
+    const FileFailure inFile = FileFailure::content(Problem::None).named(fileName);
     if (table.records.isEmpty()) {
-        read.error = QStringLiteral("%1: 見出しの行がありません。1 行目に列の名前 (%2) を"
-                                    "書いてください。")
-                         .arg(shown, columns().join(QStringLiteral(", ")));
+        read.failure = inFile.withProblem(Problem::NoHeader).withChoices(columns());
         return read;
     }
     QStringList header;
     for (int i = 0; i < table.records.constFirst().fields.size(); ++i) {
         const QString column = table.records.constFirst().fields.at(i).trimmed();
         if (!columns().contains(column)) {
-            read.error = QStringLiteral("%1: 1 行目 %2 列目: 「%3」という列は使えません。"
-                                        "使える列: %4")
-                             .arg(shown)
-                             .arg(i + 1)
-                             .arg(column, columns().join(QStringLiteral(", ")));
+            read.failure = inFile.withProblem(Problem::UnknownColumn)
+                               .inLine(1)
+                               .inColumn(i + 1)
+                               .withValue(column)
+                               .withChoices(columns());
             return read;
         }
         if (header.contains(column)) {
-            read.error = QStringLiteral("%1: 1 行目 %2 列目: 「%3」の列が 2 つあります。")
-                             .arg(shown)
-                             .arg(i + 1)
-                             .arg(column);
+            read.failure = inFile.withProblem(Problem::DuplicateColumn)
+                               .inLine(1)
+                               .inColumn(i + 1)
+                               .withValue(column);
             return read;
         }
         header << column;
@@ -186,44 +179,36 @@ CsvFrames::Read CsvFrames::read(const QByteArray &bytes, const QString &fileName
 
     read.rows = int(table.records.size() - 1);
     if (read.rows == 0) {
-        read.error = QStringLiteral("%1: 見出しの行だけで、コマにする行がありません。").arg(shown);
+        read.failure = inFile.withProblem(Problem::HeaderOnly);
         return read;
     }
     for (qsizetype r = 1; r < table.records.size(); ++r) {
         const CsvReader::Record &record = table.records.at(r);
         const int number = int(r);
+        const FileFailure inRow = inFile.inLine(record.line);
         if (record.fields.size() > header.size()) {
-            read.rowErrors << QStringLiteral("%1: %2 行目: 列が %3 個あります。見出しの列は %4 個"
-                                             "です。")
-                                  .arg(shown)
-                                  .arg(record.line)
-                                  .arg(record.fields.size())
-                                  .arg(header.size());
+            read.rowFailures << inRow.withProblem(Problem::TooManyFields)
+                                    .withFound(record.fields.size())
+                                    .withRange(0, header.size());
             continue;
         }
         QHash<QString, QString> row;
-        QString tooLong;
+        FileFailure tooLong;
         for (qsizetype i = 0; i < record.fields.size(); ++i) {
             row.insert(header.at(i), record.fields.at(i));
-            if (tooLong.isEmpty() && record.fields.at(i).size() > Frame::kMaxLineLength)
-                tooLong = QStringLiteral("%1: %2 行目「%3」列: %4 文字あります。1 行は %5 文字"
-                                         "までです。")
-                              .arg(shown)
-                              .arg(record.line)
-                              .arg(header.at(i))
-                              .arg(record.fields.at(i).size())
-                              .arg(Frame::kMaxLineLength);
+            if (tooLong.ok() && record.fields.at(i).size() > Frame::kMaxLineLength)
+                tooLong = inRow.withProblem(Problem::LineTooLong)
+                              .inKey(header.at(i))
+                              .withFound(record.fields.at(i).size())
+                              .withRange(0, Frame::kMaxLineLength);
         }
-        if (!tooLong.isEmpty()) {
-            read.rowErrors << tooLong;
+        if (!tooLong.ok()) {
+            read.rowFailures << tooLong;
             continue;
         }
         const RowOutcome outcome = frameOf(row, presets);
-        if (!outcome.problem.isEmpty()) {
-            read.rowErrors << QStringLiteral("%1: %2 行目「%3」列: %4")
-                                  .arg(shown)
-                                  .arg(record.line)
-                                  .arg(outcome.column, outcome.problem);
+        if (!outcome.problem.ok()) {
+            read.rowFailures << outcome.problem.named(fileName).inLine(record.line);
             continue;
         }
         read.frames << NumberedFrame{number, outcome.frame};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/FileFailure.h"
 #include "sign/Frame.h"
 #include "sign/SignPresets.h"
 
@@ -30,9 +31,9 @@ public:
     struct Read
     {
         QList<NumberedFrame> frames;
-        int rows = 0;          // every row below the header, made into a frame or not
-        QStringList rowErrors; // one sentence a row left out, naming file, line and column
-        QString error;         // the file as a whole could not be read: no frames at all
+        int rows = 0;                   // every row below the header, made into a frame or not
+        QList<FileFailure> rowFailures; // one a row left out, naming file, line and column
+        FileFailure failure;            // the file as a whole could not be read: no frames
     };
 
     static Read read(const QByteArray &bytes, const QString &fileName, const SignPresets &presets);

@@ -54,14 +54,14 @@ int nulLine(const QString &text)
 
 CsvReader::Text CsvReader::decode(const QByteArray &bytes)
 {
+    using Problem = FileFailure::Problem;
     Text out;
     Converted converted;
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         const bool little = bytes.startsWith("\xFF\xFE");
         converted = convert(little ? "UTF-16LE" : "UTF-16BE", bytes.mid(2));
         if (converted.badLine > 0) {
-            out.error = QStringLiteral("%1 行目: UTF-16 の文字として読めないところがあります。")
-                            .arg(converted.badLine);
+            out.failure = FileFailure::content(Problem::BadUtf16).inLine(converted.badLine);
             return out;
         }
     } else {
@@ -74,22 +74,18 @@ CsvReader::Text CsvReader::decode(const QByteArray &bytes)
                 converted = cp932;
             } else {
                 // The encoding that read further is the likelier one meant: its line is told.
-                out.error = QStringLiteral("%1 行目: 文字コードが読めません。UTF-8 でも Shift_JIS"
-                                           " (CP932) でもない文字があります。UTF-8 か Shift_JIS "
-                                           "で保存し直してください。")
-                                .arg(std::max(converted.badLine, cp932.badLine));
+                out.failure = FileFailure::content(Problem::UnknownEncoding)
+                                  .inLine(std::max(converted.badLine, cp932.badLine));
                 return out;
             }
         } else if (converted.badLine > 0) {
-            out.error = QStringLiteral("%1 行目: UTF-8 の文字として読めないところがあります。")
-                            .arg(converted.badLine);
+            out.failure = FileFailure::content(Problem::BadUtf8).inLine(converted.badLine);
             return out;
         }
     }
     out.text = QString::fromUtf8(converted.utf8);
     if (const int line = nulLine(out.text); line > 0) {
-        out.error =
-            QStringLiteral("%1 行目: NUL 文字があります。テキストの表ではないようです。").arg(line);
+        out.failure = FileFailure::content(Problem::NulInTable).inLine(line);
         out.text.clear();
     }
     return out;
@@ -97,12 +93,15 @@ CsvReader::Text CsvReader::decode(const QByteArray &bytes)
 
 CsvReader::Table CsvReader::parse(const QByteArray &bytes)
 {
+    using Problem = FileFailure::Problem;
     Table table;
     const Text decoded = decode(bytes);
-    if (!decoded.error.isEmpty()) {
-        table.error = decoded.error;
+    if (!decoded.failure.ok()) {
+        table.failure = decoded.failure;
         return table;
     }
+    const FileFailure tooManyRows =
+        FileFailure::content(Problem::TooManyRows).withRange(0, kMaxRecords - 1);
     const QString &text = decoded.text;
     // Tab-separated where the header line has more tabs than commas, as a spreadsheet's
     // "Unicode text" and most tab-separated files do.
@@ -154,17 +153,13 @@ CsvReader::Table CsvReader::parse(const QByteArray &bytes)
             endRecord();
             if (table.records.size() > kMaxRecords) {
                 table.records.clear();
-                table.error = QStringLiteral("行が多すぎます。見出しのほかに %1 行までです。")
-                                  .arg(kMaxRecords - 1);
+                table.failure = tooManyRows;
                 return table;
             }
         } else if (c == u'"' && !fieldStarted) {
             quoted = wasQuoted = fieldStarted = true;
         } else if (wasQuoted) {
-            table.error =
-                QStringLiteral("%1 行目: 引用符 \" で閉じたフィールドのあとに文字があります。"
-                               "フィールドの中の \" は \"\" と 2 つ重ねて書いてください。")
-                    .arg(line);
+            table.failure = FileFailure::content(Problem::TextAfterQuote).inLine(line);
             return table;
         } else {
             field += c;
@@ -172,16 +167,13 @@ CsvReader::Table CsvReader::parse(const QByteArray &bytes)
         }
     }
     if (quoted) {
-        table.error = QStringLiteral("%1 行目: 引用符 \" で始まったフィールドが閉じられないまま"
-                                     "ファイルが終わっています。")
-                          .arg(record.line);
+        table.failure = FileFailure::content(Problem::UnclosedQuote).inLine(record.line);
         return table;
     }
     endRecord();
     if (table.records.size() > kMaxRecords) {
         table.records.clear();
-        table.error =
-            QStringLiteral("行が多すぎます。見出しのほかに %1 行までです。").arg(kMaxRecords - 1);
+        table.failure = tooManyRows;
     }
     return table;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/FileFailure.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -22,9 +24,9 @@ public:
     struct Table
     {
         QList<Record> records;
-        QString error; // in Japanese, naming the line; empty when the whole file was read
+        FileFailure failure; // BadContent, naming the line; ok() when the whole file was read
 
-        bool ok() const { return error.isEmpty(); }
+        bool ok() const { return failure.ok(); }
     };
 
     // The most rows a table may have, its header included.
@@ -35,7 +37,7 @@ public:
     struct Text
     {
         QString text;
-        QString error; // in Japanese, naming the line, when the bytes are in no encoding read
+        FileFailure failure; // naming the line, when the bytes are in no encoding read
     };
     // The bytes as text, in whichever of the encodings read they are, without a byte order mark.
     static Text decode(const QByteArray &bytes);

@@ -3,7 +3,6 @@
 #include "files/RegularFileReader.h"
 #include "files/SafeFileWriter.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -20,45 +19,48 @@ namespace {
 const QString kFormat = QStringLiteral("quintelo-roll");
 constexpr double kMaxPointSize = 1000;
 
-// A reader answers an empty string when it took the value, otherwise what is wrong with it.
+using Problem = FileFailure::Problem;
+
+// A reader answers nothing when it took the value, otherwise what is wrong with it; the caller
+// adds where it stands.
 struct Field
 {
     QString key;
     std::function<QJsonValue(const Frame &)> write;
-    std::function<QString(Frame &, const QJsonValue &)> read;
+    std::function<FileFailure(Frame &, const QJsonValue &)> read;
 };
 
-QString wrongType(const QString &kind)
+FileFailure wrong(Problem problem)
 {
-    return QStringLiteral("%1ではありません").arg(kind);
+    return FileFailure::content(problem);
 }
 
-QString readString(const QJsonValue &value, QString &into)
+FileFailure readString(const QJsonValue &value, QString &into)
 {
     if (!value.isString())
-        return wrongType(QStringLiteral("文字列"));
+        return wrong(Problem::NotString);
     const QString text = value.toString();
     // A NUL would end the text early wherever it is handed to the system.
     if (text.contains(QChar(0)))
-        return QStringLiteral("NUL 文字が含まれています");
+        return wrong(Problem::NulCharacter);
     into = text;
     return {};
 }
 
 // A line of the sign is what is drawn: one longer than a frame takes is refused, not cut.
-QString readLine(const QJsonValue &value, QString &into)
+FileFailure readLine(const QJsonValue &value, QString &into)
 {
     if (value.isString() && value.toString().size() > Frame::kMaxLineLength)
-        return QStringLiteral("%1 文字あります。1 行は %2 文字までです")
-            .arg(value.toString().size())
-            .arg(Frame::kMaxLineLength);
+        return wrong(Problem::LineTooLong)
+            .withFound(value.toString().size())
+            .withRange(0, Frame::kMaxLineLength);
     return readString(value, into);
 }
 
-QString readBool(const QJsonValue &value, bool &into)
+FileFailure readBool(const QJsonValue &value, bool &into)
 {
     if (!value.isBool())
-        return wrongType(QStringLiteral("true / false"));
+        return wrong(Problem::NotBool);
     into = value.toBool();
     return {};
 }
@@ -101,9 +103,9 @@ Field colourField(const QString &key, QColor Frame::*member)
                 };
                 if (!v.isString() || text.size() != 7 || text[0] != QLatin1Char('#') ||
                     !std::all_of(text.begin() + 1, text.end(), isHex))
-                    return QStringLiteral("\"#RRGGBB\" の形の色ではありません");
+                    return wrong(Problem::NotColour);
                 f.*member = QColor(text);
-                return QString();
+                return FileFailure();
             }};
 }
 
@@ -118,10 +120,10 @@ QJsonObject writeFont(const QFont &font)
             {QStringLiteral("strikeOut"), font.strikeOut()}};
 }
 
-QString readFont(const QJsonValue &value, QFont &font)
+FileFailure readFont(const QJsonValue &value, QFont &font)
 {
     if (!value.isObject())
-        return wrongType(QStringLiteral("オブジェクト"));
+        return wrong(Problem::NotObject);
     const QJsonObject object = value.toObject();
     // A family missing here is kept by name: Qt draws with its substitute.
     using TextSetter = void (QFont::*)(const QString &);
@@ -131,8 +133,8 @@ QString readFont(const QJsonValue &value, QFont &font)
         QString text;
         if (!object.contains(QLatin1String(key)))
             continue;
-        if (QString e = readString(object.value(QLatin1String(key)), text); !e.isEmpty())
-            return QStringLiteral("%1: %2").arg(QLatin1String(key), e);
+        if (FileFailure e = readString(object.value(QLatin1String(key)), text); !e.ok())
+            return e.inSubKey(QLatin1String(key));
         (font.*set)(text);
     }
     using FlagSetter = void (QFont::*)(bool);
@@ -145,14 +147,16 @@ QString readFont(const QJsonValue &value, QFont &font)
         bool flag = false;
         if (!object.contains(QLatin1String(key)))
             continue;
-        if (QString e = readBool(object.value(QLatin1String(key)), flag); !e.isEmpty())
-            return QStringLiteral("%1: %2").arg(QLatin1String(key), e);
+        if (FileFailure e = readBool(object.value(QLatin1String(key)), flag); !e.ok())
+            return e.inSubKey(QLatin1String(key));
         (font.*set)(flag);
     }
     if (const QJsonValue size = object.value(QStringLiteral("pointSize")); !size.isUndefined()) {
         const double points = size.toDouble(-1);
         if (!(points >= 1 && points <= kMaxPointSize))
-            return QStringLiteral("pointSize: 1 から %1 までの数ではありません").arg(kMaxPointSize);
+            return wrong(Problem::NumberOutOfRange)
+                .inSubKey(QStringLiteral("pointSize"))
+                .withRange(1, qint64(kMaxPointSize));
         font.setPointSizeF(points);
     }
     return {};
@@ -184,9 +188,11 @@ Field layoutField()
             for (const SignLayout layout : {SignLayout::SignName, SignLayout::TypeAndDestination})
                 if (v.toString() == layoutName(layout)) {
                     f.layout = layout;
-                    return QString();
+                    return FileFailure();
                 }
-            return QStringLiteral("\"signName\" か \"typeAndDestination\" ではありません");
+            return wrong(Problem::NotOneOf)
+                .withChoices(
+                    {layoutName(SignLayout::SignName), layoutName(SignLayout::TypeAndDestination)});
         }};
 }
 
@@ -225,12 +231,11 @@ const std::array kColourNames{QStringLiteral("amber"), QStringLiteral("threeColo
                               QStringLiteral("fullColour")};
 
 template <typename Enum, std::size_t N>
-QString readName(const QJsonValue &value, const std::array<QString, N> &names, Enum &into)
+FileFailure readName(const QJsonValue &value, const std::array<QString, N> &names, Enum &into)
 {
     const auto at = std::find(names.begin(), names.end(), value.toString());
     if (!value.isString() || at == names.end())
-        return QStringLiteral("\"%1\" のどれかではありません")
-            .arg(QStringList(names.begin(), names.end()).join(QStringLiteral("\", \"")));
+        return wrong(Problem::NotOneOf).withChoices(QStringList(names.begin(), names.end()));
     into = Enum(at - names.begin());
     return {};
 }
@@ -260,47 +265,32 @@ QJsonObject writeLed(const LedSettings &led)
     return object;
 }
 
-QString readLed(const QJsonValue &value, LedSettings &led)
+FileFailure readLed(const QJsonValue &value, LedSettings &led)
 {
     if (!value.isObject())
-        return wrongType(QStringLiteral("オブジェクト"));
+        return wrong(Problem::NotObject);
     const QJsonObject object = value.toObject();
-    const auto problem = [](const QString &key, const QString &what) {
-        return QStringLiteral("%1: %2").arg(key, what);
-    };
     if (object.contains(QStringLiteral("grid")))
-        if (QString e = readName(object.value(QStringLiteral("grid")), kGridNames, led.grid);
-            !e.isEmpty())
-            return problem(QStringLiteral("grid"), e);
+        if (FileFailure e = readName(object.value(QStringLiteral("grid")), kGridNames, led.grid);
+            !e.ok())
+            return e.inSubKey(QStringLiteral("grid"));
     if (object.contains(QStringLiteral("colours")))
-        if (QString e =
+        if (FileFailure e =
                 readName(object.value(QStringLiteral("colours")), kColourNames, led.colours);
-            !e.isEmpty())
-            return problem(QStringLiteral("colours"), e);
+            !e.ok())
+            return e.inSubKey(QStringLiteral("colours"));
     for (const LedNumber &number : kLedNumbers) {
         const QJsonValue v = object.value(QLatin1String(number.key));
         if (v.isUndefined())
             continue;
         const double n = v.toDouble(-1);
         if (!v.isDouble() || n != std::floor(n) || n < number.least || n > number.most)
-            return problem(QLatin1String(number.key),
-                           QStringLiteral("%1 から %2 までの整数ではありません")
-                               .arg(number.least)
-                               .arg(number.most));
+            return wrong(Problem::IntegerOutOfRange)
+                .inSubKey(QLatin1String(number.key))
+                .withRange(number.least, number.most);
         led.*number.member = int(n);
     }
     return {};
-}
-
-QString tooLarge()
-{
-    return QStringLiteral("ファイルが大きすぎます（%1 MB まで）。").arg(RollFile::kMaxBytes >> 20);
-}
-
-QString failedMessage(const QString &fileName, const QString &problem)
-{
-    return QStringLiteral("幕データ「%1」を開けませんでした。\n\n%2")
-        .arg(QDir::toNativeSeparators(fileName), problem);
 }
 
 } // namespace
@@ -327,63 +317,63 @@ QByteArray RollFile::toJson(const QList<Frame> &frames, const SignLook &look)
 
 RollFile::Loaded RollFile::fromJson(const QByteArray &json, const QString &fileName)
 {
-    const auto fail = [&fileName](const QString &problem) {
-        return Loaded{{}, failedMessage(fileName, problem), {}};
+    const auto fail = [&fileName](const FileFailure &problem) {
+        return Loaded{{}, problem.named(fileName), {}};
     };
     if (json.size() > kMaxBytes)
-        return fail(tooLarge());
+        return fail(FileFailure::of(FileFailure::Kind::TooLarge, FileFailure::Action::Read)
+                        .withProblem(Problem::TooManyBytes)
+                        .withRange(0, kMaxBytes));
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return fail(QStringLiteral("幕データの形（JSON）が %1 バイト目で壊れています（%2）。")
-                        .arg(parseError.offset)
-                        .arg(parseError.errorString()));
+        return fail(
+            wrong(Problem::BrokenJson).atOffset(parseError.offset).withCode(parseError.error));
     const QJsonObject top = document.object();
     if (!document.isObject() || top.value(QStringLiteral("format")).toString() != kFormat)
-        return fail(QStringLiteral("Quintelo の幕データではありません。"));
+        return fail(wrong(Problem::NotRollFile));
     const QJsonValue version = top.value(QStringLiteral("version"));
     const double number = version.toDouble(0);
     if (!version.isDouble() || number < 1 || number != std::floor(number))
-        return fail(QStringLiteral("幕データの版（version）が正しくありません。"));
+        return fail(wrong(Problem::BadVersion));
+    // A version past any whole number a file could mean is told without its number.
+    constexpr double kLargestTold = 1e15;
     if (number > kVersion)
-        return fail(QStringLiteral("このファイルは新しい版（%1）の Quintelo で作られました。"
-                                   "この Quintelo が読めるのは版 %2 までです。")
-                        .arg(number, 0, 'f', 0)
-                        .arg(kVersion));
+        return fail(wrong(Problem::NewerVersion)
+                        .withFound(number < kLargestTold ? qint64(number) : 0)
+                        .withRange(1, kVersion));
     const QJsonValue framesValue = top.value(QStringLiteral("frames"));
     if (!framesValue.isArray())
-        return fail(QStringLiteral("コマの並び（frames）がありません。"));
+        return fail(wrong(Problem::NoFrameList));
     const QJsonArray array = framesValue.toArray();
     if (array.isEmpty())
-        return fail(QStringLiteral("コマが一つもありません。"));
+        return fail(wrong(Problem::NoFrames));
     if (array.size() > kMaxFrames)
-        return fail(QStringLiteral("コマが多すぎます（%1 コマまで）。").arg(kMaxFrames));
+        return fail(wrong(Problem::TooManyFrames).withRange(1, kMaxFrames));
 
     Loaded loaded;
     // A file from before the LED look has neither key and shows the plate.
     if (top.contains(QStringLiteral("look")))
-        if (const QString e =
+        if (const FileFailure e =
                 readName(top.value(QStringLiteral("look")), kLookNames, loaded.look.kind);
-            !e.isEmpty())
-            return fail(QStringLiteral("表示（look）が正しくありません（%1）。").arg(e));
+            !e.ok())
+            return fail(e.inKey(QStringLiteral("look")));
     if (top.contains(QStringLiteral("led")))
-        if (const QString e = readLed(top.value(QStringLiteral("led")), loaded.look.led);
-            !e.isEmpty())
-            return fail(QStringLiteral("LED の設定（led）が正しくありません（%1）。").arg(e));
+        if (const FileFailure e = readLed(top.value(QStringLiteral("led")), loaded.look.led);
+            !e.ok())
+            return fail(e.inKey(QStringLiteral("led")));
     loaded.frames.reserve(array.size());
     for (qsizetype i = 0; i < array.size(); ++i) {
         if (!array[i].isObject())
-            return fail(QStringLiteral("%1 コマ目がオブジェクトではありません。").arg(i + 1));
+            return fail(wrong(Problem::NotFrameObject).inItem(int(i + 1)));
         const QJsonObject object = array[i].toObject();
         Frame frame;
         for (const Field &field : frameFields()) {
             if (!object.contains(field.key))
                 continue;
-            if (const QString problem = field.read(frame, object.value(field.key));
-                !problem.isEmpty())
-                return fail(QStringLiteral("%1 コマ目の「%2」が正しくありません（%3）。")
-                                .arg(i + 1)
-                                .arg(field.key, problem));
+            if (const FileFailure problem = field.read(frame, object.value(field.key));
+                !problem.ok())
+                return fail(problem.inItem(int(i + 1)).inKey(field.key));
         }
         loaded.frames.append(frame);
     }
@@ -395,20 +385,13 @@ RollFile::Loaded RollFile::load(const QString &fileName)
     // Only a regular file, and its size asked before reading: a pipe or a device could keep the
     // program waiting or fill its memory for ever.
     const RegularFileRead read = readRegularFile(fileName, kMaxBytes);
-    if (read.problem == RegularFileRead::Problem::TooLarge)
-        return {{}, failedMessage(fileName, tooLarge()), {}};
     if (!read.ok())
-        return {{}, failedMessage(fileName, read.problemText()), {}};
+        return {{}, read.failure, {}};
     return fromJson(read.bytes, fileName);
 }
 
-QString RollFile::save(const QList<Frame> &frames, const QString &fileName, const SignLook &look,
-                       const SaveJournal *journal)
+FileFailure RollFile::save(const QList<Frame> &frames, const QString &fileName,
+                           const SignLook &look, const SaveJournal *journal)
 {
-    const SafeFileWriter::Outcome outcome =
-        SafeFileWriter::write(toJson(frames, look), fileName, journal);
-    if (outcome.ok())
-        return {};
-    return QStringLiteral("幕データ「%1」を保存できませんでした。\n\n%2\n\n%3")
-        .arg(QDir::toNativeSeparators(fileName), outcome.reason(), outcome.oldFile());
+    return SafeFileWriter::write(toJson(frames, look), fileName, journal);
 }

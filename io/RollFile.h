@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/FileFailure.h"
 #include "sign/Frame.h"
 #include "sign/SignLook.h"
 
@@ -11,7 +12,8 @@ class SaveJournal;
 
 // The roll file (.quintelo): a document's frames and look as versioned UTF-8 JSON, described in
 // docs/roll-format.md. Reading checks everything before it answers, so a file that cannot be
-// read whole gives no frames at all; errors come back as Japanese sentences naming the file.
+// read whole gives no frames at all, and a failure names the file and where in it the fault
+// lies.
 class RollFile
 {
 public:
@@ -22,19 +24,19 @@ public:
     struct Loaded
     {
         QList<Frame> frames;
-        QString error; // empty when frames holds the whole roll
+        FileFailure failure; // ok() when frames holds the whole roll
         SignLook look;
 
-        bool ok() const { return error.isEmpty(); }
+        bool ok() const { return failure.ok(); }
     };
 
     static QByteArray toJson(const QList<Frame> &frames, const SignLook &look = SignLook());
-    // fileName only names the file in the error.
+    // fileName only names the file in the failure.
     static Loaded fromJson(const QByteArray &json, const QString &fileName);
 
     static Loaded load(const QString &fileName);
-    // Written through SafeFileWriter, with journal for a file overwritten where it stands;
-    // answers an empty string, or what to tell the user.
-    static QString save(const QList<Frame> &frames, const QString &fileName,
-                        const SignLook &look = SignLook(), const SaveJournal *journal = nullptr);
+    // Written through SafeFileWriter, with journal for a file overwritten where it stands.
+    static FileFailure save(const QList<Frame> &frames, const QString &fileName,
+                            const SignLook &look = SignLook(),
+                            const SaveJournal *journal = nullptr);
 };

@@ -2,7 +2,6 @@
 
 #include "files/RegularFileReader.h"
 
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -28,25 +27,27 @@ QColor colourAt(const QJsonObject &entry, const char *key)
     return hex ? QColor(text) : QColor();
 }
 
-// Reads one table; answers the problem, or an empty string when every entry was good.
-QString read(const QByteArray &bytes, SignPresets &into)
+// Reads one table; answers what was wrong, or nothing when every entry was good.
+FileFailure read(const QByteArray &bytes, SignPresets &into)
 {
+    using Problem = FileFailure::Problem;
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        return QStringLiteral("JSON として読めません（%1 バイト目: %2）。")
-            .arg(error.offset)
-            .arg(error.errorString());
+        return FileFailure::content(Problem::BrokenJson)
+            .atOffset(error.offset)
+            .withCode(error.error);
     if (!document.isObject())
-        return QStringLiteral("全体が { } のオブジェクトになっていません。");
+        return FileFailure::content(Problem::NotJsonObject);
     SignPresets read;
     for (const QJsonValue value : document.object().value(u"serviceTypes").toArray()) {
         const QJsonObject entry = value.toObject();
         const SignPresets::ServiceType type{entry.value(u"name").toString(),
                                             colourAt(entry, "background"), colourAt(entry, "text")};
         if (type.name.isEmpty() || !type.background.isValid() || !type.text.isValid())
-            return QStringLiteral("serviceTypes の %1 番目に名前か色（#RRGGBB）がありません。")
-                .arg(read.serviceTypes.size() + 1);
+            return FileFailure::content(Problem::IncompleteEntry)
+                .inKey(QStringLiteral("serviceTypes"))
+                .inItem(int(read.serviceTypes.size() + 1));
         read.serviceTypes << type;
     }
     for (const QJsonValue value : document.object().value(u"lineColours").toArray()) {
@@ -54,20 +55,14 @@ QString read(const QByteArray &bytes, SignPresets &into)
         const SignPresets::LineColour line{entry.value(u"name").toString(),
                                            colourAt(entry, "colour")};
         if (line.name.isEmpty() || !line.colour.isValid())
-            return QStringLiteral("lineColours の %1 番目に名前か色（#RRGGBB）がありません。")
-                .arg(read.lineColours.size() + 1);
+            return FileFailure::content(Problem::IncompleteEntry)
+                .inKey(QStringLiteral("lineColours"))
+                .inItem(int(read.lineColours.size() + 1));
         read.lineColours << line;
     }
     into.serviceTypes << read.serviceTypes;
     into.lineColours << read.lineColours;
     return {};
-}
-
-QString problemWith(const QString &userFile, const QString &problem)
-{
-    return QStringLiteral("自分用のプリセット（%1）を読み込めませんでした。\n%2\n\n"
-                          "付属のプリセットだけを使います。")
-        .arg(QDir::toNativeSeparators(userFile), problem);
 }
 
 } // namespace
@@ -79,11 +74,11 @@ SignPresets SignPresets::load(const QString &userFile)
     // Only a regular file of a sensible size: a pipe or /dev/zero under the name would otherwise
     // keep the program waiting, or fill its memory, before its window ever shows.
     const RegularFileRead read = readRegularFile(userFile, kLargestUserFile);
-    if (read.problem == RegularFileRead::Problem::Missing)
+    if (read.failure.kind == FileFailure::Kind::NotFound)
         return withUserFile({}, {});
     if (!read.ok()) {
         SignPresets presets = withUserFile({}, {});
-        presets.problem = problemWith(userFile, read.problemText());
+        presets.failure = read.failure;
         return presets;
     }
     return withUserFile(read.bytes, userFile);
@@ -97,7 +92,7 @@ SignPresets SignPresets::withUserFile(const QByteArray &userBytes, const QString
         read(shipped.readAll(), presets);
     if (userFile.isEmpty())
         return presets;
-    if (const QString problem = read(userBytes, presets); !problem.isEmpty())
-        presets.problem = problemWith(userFile, problem);
+    if (const FileFailure problem = read(userBytes, presets); !problem.ok())
+        presets.failure = problem.named(userFile);
     return presets;
 }

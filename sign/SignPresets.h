@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/FileFailure.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QList>
@@ -23,13 +25,14 @@ struct SignPresets
 
     QList<ServiceType> serviceTypes;
     QList<LineColour> lineColours;
-    // What was wrong with the user's file, for telling the user; empty when it was fine or absent.
-    QString problem;
+    // What was wrong with the user's file, naming it, for telling the user; ok() when it was
+    // fine or absent.
+    FileFailure failure;
 
     // The shipped table, and the user's file at userFile where it exists. A broken user file
     // adds nothing and says why.
     static SignPresets load(const QString &userFile);
     // The shipped table and the user's file as the bytes it holds; userFile names it in the
-    // problem, and an empty name stands for no file.
+    // failure, and an empty name stands for no file.
     static SignPresets withUserFile(const QByteArray &userBytes, const QString &userFile);
 };

@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
         frames.append(Frame());
         frames.last().text(SignLine::Main) = name;
     }
-    if (!frames.isEmpty() && !store.write(frames, {}).isEmpty())
+    if (!frames.isEmpty() && !store.write(frames, {}).ok())
         return 1;
     std::printf("%s\n", qPrintable(store.fileName()));
     std::fflush(stdout);

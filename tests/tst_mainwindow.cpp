@@ -676,6 +676,13 @@ private slots:
         QCOMPARE(fakes().messages.shown.size(), 1);
         QVERIFY(fakes().messages.shown.first().text.contains(
             QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("missing/sign.gif")))));
+        // Each save names what it could not save: the sheet is no picture.
+        fakes().dialogs.answer(m_dir.filePath(QStringLiteral("missing/sheet.pdf")));
+        named<QAction>(window(), "insatusheet")->trigger();
+        QCOMPARE(fakes().messages.shown.size(), 2);
+        QCOMPARE(fakes().messages.shown.last().icon, MessageBoxService::Icon::Critical);
+        QVERIFY2(fakes().messages.shown.last().text.startsWith(QStringLiteral("印刷用シート")),
+                 qPrintable(fakes().messages.shown.last().text));
     }
     void exportSettingsSizeEverySaveAndTheSheet()
     {

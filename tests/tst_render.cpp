@@ -4,6 +4,7 @@
 #include "export/VectorPictures.h"
 #include "io/CsvFrames.h"
 #include "io/RollFile.h"
+#include "messages/FailureMessage.h"
 #include "sign/FrameRules.h"
 #include "sign/SignDocument.h"
 
@@ -15,6 +16,7 @@
 #include <QThread>
 #include <QXmlStreamReader>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -99,26 +101,30 @@ private slots:
                                "d,,上野,\n"
                                "e,Tokyo,東京,,\n";
         const CsvFrames::Read read = CsvFrames::read(csv, QStringLiteral("/x/s.csv"), {});
-        QVERIFY(read.error.isEmpty());
+        QVERIFY(read.failure.ok());
         QCOMPARE(read.frames.size(), 3);
         const Frame &first = read.frames.at(0).frame;
         QCOMPARE(first.text(SignLine::Main), QStringLiteral("新宿\n経由"));
         QCOMPARE(first.text(SignLine::English), QStringLiteral("Shinjuku, via \"Yamanote\""));
         QCOMPARE(first.mainColour, QColor(0xFF, 0x7F, 0x27));
         QCOMPARE(first.name, QStringLiteral("a"));
-        // Rows keep their numbers past the bad one; the errors name file, line and column.
+        // Rows keep their numbers past the bad one; the failures name file, line and column.
         QCOMPARE(read.frames.at(1).number, 3);
         QCOMPARE(read.frames.at(2).number, 4);
-        QCOMPARE(read.rowErrors.size(), 2);
-        QVERIFY2(read.rowErrors.at(0).startsWith(QStringLiteral("s.csv: 5 行目「text_colour」列")),
-                 qPrintable(read.rowErrors.at(0)));
-        QVERIFY(read.rowErrors.at(1).startsWith(QStringLiteral("s.csv: 8 行目")));
+        QCOMPARE(read.rowFailures.size(), 2);
+        const QString told = FailureMessage::leftOutRow(read.rowFailures.at(0));
+        QVERIFY2(told.startsWith(QStringLiteral("/x/s.csv: 5 行目「text_colour」列: 色「#FF7F2」")),
+                 qPrintable(told));
+        QCOMPARE(read.rowFailures.at(1).where.line, 8);
+        QCOMPARE(read.rowFailures.at(1).problem, FileFailure::Problem::TooManyFields);
 
         const CsvFrames::Read unknown = CsvFrames::read("sign,colour\nA,#000000\n", "s.csv", {});
         QVERIFY(unknown.frames.isEmpty());
-        QVERIFY2(unknown.error.contains(QStringLiteral("2 列目: 「colour」")),
-                 qPrintable(unknown.error));
-        QVERIFY(CsvFrames::read("sign\n\"open\n", "s.csv", {}).error.contains(u'"'));
+        QCOMPARE(unknown.failure.where.column, 2);
+        QVERIFY(FailureMessage::line(unknown.failure, FileSubject::Table)
+                    .contains(QStringLiteral("1 行目 2 列目: 「colour」という列は使えません")));
+        QCOMPARE(CsvFrames::read("sign\n\"open\n", "s.csv", {}).failure.problem,
+                 FileFailure::Problem::UnclosedQuote);
     }
     void tablesInEveryEncodingReadAlike()
     {
@@ -134,7 +140,7 @@ private slots:
                                          {"UTF-16 LE, tabs", utf16(tabbed, false)},
                                          {"UTF-16 BE, tabs", utf16(tabbed, true)}}) {
             const CsvFrames::Read read = CsvFrames::read(bytes, QStringLiteral("t.csv"), {});
-            QVERIFY2(read.error.isEmpty() && read.rowErrors.isEmpty(), tag);
+            QVERIFY2(read.failure.ok() && read.rowFailures.isEmpty(), tag);
             QCOMPARE(read.frames.size(), utf8.frames.size());
             for (qsizetype i = 0; i < read.frames.size(); ++i)
                 QVERIFY2(read.frames.at(i).frame == utf8.frames.at(i).frame, tag);
@@ -148,19 +154,24 @@ private slots:
               {QByteArray("sign\nA\0B\n", 9), 2}}) {
             const CsvFrames::Read read = CsvFrames::read(bytes, QStringLiteral("t.csv"), {});
             QVERIFY(read.frames.isEmpty());
-            QVERIFY2(read.error.startsWith(QStringLiteral("t.csv: %1 行目").arg(line)),
-                     qPrintable(read.error));
+            QCOMPARE(read.failure.path, QStringLiteral("t.csv"));
+            QCOMPARE(read.failure.where.line, line);
         }
         // A header alone makes no frame; a line longer than a frame takes leaves its row out.
-        QVERIFY(CsvFrames::read("sign,name\r\n", "t.csv", {})
-                    .error.contains(QStringLiteral("見出しの行だけ")));
+        QCOMPARE(CsvFrames::read("sign,name\r\n", "t.csv", {}).failure.problem,
+                 FileFailure::Problem::HeaderOnly);
         const CsvFrames::Read tooLong = CsvFrames::read("sign,name\nA," + QByteArray(1001, 'x') +
                                                             "\nB," + QByteArray(1000, 'x') + "\n",
                                                         "t.csv", {});
         QCOMPARE(tooLong.frames.size(), 1);
-        QCOMPARE(tooLong.rowErrors,
-                 QStringList{QStringLiteral(
-                     "t.csv: 2 行目「name」列: 1001 文字あります。1 行は 1000 文字までです。")});
+        QCOMPARE(tooLong.rowFailures.size(), 1);
+        const FileFailure &row = tooLong.rowFailures.constFirst();
+        QVERIFY(row.where.line == 2 && row.where.key == u"name" && row.found == 1001 &&
+                row.most == Frame::kMaxLineLength);
+        const QString told = FailureMessage::leftOutRow(row);
+        QVERIFY2(told.startsWith(QStringLiteral("t.csv: 2 行目「name」列:")) &&
+                     told.contains(u"1001") && told.contains(u"1000"),
+                 qPrintable(told));
     }
 
     // A row is the frame the same edits make in the window, whatever their order: a band asked
@@ -176,8 +187,10 @@ private slots:
         const SignPresets presets = SignPresets::load(QString());
         const CsvFrames::Read read = CsvFrames::read(csv, QStringLiteral("s.csv"), presets);
         QCOMPARE(read.frames.size(), 2);
-        QVERIFY(read.rowErrors.at(0).contains(QStringLiteral("3 行目「type」列")));
-        QVERIFY(read.rowErrors.at(1).contains(QStringLiteral("「preset」列")));
+        QCOMPARE(read.rowFailures.at(0).where.line, 3);
+        QCOMPARE(read.rowFailures.at(0).where.key, QStringLiteral("type"));
+        QCOMPARE(read.rowFailures.at(1).where.key, QStringLiteral("preset"));
+        QCOMPARE(read.rowFailures.at(1).value, QStringLiteral("特急だけ"));
 
         SignDocument doc;
         doc.toggleLayout();
@@ -242,8 +255,7 @@ private slots:
         QVERIFY(bytesOf(dir.filePath("spin.gif")).startsWith("GIF89a"));
 
         // A roll file in its own look, or in the one --look asks for.
-        QCOMPARE(RollFile::save({Frame()}, dir.filePath("led.quintelo"), {LookKind::Led, {}}),
-                 QString());
+        QVERIFY(RollFile::save({Frame()}, dir.filePath("led.quintelo"), {LookKind::Led, {}}).ok());
         for (const auto &[arguments, size] :
              {std::pair{QStringList{"led.quintelo"}, QSize(1024, 256)},
               {{"led.quintelo", "--look", "plate"}, QSize(241, 81)},
@@ -324,6 +336,32 @@ private slots:
         QCOMPARE(run.errors, QString());
         // No window library, so it runs wherever no display is.
         QVERIFY(!tool("readelf", {"-d", QStringLiteral(QUINTELO_RENDER)}).contains("Widgets"));
+    }
+
+    // A write the system cuts short (here a file-size limit, as a full disk would) is told on
+    // one line naming the file and the system's reason in Japanese, never Qt's English.
+    void failedWriteIsOneJapaneseLine()
+    {
+        QTemporaryDir dir;
+        write(dir.filePath("s.csv"), "sign\n東京\n新宿\n上野\n");
+        QProcess shell;
+        useFoldersIn(shell, dir.path());
+        // Ignored, the limit makes the write fail with EFBIG instead of ending the program.
+        shell.start(QStringLiteral("bash"),
+                    {QStringLiteral("-c"),
+                     QStringLiteral("trap '' XFSZ; ulimit -f 4; exec \"$0\" s.csv --strip "
+                                    "--scale 8 -o strip.bmp"),
+                     QStringLiteral(QUINTELO_RENDER)});
+        QVERIFY(shell.waitForFinished(60000));
+        const QString errors = QString::fromUtf8(shell.readAllStandardError());
+        QCOMPARE(shell.exitCode(), 1);
+        QCOMPARE(errors.count(u'\n'), 1);
+        QVERIFY2(errors.startsWith(QStringLiteral("quintelo-render: フィルム「strip.bmp」")) &&
+                     errors.contains(QStringLiteral("ファイルがシステムの許す大きさを超えます")) &&
+                     !errors.contains(qt_error_string(EFBIG)),
+                 qPrintable(errors));
+        QCOMPARE(QDir(dir.path()).entryList({"strip*"}, QDir::AllEntries | QDir::Hidden),
+                 QStringList());
     }
 
     // In a folder that takes no new file the picture is written over the old one where it

@@ -1,6 +1,7 @@
 #include "codec/PcfFont.h"
 #include "io/AutosaveStore.h"
 #include "io/RollFile.h"
+#include "messages/FailureMessage.h"
 #include "sign/SignDocument.h"
 #include "sign/SignPresets.h"
 
@@ -41,9 +42,9 @@ private slots:
                             {LedGrid::Front, 200, 24, LedColours::FullColour, 1, 0, 0}};
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("roll.quintelo"));
-        QCOMPARE(RollFile::save(frames, path, look), QString());
+        QVERIFY(RollFile::save(frames, path, look).ok());
         const RollFile::Loaded loaded = RollFile::load(path);
-        QCOMPARE(loaded.error, QString());
+        QVERIFY(loaded.ok());
         QCOMPARE(loaded.frames, frames);
         QVERIFY(loaded.look == look);
         QVERIFY(bytesStart(path).startsWith(R"({"format": "quintelo-roll", "version": 1,)"));
@@ -92,12 +93,14 @@ private slots:
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(100) << 20));
         huge.close();
 
-        const QString roll = RollFile::load(path).error;
+        const QString roll =
+            FailureMessage::paragraphs(RollFile::load(path).failure, FileSubject::RollFile);
         QVERIFY2(roll.contains(problem) ||
                      (name == QLatin1String("huge") && roll.contains(QStringLiteral("16 MB"))),
                  qPrintable(roll));
         const SignPresets presets = SignPresets::load(path);
-        QVERIFY2(presets.problem.contains(problem), qPrintable(presets.problem));
+        const QString told = FailureMessage::paragraphs(presets.failure, FileSubject::Presets);
+        QVERIFY2(told.contains(problem) && told.contains(path), qPrintable(told));
         QCOMPARE(presets.serviceTypes.size(), SignPresets::load(QString()).serviceTypes.size());
         QVERIFY(!PcfFont::load(path));
     }
@@ -108,7 +111,7 @@ private slots:
             R"({"format":"quintelo-roll","version":1,"frames":[{"main":"x","extra":[1]},
                {"mainFont":{"bold":false}}]})",
             {});
-        QCOMPARE(loaded.error, QString());
+        QVERIFY(loaded.ok());
         Frame expected;
         expected.text(SignLine::Main) = QStringLiteral("x");
         Frame notBold;
@@ -175,8 +178,9 @@ private slots:
         QFETCH(QString, problem);
         const RollFile::Loaded loaded = RollFile::fromJson(json, QStringLiteral("/a/b.quintelo"));
         QVERIFY(loaded.frames.isEmpty());
-        QVERIFY2(loaded.error.contains(problem), qPrintable(loaded.error));
-        QVERIFY(loaded.error.contains(QStringLiteral("b.quintelo")));
+        const QString told = FailureMessage::paragraphs(loaded.failure, FileSubject::RollFile);
+        QVERIFY2(told.contains(problem), qPrintable(told));
+        QVERIFY(told.contains(QStringLiteral("/a/b.quintelo")));
     }
 
     // At a start the autosave folder is sorted by name: earlier versions' files go, declined

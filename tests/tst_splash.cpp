@@ -72,7 +72,7 @@ private slots:
         QTemporaryDir dir;
         const QString named = dir.filePath(QStringLiteral("named.quintelo"));
         OtherCopy(app.autosaves.path(), QString(), {QStringLiteral("東京")}).kill();
-        QVERIFY(RollFile::save(rollOf(QStringLiteral("大阪")), named).isEmpty());
+        QVERIFY(RollFile::save(rollOf(QStringLiteral("大阪")), named).ok());
         restore ? app.fakes.messages.answerYes() : app.fakes.messages.answerNo();
         app.controller.openOnStart(named);
         QPointer<SplashWindow> splash = app.start();
@@ -99,7 +99,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString six = dir.filePath(QStringLiteral("six.quintelo"));
-        QVERIFY(RollFile::save(rollOf(QStringLiteral("元")), six).isEmpty());
+        QVERIFY(RollFile::save(rollOf(QStringLiteral("元")), six).ok());
         FakedStart app;
         const QStringList names{"一", "二", "三", "四", "五"};
         OtherCopy(app.autosaves.path(), six, names).kill();
@@ -162,8 +162,8 @@ private slots:
         QTemporaryDir dir;
         const QString six = dir.filePath(QStringLiteral("six.quintelo"));
         const QString seven = dir.filePath(QStringLiteral("seven.quintelo"));
-        QVERIFY(RollFile::save(rollOf(QStringLiteral("六")), six).isEmpty());
-        QVERIFY(RollFile::save(rollOf(QStringLiteral("七")), seven).isEmpty());
+        QVERIFY(RollFile::save(rollOf(QStringLiteral("六")), six).ok());
+        QVERIFY(RollFile::save(rollOf(QStringLiteral("七")), seven).ok());
         FakedStart app;
         const OtherCopy other(app.autosaves.path(), six);
         MainWindow &main = app.handOver();
@@ -182,7 +182,7 @@ private slots:
         QVERIFY(files.openAfterAsking(seven));
         // Another program writes the same number of bytes and puts the time back.
         const QDateTime time = QFileInfo(seven).lastModified();
-        QVERIFY(RollFile::save(rollOf(QStringLiteral("八")), seven).isEmpty());
+        QVERIFY(RollFile::save(rollOf(QStringLiteral("八")), seven).ok());
         QFile touched(seven);
         QVERIFY(touched.open(QIODevice::Append));
         touched.setFileTime(time, QFileDevice::FileModificationTime);

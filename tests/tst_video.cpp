@@ -3,6 +3,7 @@
 #include "codec/AnimationWriter.h"
 #include "codec/PngSequenceWriter.h"
 #include "codec/VideoWriter.h"
+#include "messages/FailureMessage.h"
 #include "render/LedTimeline.h"
 #include "render/MotionOptions.h"
 #include "render/RollTimeline.h"
@@ -21,7 +22,7 @@
 #include <sys/stat.h>
 
 Q_DECLARE_METATYPE(AnimationKind)
-Q_DECLARE_METATYPE(AnimationFailure)
+Q_DECLARE_METATYPE(FileFailure::Kind)
 
 namespace {
 
@@ -304,10 +305,10 @@ private slots:
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("led.mp4"));
-        const AnimationOutcome outcome = createAnimationWriter(AnimationKind::Mp4, path)
-                                             ->write(pictures.size(), kRate, pictures.count(),
-                                                     [&](int i) { return pictures.picture(i); });
-        QVERIFY2(outcome.ok(), qPrintable(outcome.reason));
+        const FileFailure outcome = createAnimationWriter(AnimationKind::Mp4, path)
+                                        ->write(pictures.size(), kRate, pictures.count(),
+                                                [&](int i) { return pictures.picture(i); });
+        QVERIFY2(outcome.ok(), qPrintable(FailureMessage::line(outcome, FileSubject::Video)));
         const Played played =
             readBack(AnimationKind::Mp4, path,
                      VideoWriter(path, VideoWriter::Container::Mp4).videoSize(pictures.size()));
@@ -380,9 +381,9 @@ private slots:
         const RollTimeline timeline(frames, shortTurns());
         TimelinePictures pictures(timeline, kRate, kScale);
         const std::unique_ptr<AnimationWriter> writer = createAnimationWriter(kind, path);
-        const AnimationOutcome outcome = writer->write(pictures.size(), kRate, pictures.count(),
-                                                       [&](int i) { return pictures.picture(i); });
-        QVERIFY2(outcome.ok(), qPrintable(outcome.reason));
+        const FileFailure outcome = writer->write(pictures.size(), kRate, pictures.count(),
+                                                  [&](int i) { return pictures.picture(i); });
+        QVERIFY2(outcome.ok(), qPrintable(FailureMessage::line(outcome, FileSubject::Video)));
 
         QSize stored = pictures.size();
         if (kind == AnimationKind::Mp4)
@@ -418,9 +419,9 @@ private slots:
         QTest::addColumn<int>("fps");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QByteArray>("encoder");
-        QTest::addColumn<AnimationFailure>("failure");
+        QTest::addColumn<FileFailure::Kind>("failure");
         const QSize plate(241, 81);
-        using enum AnimationFailure;
+        using enum FileFailure::Kind;
         QTest::newRow("no rate") << "a.mp4" << 0 << plate << QByteArray() << RateOutOfRange;
         QTest::newRow("rate too high") << "a.gif" << 121 << plate << QByteArray() << RateOutOfRange;
         QTest::newRow("png rate") << "." << 500 << plate << QByteArray() << RateOutOfRange;
@@ -432,8 +433,8 @@ private slots:
             << "a.webp" << 30 << QSize(16384, 81) << QByteArray() << TooLarge;
         QTest::newRow("no such encoder")
             << "a.mp4" << 30 << plate << QByteArray("libnosuch") << EncoderMissing;
-        QTest::newRow("fifo") << "fifo.webm" << 30 << plate << QByteArray() << NotRegularFile;
-        QTest::newRow("device") << "null.gif" << 30 << plate << QByteArray() << NotRegularFile;
+        QTest::newRow("fifo") << "fifo.webm" << 30 << plate << QByteArray() << SpecialFile;
+        QTest::newRow("device") << "null.gif" << 30 << plate << QByteArray() << SpecialFile;
         QTest::newRow("no folder") << "none/a.webp" << 30 << plate << QByteArray() << FolderMissing;
     }
     void refusedBeforeWriting()
@@ -442,7 +443,7 @@ private slots:
         QFETCH(int, fps);
         QFETCH(QSize, size);
         QFETCH(QByteArray, encoder);
-        QFETCH(AnimationFailure, failure);
+        QFETCH(FileFailure::Kind, failure);
         QTemporaryDir dir;
         QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo.webm")).constData(), 0644) == 0);
         QVERIFY(QFile::link(QStringLiteral("/dev/null"), dir.filePath("null.gif")));
@@ -454,8 +455,9 @@ private slots:
             encoder.isEmpty() ? createAnimationWriter(*kind, path)
                               : std::unique_ptr<AnimationWriter>(std::make_unique<VideoWriter>(
                                     path, VideoWriter::Container::Mp4, encoder));
-        const AnimationOutcome outcome = writer->open(size, fps);
-        QCOMPARE(outcome.failure, failure);
+        const FileFailure outcome = writer->open(size, fps);
+        QCOMPARE(outcome.kind, failure);
+        QCOMPARE(outcome.path, path);
         QCOMPARE(entries(dir.path()), before);
     }
 
@@ -493,15 +495,16 @@ private slots:
         limit.rlim_cur = 1000;
         if (diskFull)
             QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
-        const AnimationOutcome outcome = writer->write(
+        const FileFailure outcome = writer->write(
             pictures.size(), kRate, pictures.count(), [&](int i) { return pictures.picture(i); },
             [&](int written) { return diskFull || written < 12; });
         QVERIFY(::setrlimit(RLIMIT_FSIZE, &before) == 0);
 
-        // The system's own words, not Qt's "Unknown error" for a write cut short.
-        QCOMPARE(outcome.failure,
-                 diskFull ? AnimationFailure::WriteFailed : AnimationFailure::Cancelled);
-        QCOMPARE(outcome.reason, diskFull ? qt_error_string(EFBIG) : QString());
+        // The system's own reason, not Qt's "Unknown error" for a write cut short.
+        QCOMPARE(outcome.kind,
+                 diskFull ? FileFailure::Kind::WriteFailed : FileFailure::Kind::Cancelled);
+        QCOMPARE(outcome.systemError, diskFull ? EFBIG : 0);
+        QCOMPARE(outcome.path, path);
         QCOMPARE(entries(dir.path()), QStringList{name});
         QCOMPARE(bytesOf(oldFile), QByteArray("old"));
         if (folder)

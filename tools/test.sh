@@ -53,7 +53,7 @@ fuzz_seconds=$((SECONDS - stage))
 # clang-tidy over the project's own sources (not the moc and rcc output in the build tree),
 # with the checks .clang-tidy names; it counts every warning as an error.
 stage=$SECONDS
-sources="^$(printf '%s' "$here" | sed 's/[][\.*^$+?(){}|]/\\&/g')/(apps|bench|codec|export|files|fuzz|io|platform|render|sign|tests|ui)/.*\.cpp$"
+sources="^$(printf '%s' "$here" | sed 's/[][\.*^$+?(){}|]/\\&/g')/(apps|bench|codec|export|files|fuzz|io|messages|platform|render|sign|tests|ui)/.*\.cpp$"
 run-clang-tidy-14 -p build-test -j"$jobs" -quiet "$sources"
 tidy_seconds=$((SECONDS - stage))
 echo "clang-tidy: clean"

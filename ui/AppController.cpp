@@ -2,6 +2,7 @@
 
 #include "identity/AppIdentity.h"
 #include "io/Autosaver.h"
+#include "messages/FailureMessage.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/DialogOwner.h"
 #include "platform/LogonNameService.h"
@@ -112,7 +113,9 @@ bool AppController::offerLeftovers()
         }
         const RollFile::Loaded loaded = AutosaveStore::load(leftover);
         if (!loaded.ok()) {
-            m_services.messages.tell(kAppTitle, loaded.error, MessageBoxService::Icon::Critical);
+            m_services.messages.tell(
+                kAppTitle, FailureMessage::paragraphs(loaded.failure, FileSubject::Autosave),
+                MessageBoxService::Icon::Critical);
             keep(leftover);
             continue;
         }

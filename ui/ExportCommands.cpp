@@ -2,9 +2,9 @@
 
 #include "export/ExportSettings.h"
 #include "export/PictureFormat.h"
-#include "export/SaveFailureMessage.h"
 #include "export/VectorPictures.h"
 #include "identity/AppIdentity.h"
+#include "messages/FailureMessage.h"
 #include "platform/DialogOwner.h"
 #include "platform/MessageBoxService.h"
 #include "platform/RunModal.h"
@@ -58,11 +58,13 @@ bool ExportCommands::savePicture(const QRect &area)
     const SignLook look = m_document.look();
     const QSize size = PlatePainter::scaledSize(area.size(), scale);
     if (qint64(size.width()) * size.height() <= kPixelsWorthAJob)
-        return told(exportManager().saveFrame(frame, area, scale, *fileName, {}, look));
+        return told(exportManager().saveFrame(frame, area, scale, *fileName, {}, look),
+                    FileSubject::Picture);
     return told(runJob(tr("画像を書き出しています…"), *fileName,
                        [frame, area, scale, name = *fileName, look](ExportManager &exporter) {
                            return exporter.saveFrame(frame, area, scale, name, {}, look);
-                       }));
+                       }),
+                FileSubject::Picture);
 }
 
 bool ExportCommands::savePrintSheet()
@@ -79,7 +81,8 @@ bool ExportCommands::savePrintSheet()
                        [frames = m_document.frames(), sheet, name = *fileName,
                         look = m_document.look()](ExportManager &exporter) {
                            return exporter.savePrintSheet(frames, sheet, name, look);
-                       }));
+                       }),
+                FileSubject::PrintSheet);
 }
 
 std::optional<QString> ExportCommands::askFileName(const QString &title, const QString &filter,
@@ -90,22 +93,19 @@ std::optional<QString> ExportCommands::askFileName(const QString &title, const Q
         {title, filter, defaultSuffix, QString(), readOnlyBox});
 }
 
-bool ExportCommands::told(const ExportManager::Result &result)
+bool ExportCommands::told(const FileFailure &result, FileSubject subject)
 {
-    // The user asked for it; nothing was written.
-    if (result.failure == ExportManager::Failure::Cancelled)
-        return false;
-    if (!result.ok())
-        m_services.messages.tell(kAppTitle, saveFailureMessage(result),
+    // A cancel is the user's own wish: nothing was written, and there is nothing to tell.
+    if (FailureMessage::worthTelling(result))
+        m_services.messages.tell(kAppTitle, FailureMessage::paragraphs(result, subject),
                                  MessageBoxService::Icon::Critical);
     return result.ok();
 }
 
-ExportManager::Result
-ExportCommands::runJob(const QString &doing, const QString &fileName,
-                       const std::function<ExportManager::Result(ExportManager &)> &save)
+FileFailure ExportCommands::runJob(const QString &doing, const QString &fileName,
+                                   const std::function<FileFailure(ExportManager &)> &save)
 {
-    const Job<ExportManager::Result> job = m_jobs.start([this, save](JobProgress &progress) {
+    const Job<FileFailure> job = m_jobs.start([this, save](JobProgress &progress) {
         ExportManager exporter = exportManager();
         exporter.setProgress(&progress);
         return save(exporter);
@@ -137,7 +137,8 @@ bool ExportCommands::saveStrip()
                        [frames = m_document.frames(), name = *fileName, scale = exportScale(),
                         look = m_document.look()](ExportManager &exporter) {
                            return exporter.saveStrip(frames, name, scale, look);
-                       }));
+                       }),
+                FileSubject::Strip);
 }
 
 bool ExportCommands::saveSpin()
@@ -156,7 +157,8 @@ bool ExportCommands::saveSpin()
                                    [frames = m_document.frames(), options = m_spinOptions,
                                     name = *fileName](ExportManager &exporter) {
                                        return exporter.saveSpin(frames, options, name);
-                                   }));
+                                   }),
+                            FileSubject::Spin);
 }
 
 bool ExportCommands::saveFrameNames()
@@ -164,7 +166,8 @@ bool ExportCommands::saveFrameNames()
     const std::optional<QString> fileName =
         askFileName(QStringLiteral("コマ一覧の保存"), QStringLiteral("テキストファイル(*.txt)"),
                     QStringLiteral("txt"));
-    return fileName && told(exportManager().saveFrameNames(m_document.frames(), *fileName));
+    return fileName && told(exportManager().saveFrameNames(m_document.frames(), *fileName),
+                            FileSubject::FrameNames);
 }
 
 qreal ExportCommands::exportScale() const

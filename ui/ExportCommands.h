@@ -11,6 +11,7 @@
 #include <optional>
 
 class DialogMemory;
+enum class FileSubject;
 class QRect;
 class SignDocument;
 struct Services;
@@ -46,11 +47,12 @@ private:
     std::optional<QString>
     askFileName(const QString &title, const QString &filter, const QString &defaultSuffix,
                 DialogService::ReadOnlyBox readOnlyBox = DialogService::ReadOnlyBox::Hidden);
-    bool told(const ExportManager::Result &result);
+    // Tells the user of a failure, naming what could not be saved; answers whether all went.
+    bool told(const FileFailure &result, FileSubject subject);
     // Runs save as a job, the window waiting for it (see JobProgressDialog); what the job does
     // and the file's name are shown as it runs. save must use only what it holds itself.
-    ExportManager::Result runJob(const QString &doing, const QString &fileName,
-                                 const std::function<ExportManager::Result(ExportManager &)> &save);
+    FileFailure runJob(const QString &doing, const QString &fileName,
+                       const std::function<FileFailure(ExportManager &)> &save);
     ExportManager exportManager() const;
     // Each frame as large as the export settings make a picture of it.
     qreal exportScale() const;

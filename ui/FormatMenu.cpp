@@ -1,6 +1,7 @@
 #include "ui/FormatMenu.h"
 
 #include "identity/AppIdentity.h"
+#include "messages/FailureMessage.h"
 #include "platform/MessageBoxService.h"
 #include "platform/RunModal.h"
 #include "sign/PlateGeometry.h"
@@ -75,9 +76,10 @@ void FormatMenu::fillPresetMenus()
         connect(m_lineColours->addAction(swatch(line.colour), line.name), &QAction::triggered, this,
                 [this, line] { m_document.editEnglishBand(line.colour); });
     // Told once the window is up, over it.
-    if (!presets.problem.isEmpty())
-        QTimer::singleShot(0, this, [this, problem = presets.problem] {
-            m_messages.tell(kAppTitle, problem, MessageBoxService::Icon::Exclamation);
+    if (!presets.failure.ok())
+        QTimer::singleShot(0, this, [this, failure = presets.failure] {
+            m_messages.tell(kAppTitle, FailureMessage::paragraphs(failure, FileSubject::Presets),
+                            MessageBoxService::Icon::Exclamation);
         });
 }
 

@@ -4,6 +4,7 @@
 #include "identity/AppIdentity.h"
 #include "io/AutosaveStore.h"
 #include "io/RollFile.h"
+#include "messages/FailureMessage.h"
 #include "platform/DialogService.h"
 #include "platform/MessageBoxService.h"
 #include "platform/Services.h"
@@ -77,7 +78,9 @@ bool RollFileCommands::openFile(const QString &fileName)
         return false;
     const RollFile::Loaded loaded = RollFile::load(fileName);
     if (!loaded.ok()) {
-        m_services.messages.tell(kAppTitle, loaded.error, MessageBoxService::Icon::Critical);
+        m_services.messages.tell(kAppTitle,
+                                 FailureMessage::paragraphs(loaded.failure, FileSubject::RollFile),
+                                 MessageBoxService::Icon::Critical);
         return false;
     }
     const QString absolute = QFileInfo(fileName).absoluteFilePath();
@@ -184,10 +187,12 @@ bool RollFileCommands::saveTo(const QString &fileName)
     case Overwrite::Cancel:
         return false;
     }
-    if (const QString failure = RollFile::save(m_document.frames(), fileName, m_document.look(),
-                                               &m_services.saveJournal);
-        !failure.isEmpty()) {
-        m_services.messages.tell(kAppTitle, failure, MessageBoxService::Icon::Critical);
+    if (const FileFailure failure = RollFile::save(m_document.frames(), fileName, m_document.look(),
+                                                   &m_services.saveJournal);
+        !failure.ok()) {
+        m_services.messages.tell(kAppTitle,
+                                 FailureMessage::paragraphs(failure, FileSubject::RollFile),
+                                 MessageBoxService::Icon::Critical);
         return false;
     }
     const QString absolute = QFileInfo(fileName).absoluteFilePath();

@@ -4,13 +4,15 @@
 #include "codec/QtImageWriter.h"
 #include "export/ExportManager.h"
 #include "export/PictureFormat.h"
-#include "export/SaveFailureMessage.h"
 #include "export/VectorPictures.h"
 #include "files/FileKind.h"
+#include "files/MakeFolder.h"
 #include "files/RegularFileReader.h"
 #include "files/SaveJournal.h"
 #include "identity/AppIdentity.h"
 #include "io/RollFile.h"
+#include "messages/FailureMessage.h"
+#include "messages/SystemReason.h"
 #include "render/PlatePainter.h"
 
 #include <QDir>
@@ -27,14 +29,6 @@ namespace {
 const QString kProgram = QStringLiteral("quintelo-render");
 // A table of the most rows a run takes (CsvReader::kMaxRecords) at a generous 300 bytes a row.
 constexpr qint64 kLargestTable = qint64(32) * 1024 * 1024;
-
-// The window's message for a failed save, on one line.
-QString oneLine(const ExportManager::Result &result)
-{
-    return saveFailureMessage(result)
-        .replace(QStringLiteral("\n\n"), QStringLiteral(" "))
-        .replace(u'\n', u' ');
-}
 
 bool readNumber(const QString &text, qreal low, qreal high, qreal &into)
 {
@@ -166,12 +160,7 @@ QString RenderCommand::helpText()
 
 void RenderCommand::fail(const QString &message)
 {
-    // The window's messages come in paragraphs; a terminal takes them on one line.
-    m_err << kProgram << ": "
-          << QString(message)
-                 .replace(QStringLiteral("\n\n"), QStringLiteral(" "))
-                 .replace(u'\n', u' ')
-          << Qt::endl;
+    m_err << kProgram << ": " << message << Qt::endl;
 }
 
 QString RenderCommand::parse(const QStringList &arguments, bool &stop)
@@ -248,7 +237,7 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
             o.format = ExportManager::formatForFileName(QStringLiteral("x.") + value);
             if (o.format.isEmpty())
                 return badValue(QStringLiteral("使える形式は %1 です。")
-                                    .arg(PictureFormat::writableExtensions()));
+                                    .arg(PictureFormat::writableExtensions().join(u'、')));
         } else if (argument == QLatin1String("--frame")) {
             if (!takeValue())
                 return needsValue();
@@ -355,7 +344,7 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
     if (o.format.isEmpty())
         return QStringLiteral("「%1」の拡張子から形式がわかりません。%2 か .pdf にするか、--format"
                               " で指定してください。")
-            .arg(named, PictureFormat::writableExtensions());
+            .arg(named, PictureFormat::writableExtensions().join(u'、'));
     if (o.kind == Options::Output::Strip && o.format == "svg")
         return QStringLiteral(
             "--strip は画像です。出力の名前を .png などの画像の拡張子で終えてください。");
@@ -373,7 +362,7 @@ QList<NumberedFrame> RenderCommand::load(QString &error)
     if (QFileInfo(input).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) != 0) {
         const RollFile::Loaded roll = RollFile::load(input);
         if (!roll.ok()) {
-            error = roll.error;
+            error = FailureMessage::line(roll.failure, FileSubject::RollFile);
             return {};
         }
         QList<NumberedFrame> frames;
@@ -388,20 +377,18 @@ QList<NumberedFrame> RenderCommand::load(QString &error)
     // Only a regular file of a table's size: a pipe or /dev/zero would never end.
     const RegularFileRead file = readRegularFile(input, kLargestTable);
     if (!file.ok()) {
-        error = QStringLiteral("%1: 読めません。%2").arg(input, file.problemText());
+        error = FailureMessage::line(file.failure, FileSubject::Table);
         return {};
     }
     const SignPresets presets = SignPresets::load(m_presetsFile);
-    if (!presets.problem.isEmpty())
-        fail(QString(presets.problem)
-                 .replace(QStringLiteral("\n\n"), QStringLiteral(" "))
-                 .replace(u'\n', u' '));
+    if (!presets.failure.ok())
+        fail(FailureMessage::line(presets.failure, FileSubject::Presets));
     m_look.kind = m_options.look.value_or(LookKind::Plate);
     const CsvFrames::Read read = CsvFrames::read(file.bytes, input, presets);
-    error = read.error;
-    for (const QString &problem : read.rowErrors)
-        fail(problem);
-    m_rowErrors = int(read.rowErrors.size());
+    error = FailureMessage::line(read.failure, FileSubject::Table);
+    for (const FileFailure &row : read.rowFailures)
+        fail(FailureMessage::leftOutRow(row));
+    m_rowErrors = int(read.rowFailures.size());
     m_inputFrames = read.rows;
     return read.frames;
 }
@@ -431,8 +418,8 @@ Result RenderCommand::follow(const Job<Result> &job, TerminalProgress::Count cou
 int RenderCommand::renderEach(const QList<NumberedFrame> &frames)
 {
     const QDir folder(m_options.output);
-    if (!QDir().mkpath(folder.path())) {
-        fail(QStringLiteral("%1: 書き出し先のフォルダを作れません。").arg(m_options.output));
+    if (const FileFailure made = makeFolder(folder.path()); !made.ok()) {
+        fail(FailureMessage::line(made, FileSubject::Picture));
         return BadUsage;
     }
     // What a run into this folder that was killed left behind goes first.
@@ -453,19 +440,18 @@ int RenderCommand::renderEach(const QList<NumberedFrame> &frames)
                [this, &frames, &fileNames, &failures](int i) {
                    const Frame &frame = frames.at(i).frame;
                    QtImageWriter writer;
-                   const ExportManager::Result result =
+                   const FileFailure result =
                        ExportManager(writer, &m_journal, SafeFileWriter::Sync::Later)
                            .saveFrame(frame, QRect(QPoint(), PlatePainter(frame, m_look).size()),
                                       scaleFor(frame), fileNames.at(i), m_options.format, m_look);
                    if (!result.ok())
-                       failures[std::size_t(i)] = oneLine(result);
+                       failures[std::size_t(i)] =
+                           FailureMessage::line(result, FileSubject::Picture);
                }),
            TerminalProgress::Count::Files);
     // Every file is in place whole already; one wait for the disk makes them all durable.
-    if (const SafeFileWriter::Outcome synced = SafeFileWriter::syncLaterWrites(folder.path());
-        !synced.ok()) {
-        fail(QStringLiteral("%1: 書き出したファイルをディスクに書き込めませんでした。%2")
-                 .arg(m_options.output, synced.reason().replace(u'\n', u' ')));
+    if (const FileFailure synced = SafeFileWriter::syncLaterWrites(folder.path()); !synced.ok()) {
+        fail(FailureMessage::line(synced, FileSubject::Picture));
         return SomeFailed;
     }
     if (interrupted())
@@ -494,7 +480,7 @@ int RenderCommand::renderOne(const QList<NumberedFrame> &frames)
     const qreal scale = scaleFor(chosen.constFirst());
     // Drawn and written off this thread, so that the bar moves and a signal is heard.
     JobRunner runner;
-    const ExportManager::Result result =
+    const FileFailure result =
         follow(runner.start([this, &o, &chosen, scale](JobProgress &progress) {
             QtImageWriter writer;
             ExportManager exporter(writer, &m_journal);
@@ -522,14 +508,31 @@ int RenderCommand::renderOne(const QList<NumberedFrame> &frames)
                                       o.output, o.format, m_look);
         }),
                TerminalProgress::Count::Steps);
-    if (result.failure == ExportManager::Failure::Cancelled)
+    // Stopped by a signal: nothing was written, and nothing went wrong to tell.
+    if (result.kind == FileFailure::Kind::Cancelled)
         return Interrupted;
     if (!result.ok()) {
-        fail(oneLine(result));
+        fail(FailureMessage::line(result, subject()));
         // A picture too large cannot be made at all from this command line.
-        return result.failure == ExportManager::Failure::TooLarge ? BadUsage : SomeFailed;
+        return result.kind == FileFailure::Kind::TooLarge ? BadUsage : SomeFailed;
     }
     return m_rowErrors > 0 ? SomeFailed : Written;
+}
+
+FileSubject RenderCommand::subject() const
+{
+    switch (m_options.kind) {
+    case Options::Output::Sheet:
+        return FileSubject::PrintSheet;
+    case Options::Output::Strip:
+        return FileSubject::Strip;
+    case Options::Output::Spin:
+        return FileSubject::Spin;
+    case Options::Output::Frame:
+    case Options::Output::Each:
+        break;
+    }
+    return FileSubject::Picture;
 }
 
 QString RenderCommand::outputProblem() const
@@ -544,17 +547,13 @@ QString RenderCommand::outputProblem() const
                 .arg(o.output, fileKindName(kind));
         return {};
     }
-    const SafeFileWriter::Outcome checked = SafeFileWriter::check(o.output);
-    if (checked.ok())
-        return {};
-    return QStringLiteral("%1: 書き出せません。%2")
-        .arg(o.output, checked.reason().replace(u'\n', u' '));
+    return FailureMessage::line(SafeFileWriter::check(o.output), subject());
 }
 
 int RenderCommand::run(const QStringList &arguments)
 {
     // A file whose overwrite a killed run cut off is put back before anything else is done.
-    if (const QString restored = SaveJournal::report(m_journal.restoreLeftovers());
+    if (const QString restored = FailureMessage::journalReport(m_journal.restoreLeftovers());
         !restored.isEmpty())
         for (const QString &line : restored.split(u'\n'))
             fail(line);

@@ -4,6 +4,7 @@
 #include "export/ExportSettings.h"
 #include "export/JobRunner.h"
 #include "io/CsvFrames.h"
+#include "messages/FailureMessage.h"
 #include "sign/SignLook.h"
 
 #include <QString>
@@ -66,6 +67,8 @@ private:
     // What stands in the way of the output the command line names, found before anything is
     // drawn; empty when nothing does.
     QString outputProblem() const;
+    // What the output is to the user, which names it in every message.
+    FileSubject subject() const;
     bool interrupted() const { return m_interruption && *m_interruption != 0; }
     void fail(const QString &message);
     // Waits for the job, cancelling it when a signal asks the run to stop and showing its

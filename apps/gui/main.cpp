@@ -1,5 +1,6 @@
 #include "files/SaveJournal.h"
 #include "identity/AppIdentity.h"
+#include "messages/FailureMessage.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/QtTranslations.h"
 #include "ui/AppController.h"
@@ -68,7 +69,7 @@ int main(int argc, char *argv[])
     // A save cut off while overwriting a file where it stands is put back before anything else.
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const SaveJournal journal(SaveJournal::defaultFolder(dataFolder));
-    const QString restored = SaveJournal::report(journal.restoreLeftovers());
+    const QString restored = FailureMessage::journalReport(journal.restoreLeftovers());
     QtServices platform(journal);
 
     AppController controller(platform.services(), dataFolder);

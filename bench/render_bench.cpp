@@ -89,7 +89,8 @@ QString fontFile(const QString &pattern)
 } // namespace
 
 // quintelo-render against what a user would otherwise script: a 1,000-row table rendered to
-// PNG files in one run (median of 3, and the run's peak memory), and ImageMagick's convert run
+// PNG files in one run (median of 3, and the run's peak memory) and on one thread against two
+// (medians of 5), and ImageMagick's convert run
 // once a row drawing the same plate, texts and fonts (a 50-row sample); and one plate at 8×,
 // drawn and saved as PNG (median of 20). render_bench [ROWS] [SAMPLE]
 int main(int argc, char *argv[])
@@ -128,6 +129,25 @@ int main(int argc, char *argv[])
     }
     rusage after{};
     getrusage(RUSAGE_CHILDREN, &after);
+
+    // The same run on one thread and on two, in turn, so that the machine's load falls on both
+    // alike: how much of a run the threads share out, the rest being the run's start and end.
+    std::vector<double> oneThread, twoThreads;
+    for (int run = 0; run < 5; ++run) {
+        for (const int threads : {1, 2}) {
+            const QString out = dir.filePath(QStringLiteral("threads%1-%2").arg(threads).arg(run));
+            (threads == 1 ? oneThread : twoThreads)
+                .push_back(seconds(QStringLiteral(QUINTELO_RENDER),
+                                   {csv.fileName(), QStringLiteral("--each"), QStringLiteral("-j"),
+                                    QString::number(threads), QStringLiteral("-o"), out,
+                                    QStringLiteral("--quiet")}));
+            QDir(out).removeRecursively();
+        }
+    }
+    std::sort(oneThread.begin(), oneThread.end());
+    std::sort(twoThreads.begin(), twoThreads.end());
+    const double serial = oneThread[oneThread.size() / 2];
+    const double parallel = twoThreads[twoThreads.size() / 2];
     const auto cpuSeconds = [](const rusage &usage) {
         return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
                double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
@@ -204,6 +224,8 @@ int main(int argc, char *argv[])
     const double perPlate = ours / rows;
     std::printf("quintelo-render, %d rows to PNG: %.2f s, %.0f plates/s (target >= 2000)\n", rows,
                 ours, rows / ours);
+    std::printf("  -j1 %.3f s, -j2 %.3f s: %.2fx as fast on two threads (target >= 1.7x)\n", serial,
+                parallel, serial / parallel);
     std::printf("  processor time: %.2f s a run, %.3f ms a plate: %.0f plates/s on 2 idle cores\n",
                 cpuPerRun, cpuPerRun / rows * 1e3, 2 * rows / cpuPerRun);
     std::printf("ImageMagick convert, once a row (%d rows): %.1f ms a plate\n", sample,

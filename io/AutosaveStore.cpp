@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <utility>
@@ -54,6 +53,28 @@ SlotInfo readInfo(const QString &infoFile)
     return {info.value(kRollKey).toString(), info.value(kReadOnlyKey).toBool()};
 }
 
+const QString kSlotPrefix = QStringLiteral("autosave-");
+const QString kSlotSuffix = QStringLiteral(".quintelo");
+
+// The files in folder whose names begin with prefix and end with suffix. Matched by hand: a
+// name filter is matched through a regular expression, whose library would load and compile
+// as the window opens.
+QStringList namesBetween(const QDir &folder, const QString &prefix, const QString &suffix,
+                         Qt::CaseSensitivity cases)
+{
+    QStringList names = folder.entryList(QDir::Files);
+    names.removeIf([&](const QString &name) {
+        return name.size() < prefix.size() + suffix.size() || !name.startsWith(prefix, cases) ||
+               !name.endsWith(suffix, cases);
+    });
+    return names;
+}
+
+QString middleOf(const QString &name, const QString &prefix, const QString &suffix)
+{
+    return name.mid(prefix.size(), name.size() - prefix.size() - suffix.size());
+}
+
 } // namespace
 
 AutosaveStore::AutosaveStore(QString folder)
@@ -73,20 +94,20 @@ bool AutosaveStore::claim()
         return false;
     const QDir folder(m_folder);
     // Set aside by earlier versions at a start, and kept only for the start after.
-    for (const QString &old :
-         folder.entryList({QStringLiteral("autosave-*-*.quintelo")}, QDir::Files))
-        QFile::remove(folder.filePath(old));
+    for (const QString &old : namesBetween(folder, kSlotPrefix, kSlotSuffix, Qt::CaseInsensitive))
+        if (middleOf(old, kSlotPrefix, kSlotSuffix).contains(u'-'))
+            QFile::remove(folder.filePath(old));
     // Declined work past its time.
     const QDir kept(keptFolder());
     const QDateTime expiry = QDateTime::currentDateTime().addDays(-kKeptDays);
-    for (const QFileInfo &old : kept.entryInfoList({QStringLiteral("*.quintelo")}, QDir::Files))
-        if (old.lastModified() < expiry)
-            QFile::remove(old.filePath());
+    for (const QString &old : namesBetween(kept, QString(), kSlotSuffix, Qt::CaseInsensitive))
+        if (QFileInfo(kept.filePath(old)).lastModified() < expiry)
+            QFile::remove(kept.filePath(old));
 
-    static const QRegularExpression slotName(QStringLiteral("^autosave-\\d+\\.quintelo$"));
-    for (const QString &name :
-         folder.entryList({QStringLiteral("autosave-*.quintelo")}, QDir::Files)) {
-        if (!slotName.match(name).hasMatch())
+    for (const QString &name : namesBetween(folder, kSlotPrefix, kSlotSuffix, Qt::CaseSensitive)) {
+        const QString number = middleOf(name, kSlotPrefix, kSlotSuffix);
+        if (number.isEmpty() ||
+            !std::all_of(number.begin(), number.end(), [](QChar c) { return c.isDigit(); }))
             continue;
         const QString fileName = folder.filePath(name);
         std::unique_ptr<QLockFile> lock = lockFor(fileName);

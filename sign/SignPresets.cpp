@@ -6,7 +6,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,8 +17,14 @@ constexpr qint64 kLargestUserFile = qint64(1) << 20;
 QColor colourAt(const QJsonObject &entry, const char *key)
 {
     const QString text = entry.value(QLatin1String(key)).toString();
-    static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
-    return hex.match(text).hasMatch() ? QColor(text) : QColor();
+    // #RRGGBB, the one spelling the files take. Checked by hand: a regular expression would
+    // load its library and compile as the window's menus are made.
+    const auto hexDigit = [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    };
+    const bool hex = text.size() == 7 && text.front() == u'#' &&
+                     std::all_of(text.begin() + 1, text.end(), hexDigit);
+    return hex ? QColor(text) : QColor();
 }
 
 // Reads one table; answers what was wrong, or nothing when every entry was good.

@@ -185,6 +185,15 @@ private slots:
         QTest::newRow("bad colour")
             << QByteArray("{\"lineColours\": [{\"name\": \"灰\", \"colour\": \"#GGG\"}]}") << 0
             << true;
+        QTest::newRow("lower-case colour")
+            << QByteArray("{\"lineColours\": [{\"name\": \"灰\", \"colour\": \"#a0b1c2\"}]}") << 1
+            << false;
+        // Spellings QColor would take, which the files do not.
+        for (const char *colour : {"#12345", "#1234567", "#12345g", "red", "#fff", " #123456"})
+            QTest::newRow(colour) << QByteArray("{\"lineColours\": [{\"name\": \"灰\", "
+                                                "\"colour\": \"") +
+                                         colour + "\"}]}"
+                                  << 0 << true;
     }
     void presetsComeShippedAndFromTheUser()
     {

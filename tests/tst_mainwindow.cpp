@@ -6,6 +6,7 @@
 #include "render/PlatePainter.h"
 #include "render/TimelinePictures.h"
 #include "sign/PlateGeometry.h"
+#include "ui/BuiltInIconStyle.h"
 #include "ui/PanelLanguagesDialog.h"
 #include "ui/PanelPlacement.h"
 #include "ui/RollFileCommands.h"
@@ -31,6 +32,8 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QTemporaryDir>
 #include <QToolTip>
 
@@ -68,6 +71,31 @@ private slots:
         window().lineEdit(SignLine::Destination)->selectAll();
         QVERIFY(grabbed(plate) != PlatePainter(frame()).render());
     }
+    // The window's style reads Qt's own pictures without the image plugins, and shows what the
+    // style it wraps shows: the menu bar's extension arrows, and the group box's frame found
+    // where the style looks for it by name.
+    void builtInPicturesAreTheWrappedStyles()
+    {
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+        const BuiltInIconStyle ours(QStringLiteral("fusion"));
+        for (const QStyle::StandardPixmap icon : {QStyle::SP_ToolBarHorizontalExtensionButton,
+                                                  QStyle::SP_ToolBarVerticalExtensionButton})
+            for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+                QStyleOption option;
+                option.direction = direction;
+                const QIcon expected = fusion->standardIcon(icon, &option, nullptr);
+                const QIcon actual = ours.standardIcon(icon, &option, nullptr);
+                QCOMPARE(actual.availableSizes(), expected.availableSizes());
+                for (const QSize &size : expected.availableSizes())
+                    QCOMPARE(actual.pixmap(size).toImage(), expected.pixmap(size).toImage());
+            }
+        const QString frame =
+            QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+        const QPixmap cached = BuiltInIconStyle::cachePicture(frame);
+        QVERIFY(!cached.isNull());
+        QCOMPARE(QPixmap(frame).cacheKey(), cached.cacheKey());
+    }
+
     void tabVisitsOnlyVisibleControls()
     {
         QStringList reached;

@@ -1,9 +1,11 @@
 #include "codec/PcfFont.h"
+#include "io/AutosaveStore.h"
 #include "io/RollFile.h"
 #include "messages/FailureMessage.h"
 #include "sign/SignDocument.h"
 #include "sign/SignPresets.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -179,6 +181,45 @@ private slots:
         const QString told = FailureMessage::paragraphs(loaded.failure, FileSubject::RollFile);
         QVERIFY2(told.contains(problem), qPrintable(told));
         QVERIFY(told.contains(QStringLiteral("/a/b.quintelo")));
+    }
+
+    // At a start the autosave folder is sorted by name: earlier versions' files go, declined
+    // work past its time goes, and only a slot's own name is offered back.
+    void autosaveFolderIsSortedByName()
+    {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        const auto touch = [](const QString &path, int daysOld) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write("{}") == 2 && file.flush() &&
+                   file.setFileTime(QDateTime::currentDateTime().addDays(-daysOld),
+                                    QFileDevice::FileModificationTime);
+        };
+        const QStringList gone{QStringLiteral("autosave-1-2.quintelo"),
+                               QStringLiteral("AUTOSAVE-3-.QUINTELO")};
+        const QStringList offered{QStringLiteral("autosave-12.quintelo")};
+        const QStringList ignored{
+            QStringLiteral("autosave-.quintelo"), QStringLiteral("autosave-7x.quintelo"),
+            QStringLiteral("Autosave-8.quintelo"), QStringLiteral("autosave-9.quintelo.bak")};
+        for (const QString &name : gone + offered + ignored)
+            QVERIFY(touch(folder.filePath(name), 0));
+        QVERIFY(folder.mkpath(QStringLiteral("declined")));
+        const int kept = AutosaveStore::kKeptDays;
+        QVERIFY(touch(folder.filePath(QStringLiteral("declined/old.QUINTELO")), kept + 1));
+        QVERIFY(touch(folder.filePath(QStringLiteral("declined/recent.quintelo")), kept - 1));
+
+        AutosaveStore store(dir.path());
+        QVERIFY(store.claim());
+        QStringList leftovers;
+        for (const AutosaveStore::Leftover &leftover : store.leftovers())
+            leftovers << QFileInfo(leftover.fileName).fileName();
+        QCOMPARE(leftovers, offered);
+        for (const QString &name : gone)
+            QVERIFY2(!folder.exists(name), qPrintable(name));
+        for (const QString &name : offered + ignored)
+            QVERIFY2(folder.exists(name), qPrintable(name));
+        QVERIFY(!folder.exists(QStringLiteral("declined/old.QUINTELO")));
+        QVERIFY(folder.exists(QStringLiteral("declined/recent.quintelo")));
     }
 
 private:

@@ -5,6 +5,7 @@
 #include "platform/FontSubstitutes.h"
 #include "platform/LogonNameService.h"
 #include "ui/DeveloperCredit.h"
+#include "ui/ResourcePicture.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -54,7 +55,7 @@ AboutBox::AboutBox(const LogonNameService &logonName, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(kAppTitleWithMajorVersion + tr("バージョン情報"));
-    setWindowIcon(QIcon(QStringLiteral(":/about-icon.png")));
+    setWindowIcon(QIcon(resourcePicture(QStringLiteral(":/about-icon.png"), "png")));
     setFixedSize(twipsToPixels(7785), twipsToPixels(2760));
 
     // A picture box with the default sunken border: its inside is smaller than the picture,
@@ -63,7 +64,7 @@ AboutBox::AboutBox(const LogonNameService &logonName, QWidget *parent)
     m_picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_picture->setLineWidth(2);
     m_picture->setFocusPolicy(Qt::StrongFocus);
-    const QPixmap picture(QStringLiteral(":/about.bmp"));
+    const QPixmap picture = resourcePicture(QStringLiteral(":/about.bmp"), "bmp");
     m_picture->setPixmap(picture.copy(QRect(QPoint(0, 0), m_picture->contentsRect().size())));
     m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

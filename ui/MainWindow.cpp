@@ -16,6 +16,7 @@
 #include "ui/PanelPlacement.h"
 #include "ui/PlateTurn.h"
 #include "ui/PlateView.h"
+#include "ui/ResourcePicture.h"
 #include "ui/RollFileCommands.h"
 #include "ui/RollMenu.h"
 #include "ui/RollPanel.h"
@@ -71,7 +72,7 @@ MainWindow::MainWindow(Services &services, const AutosaveStore *otherCopies, QWi
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kAppTitleWithMajorVersion);
-    setWindowIcon(QIcon(QStringLiteral(":/quintelo.png")));
+    setWindowIcon(QIcon(resourcePicture(QStringLiteral(":/quintelo.png"), "png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);

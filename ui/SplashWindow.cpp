@@ -85,7 +85,7 @@ void SplashWindow::paintEvent(QPaintEvent *)
     // Drawn at its natural size from the top-left; the window is slightly smaller than the
     // picture, so its right and bottom edges are cut off.
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_picture);
+    painter.drawImage(0, 0, m_picture);
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent *event)

@@ -2,8 +2,8 @@
 
 #include "ui/TwipsControl.h"
 
+#include <QImage>
 #include <QLabel>
-#include <QPixmap>
 #include <QWidget>
 
 class QTimer;
@@ -37,7 +37,9 @@ private:
     void handOverNow();
     void dismissByKey();
 
-    QPixmap m_picture;
+    // Kept as the GIF's own 256 colours, a quarter of the memory of a screen picture: it is
+    // still held while the main window is made.
+    QImage m_picture;
     QTimer *m_handOverTimer;
     TwipsControl<QLabel> *m_userName;
     TwipsControl<QLabel> *m_userCaption;

@@ -6,12 +6,14 @@
 #include "platform/QtTranslations.h"
 #include "platform/SettingsFile.h"
 #include "ui/AppController.h"
+#include "ui/BuiltInIconStyle.h"
 #include "ui/QtServices.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStyle>
 
 #include <cstdio>
 #include <cstdlib>
@@ -64,6 +66,7 @@ int main(int argc, char *argv[])
     // The window speaks Japanese unless the user chose English, never after the desktop's
     // language; before the first text is made.
     installTranslations(app, chosenLanguage(QSettings(QSettings::UserScope, kAppTitle, kAppTitle)));
+    QApplication::setStyle(new BuiltInIconStyle(QApplication::style()->name()));
 
     // `quintelo FILE`, as the desktop opens a roll file; anything else Qt has not taken is
     // ignored, as before.

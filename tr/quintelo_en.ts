@@ -846,6 +846,13 @@ Last change: %3</translation>
     </message>
 </context>
 <context>
+    <name>FrameRangeBoxes</name>
+    <message>
+        <source> コマ目</source>
+        <translation> </translation>
+    </message>
+</context>
+<context>
     <name>HelpMenu</name>
     <message>
         <source>ヘルプ(&amp;H)</source>
@@ -1623,10 +1630,6 @@ Saving over it loses those changes.</translation>
         <translation> steps</translation>
     </message>
     <message>
-        <source> コマ目</source>
-        <translation> </translation>
-    </message>
-    <message>
         <source>各コマを表示する時間(&amp;H):</source>
         <translation>&amp;Hold each frame:</translation>
     </message>
@@ -1886,10 +1889,6 @@ Do not copy, redistribute, alter or sell this software or its pictures and docum
     <message>
         <source> ピクセル</source>
         <translation> px</translation>
-    </message>
-    <message>
-        <source> コマ目</source>
-        <translation> </translation>
     </message>
     <message>
         <source>種類(&amp;K):</source>

@@ -1,5 +1,7 @@
 #include "ui/SpinOptionsDialog.h"
 
+#include "ui/NumberBoxes.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QSpinBox>
@@ -11,29 +13,15 @@ SpinOptionsDialog::SpinOptionsDialog(int frameCount, const SpinAnimation::Option
 {
     setObjectName(QStringLiteral("spinOptions"));
     setWindowTitle(tr("回転アニメーション"));
-    const auto spinBox = [this](const char *name, int minimum, int maximum, int value,
-                                const QString &suffix = {}) {
-        auto *box = new QSpinBox(this);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setRange(minimum, maximum);
-        box->setValue(value);
-        box->setSuffix(suffix);
-        return box;
-    };
-    m_hold = spinBox("spinHold", 100, 60000, options.holdMs, tr(" ミリ秒"));
+    m_hold = numberBox(this, "spinHold", 100, 60000, options.holdMs, tr(" ミリ秒"));
     m_hold->setSingleStep(100);
-    m_steps = spinBox("spinSteps", 0, 60, options.steps, tr(" 段"));
-    m_alternate = spinBox("spinAlternate", 100, 60000, options.alternateMs, tr(" ミリ秒"));
+    m_steps = numberBox(this, "spinSteps", 0, 60, options.steps, tr(" 段"));
+    m_alternate = numberBox(this, "spinAlternate", 100, 60000, options.alternateMs, tr(" ミリ秒"));
     m_alternate->setSingleStep(100);
-    m_first = spinBox("spinFirst", 1, frameCount, options.first + 1, tr(" コマ目"));
-    m_last = spinBox("spinLast", 1, frameCount,
-                     options.last < 0 ? frameCount : std::min(options.last + 1, frameCount),
-                     tr(" コマ目"));
-    // The range never turns inside out: each end keeps the other within reach.
-    connect(m_first, &QSpinBox::valueChanged, m_last, &QSpinBox::setMinimum);
-    connect(m_last, &QSpinBox::valueChanged, m_first, &QSpinBox::setMaximum);
-    m_last->setMinimum(m_first->value());
-    m_first->setMaximum(m_last->value());
+    const FrameRangeBoxes range =
+        frameRangeBoxes(this, "spinFirst", "spinLast", frameCount, options.first, options.last);
+    m_first = range.first;
+    m_last = range.last;
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

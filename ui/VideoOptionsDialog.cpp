@@ -1,6 +1,7 @@
 #include "ui/VideoOptionsDialog.h"
 
 #include "codec/AnimationWriter.h"
+#include "ui/NumberBoxes.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -31,17 +32,6 @@ QDoubleSpinBox *secondsBox(QWidget *parent, const char *name, double minimum, in
     return box;
 }
 
-QSpinBox *wholeBox(QWidget *parent, const char *name, int minimum, int maximum, int value,
-                   const QString &suffix)
-{
-    auto *box = new QSpinBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setRange(minimum, maximum);
-    box->setValue(value);
-    box->setSuffix(suffix);
-    return box;
-}
-
 } // namespace
 
 VideoOptionsDialog::VideoOptionsDialog(int frameCount, bool led, const Choice &choice,
@@ -61,8 +51,8 @@ VideoOptionsDialog::VideoOptionsDialog(int frameCount, bool led, const Choice &c
     m_kind->addItem(tr("アニメーション GIF"), int(AnimationKind::Gif));
     m_kind->addItem(tr("PNG の連番 (フォルダに書き出す)"), int(AnimationKind::PngSequence));
     m_kind->setCurrentIndex(m_kind->findData(int(choice.kind)));
-    m_fps = wholeBox(this, "videoFps", AnimationWriter::kMinRate, AnimationWriter::kMaxRate,
-                     choice.fps, tr(" 枚/秒"));
+    m_fps = numberBox(this, "videoFps", AnimationWriter::kMinRate, AnimationWriter::kMaxRate,
+                      choice.fps, tr(" 枚/秒"));
 
     // Only what moves in the roll's look: a plate turns, a panel pages and scrolls.
     auto *motionBox = new QGroupBox(led ? tr("LED 表示器の動き") : tr("幕の動き"), this);
@@ -70,8 +60,8 @@ VideoOptionsDialog::VideoOptionsDialog(int frameCount, bool led, const Choice &c
     const MotionOptions &motion = choice.motion;
     if (led) {
         m_page = secondsBox(motionBox, "videoPage", 0.1, motion.pageMs, seconds);
-        m_scroll = wholeBox(motionBox, "videoScroll", 1, 1000, motion.scrollDotsPerSecond,
-                            tr(" ドット/秒"));
+        m_scroll = numberBox(motionBox, "videoScroll", 1, 1000, motion.scrollDotsPerSecond,
+                             tr(" ドット/秒"));
         motionForm->addRow(tr("1 ページを表示する時間(&P):"), m_page);
         motionForm->addRow(tr("収まらない行の流れる速さ(&D):"), m_scroll);
     } else {
@@ -92,9 +82,9 @@ VideoOptionsDialog::VideoOptionsDialog(int frameCount, bool led, const Choice &c
     m_scale->setDecimals(1);
     m_scale->setSuffix(tr(" 倍"));
     m_scale->setValue(choice.size.scale);
-    m_height = wholeBox(sizeBox, "videoHeight", ExportSettings::kSmallestHeight,
-                        ExportSettings::kLargestHeight,
-                        choice.size.height > 0 ? choice.size.height : 540, tr(" ピクセル"));
+    m_height = numberBox(sizeBox, "videoHeight", ExportSettings::kSmallestHeight,
+                         ExportSettings::kLargestHeight,
+                         choice.size.height > 0 ? choice.size.height : 540, tr(" ピクセル"));
     (choice.size.height > 0 ? byHeight : m_byScale)->setChecked(true);
     m_scale->setEnabled(m_byScale->isChecked());
     m_height->setEnabled(byHeight->isChecked());
@@ -104,15 +94,10 @@ VideoOptionsDialog::VideoOptionsDialog(int frameCount, bool led, const Choice &c
     sizeForm->addRow(m_byScale, m_scale);
     sizeForm->addRow(byHeight, m_height);
 
-    m_first = wholeBox(this, "videoFirst", 1, frameCount, motion.first + 1, tr(" コマ目"));
-    m_last = wholeBox(this, "videoLast", 1, frameCount,
-                      motion.last < 0 ? frameCount : std::min(motion.last + 1, frameCount),
-                      tr(" コマ目"));
-    // The range never turns inside out: each end keeps the other within reach.
-    connect(m_first, &QSpinBox::valueChanged, m_last, &QSpinBox::setMinimum);
-    connect(m_last, &QSpinBox::valueChanged, m_first, &QSpinBox::setMaximum);
-    m_last->setMinimum(m_first->value());
-    m_first->setMaximum(m_last->value());
+    const FrameRangeBoxes range =
+        frameRangeBoxes(this, "videoFirst", "videoLast", frameCount, motion.first, motion.last);
+    m_first = range.first;
+    m_last = range.last;
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

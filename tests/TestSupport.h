@@ -42,11 +42,16 @@ template <class T = QWidget> T *named(const QObject &parent, const char *name)
     return parent.findChild<T *>(QString::fromLatin1(name));
 }
 
-// Acts on the modal dialog of the given kind as soon as it is up, as a user would.
+// Acts on the modal dialog of the given kind as soon as it is up and the active window, as a user
+// would: until the window system's activation has been handled, keys and access keys still go to
+// the window under it. (QWindow::isActive(), and so QTest::qWaitForWindowActive(), already says
+// yes for a dialog while its parent is the active window.) After some five seconds it acts all
+// the same, so that a failing test cannot hang on a dialog left open.
 template <class Dialog> void whenOpen(std::function<void(Dialog *)> act, int attemptsLeft = 500)
 {
     QTimer::singleShot(10, [act, attemptsLeft] {
-        if (auto *dialog = dynamic_cast<Dialog *>(QApplication::activeModalWidget()))
+        auto *dialog = dynamic_cast<Dialog *>(QApplication::activeModalWidget());
+        if (dialog && (QApplication::activeWindow() == dialog || attemptsLeft == 0))
             act(dialog);
         else if (attemptsLeft > 0)
             whenOpen<Dialog>(act, attemptsLeft - 1);

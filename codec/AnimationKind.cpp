@@ -2,7 +2,7 @@
 
 #include "codec/GifAnimationWriter.h"
 #include "codec/PngSequenceWriter.h"
-#include "codec/VideoWriter.h"
+#include "codec/VideoModule.h"
 #include "codec/WebpAnimationWriter.h"
 
 #include <QFileInfo>
@@ -34,9 +34,9 @@ std::unique_ptr<AnimationWriter> createAnimationWriter(AnimationKind kind, const
 {
     switch (kind) {
     case AnimationKind::Mp4:
-        return std::make_unique<VideoWriter>(path, VideoWriter::Container::Mp4);
+        return VideoModule::writer(path, VideoWriter::Container::Mp4);
     case AnimationKind::WebM:
-        return std::make_unique<VideoWriter>(path, VideoWriter::Container::WebM);
+        return VideoModule::writer(path, VideoWriter::Container::WebM);
     case AnimationKind::WebP:
         return std::make_unique<WebpAnimationWriter>(path);
     case AnimationKind::Gif:

@@ -25,7 +25,7 @@ public:
     void abandon() override;
 
     // FFmpeg's libraries print their notes and warnings to the terminal unless told otherwise;
-    // every failure already comes back in an outcome. Called once, first thing, by a program.
+    // every failure already comes back in an outcome. The module (VideoModule) calls it.
     static void silenceLibraries();
 
     // What the video's pictures measure for pictures of size.

@@ -44,6 +44,11 @@ env -u DISPLAY "$prefix/bin/quintelo-render" ${exec_line//%o/$work/thumb} 2>/dev
     fail "the thumbnailer's command failed"
 [ "$(od -An -tu1 -j16 -N8 "$work/thumb" | tr -s ' ')" = " 0 0 0 128 0 0 0 43" ] ||
     fail "the thumbnail is not a 128-pixel-wide PNG"
+# Videos are written by a module the installed programs find where it is installed.
+env -u DISPLAY "$prefix/bin/quintelo-render" "$work/thumb.quintelo" --video "$work/roll.webm" \
+    --fps 2 2>/dev/null || fail "the installed renderer wrote no video"
+[ "$(od -An -tx1 -N4 "$work/roll.webm" | tr -d ' ')" = "1a45dfa3" ] ||
+    fail "the installed renderer's video is no WebM file"
 desktop=$prefix/share/applications/$app_id.desktop
 grep -qx "Exec=quintelo %f" "$desktop" && grep -qx "Icon=$app_id" "$desktop" ||
     fail "the menu entry does not lead to the installed program and icon"
@@ -68,7 +73,10 @@ for file in $files; do
 done
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/(.*//; s/[[:space:]]//g')
 dpkg-deb -x "$deb" "$work/root"
-for lib in $(readelf -d "$work/root/usr/bin/quintelo" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+module=$(cd "$work/root" && find usr/lib -name 'quintelo_video.so' | head -n 1)
+[ -n "$module" ] || fail "the package lacks the video module"
+for lib in $(readelf -d "$work/root/usr/bin/quintelo" "$work/root/$module" |
+    sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' | sort -u); do
     path=$(/sbin/ldconfig -p | awk -v lib="$lib" '$1 == lib { print $NF; exit }')
     owner=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | head -n 1 | cut -d: -f1)
     [ -n "$owner" ] || owner=$(dpkg -S "$path" 2>/dev/null | head -n 1 | cut -d: -f1)

@@ -2,6 +2,7 @@
 #include "codec/AnimationKind.h"
 #include "codec/AnimationWriter.h"
 #include "codec/PngSequenceWriter.h"
+#include "codec/VideoModule.h"
 #include "codec/VideoWriter.h"
 #include "export/VideoExport.h"
 #include "io/RollFile.h"
@@ -478,6 +479,23 @@ private slots:
         // Both programs tell these apart from a write that went wrong: the renderer by exit 2.
         QVERIFY(::refusedBeforeWriting(outcome.kind));
         QCOMPARE(entries(dir.path()), before);
+    }
+
+    // Without its video module a program names the encoder that is missing and writes nothing
+    // (every video above went through the module beside the test).
+    void missingVideoModuleRefuses()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.webm"));
+        const std::unique_ptr<AnimationWriter> writer =
+            VideoModule::writer(path, VideoWriter::Container::WebM, {dir.path()});
+        const FileFailure outcome = writer->open(QSize(241, 81), 30);
+        QCOMPARE(outcome.kind, FileFailure::Kind::EncoderMissing);
+        QCOMPARE(outcome.encoder, QStringLiteral("FFmpeg"));
+        QCOMPARE(outcome.path, path);
+        QVERIFY(::refusedBeforeWriting(outcome.kind));
+        QVERIFY(!writer->finish().ok());
+        QCOMPARE(entries(dir.path()), QStringList());
     }
 
     // quintelo-render --video: the options reach the file. Frames 2 and 3 as an MP4, read back:

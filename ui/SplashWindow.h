@@ -37,8 +37,9 @@ private:
     void handOverNow();
     void dismissByKey();
 
-    // Kept as the GIF's own 256 colours, a quarter of the memory of a screen picture: it is
-    // still held while the main window is made.
+    // Four bytes a pixel as Qt's GIF reader gives it (the GIF's 256 colours at one byte a
+    // pixel measured no smaller, since drawing them makes a screen picture); still held while
+    // the main window is made.
     QImage m_picture;
     QTimer *m_handOverTimer;
     TwipsControl<QLabel> *m_userName;

@@ -1,5 +1,4 @@
 #include "apps/cli/RenderCommand.h"
-#include "codec/VideoWriter.h"
 #include "files/SaveJournal.h"
 #include "identity/AppIdentity.h"
 #include "sign/SignFonts.h"
@@ -81,8 +80,6 @@ int main(int argc, char *argv[])
     // serves on a server or in a file manager's thumbnailer, where no display is.
     if (quietAsked(argc, argv))
         qInstallMessageHandler(errorsOnly);
-    // A failure is told in the program's own words, on one line.
-    VideoWriter::silenceLibraries();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

@@ -1,4 +1,3 @@
-#include "codec/VideoWriter.h"
 #include "files/SaveJournal.h"
 #include "identity/AppIdentity.h"
 #include "messages/FailureMessage.h"
@@ -54,8 +53,6 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     }
 
-    // The window tells every failure itself; the libraries' notes would only fill a terminal.
-    VideoWriter::silenceLibraries();
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationVersion(kAppVersion);

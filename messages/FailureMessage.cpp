@@ -182,12 +182,13 @@ FailureMessage::Parts FailureMessage::parts(const FileFailure &failure, FileSubj
         else if (!failure.choices.isEmpty())
             out.reason = tr("ファイル名の拡張子から%1の種類がわかりません。"
                             "名前の終わりを %2 のどれかにしてください。")
-                             .arg(what, failure.choices.join(u'、'));
+                             .arg(what, failure.choices.join(tr("、")));
         else
             out.reason = tr("「%1」形式の%2は書き出せません。").arg(failure.encoder, what);
         // A moving picture may also be numbered pictures in a folder, which no extension names.
         if (subject == FileSubject::Video && failure.choices.size() > 1)
-            out.reason += tr("PNG の連番にするときは、すでにあるフォルダを指定してください。");
+            out.reason = andThen(
+                out.reason, tr("PNG の連番にするときは、すでにあるフォルダを指定してください。"));
         break;
     case Kind::EncoderMissing:
         out.reason =

@@ -708,6 +708,10 @@ Last change: %3</translation>
         <source>コマは %1 コマしかないため、%2 コマ目は選べません。</source>
         <translation>The roll has only %1 frames, so frame %2 cannot be chosen.</translation>
     </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>FileMenu</name>

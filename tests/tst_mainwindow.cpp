@@ -819,6 +819,16 @@ private slots:
         QVERIFY(QDir(other.path())
                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
                     .isEmpty());
+
+        // The roll's end chosen stays its end when the roll has grown by the next time; any other
+        // last frame is kept as it was.
+        const VideoOptionsDialog::Choice toTheEnd = VideoOptionsDialog(2, false, {}).choice();
+        QCOMPARE(named<QSpinBox>(VideoOptionsDialog(5, false, toTheEnd), "videoLast")->value(), 5);
+        const SpinAnimation::Options spinToTheEnd = SpinOptionsDialog(2, {}).options();
+        QCOMPARE(named<QSpinBox>(SpinOptionsDialog(5, spinToTheEnd), "spinLast")->value(), 5);
+        SpinAnimation::Options secondOfFive;
+        secondOfFive.last = 1;
+        QCOMPARE(SpinOptionsDialog(5, secondOfFive).options().last, 1);
     }
 
 private:

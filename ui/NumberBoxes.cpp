@@ -30,3 +30,13 @@ FrameRangeBoxes frameRangeBoxes(QWidget *parent, const char *firstName, const ch
     boxes.first->setMaximum(boxes.last->value());
     return boxes;
 }
+
+int FrameRangeBoxes::firstIndex() const
+{
+    return first->value() - 1;
+}
+
+int FrameRangeBoxes::lastIndex() const
+{
+    return last->value() == last->maximum() ? -1 : last->value() - 1;
+}

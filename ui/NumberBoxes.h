@@ -14,6 +14,11 @@ struct FrameRangeBoxes
 {
     QSpinBox *first = nullptr;
     QSpinBox *last = nullptr;
+
+    int firstIndex() const;
+    // -1 when the roll's last frame is chosen, so that the end stays the end when the roll has
+    // grown by the next time the choice is offered.
+    int lastIndex() const;
 };
 
 // first and last count from 0; a last below 0 stands for the roll's last frame. Each box keeps

@@ -18,10 +18,8 @@ SpinOptionsDialog::SpinOptionsDialog(int frameCount, const SpinAnimation::Option
     m_steps = numberBox(this, "spinSteps", 0, 60, options.steps, tr(" 段"));
     m_alternate = numberBox(this, "spinAlternate", 100, 60000, options.alternateMs, tr(" ミリ秒"));
     m_alternate->setSingleStep(100);
-    const FrameRangeBoxes range =
+    m_range =
         frameRangeBoxes(this, "spinFirst", "spinLast", frameCount, options.first, options.last);
-    m_first = range.first;
-    m_last = range.last;
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -31,8 +29,8 @@ SpinOptionsDialog::SpinOptionsDialog(int frameCount, const SpinAnimation::Option
     form->addRow(tr("次のコマへ送る段数(&S):"), m_steps);
     // An LED panel does not roll: it shows each frame's Japanese and English lines in turn.
     form->addRow(tr("LED の日本語と英語の切り替え(&A):"), m_alternate);
-    form->addRow(tr("最初のコマ(&F):"), m_first);
-    form->addRow(tr("最後のコマ(&L):"), m_last);
+    form->addRow(tr("最初のコマ(&F):"), m_range.first);
+    form->addRow(tr("最後のコマ(&L):"), m_range.last);
     form->addRow(buttons);
 }
 
@@ -42,7 +40,7 @@ SpinAnimation::Options SpinOptionsDialog::options() const
     chosen.holdMs = m_hold->value();
     chosen.steps = m_steps->value();
     chosen.alternateMs = m_alternate->value();
-    chosen.first = m_first->value() - 1;
-    chosen.last = m_last->value() - 1;
+    chosen.first = m_range.firstIndex();
+    chosen.last = m_range.lastIndex();
     return chosen;
 }

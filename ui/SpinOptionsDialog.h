@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/SpinAnimation.h"
+#include "ui/NumberBoxes.h"
 
 #include <QDialog>
 
@@ -23,6 +24,5 @@ private:
     QSpinBox *m_hold = nullptr;
     QSpinBox *m_alternate = nullptr;
     QSpinBox *m_steps = nullptr;
-    QSpinBox *m_first = nullptr;
-    QSpinBox *m_last = nullptr;
+    FrameRangeBoxes m_range;
 };

@@ -94,10 +94,8 @@ VideoOptionsDialog::VideoOptionsDialog(int frameCount, bool led, const Choice &c
     sizeForm->addRow(m_byScale, m_scale);
     sizeForm->addRow(byHeight, m_height);
 
-    const FrameRangeBoxes range =
+    m_range =
         frameRangeBoxes(this, "videoFirst", "videoLast", frameCount, motion.first, motion.last);
-    m_first = range.first;
-    m_last = range.last;
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -106,8 +104,8 @@ VideoOptionsDialog::VideoOptionsDialog(int frameCount, bool led, const Choice &c
     auto *form = new QFormLayout;
     form->addRow(tr("種類(&K):"), m_kind);
     form->addRow(tr("1 秒あたりの画像(&R):"), m_fps);
-    form->addRow(tr("最初のコマ(&F):"), m_first);
-    form->addRow(tr("最後のコマ(&L):"), m_last);
+    form->addRow(tr("最初のコマ(&F):"), m_range.first);
+    form->addRow(tr("最後のコマ(&L):"), m_range.last);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(motionBox);
@@ -130,7 +128,7 @@ VideoOptionsDialog::Choice VideoOptionsDialog::choice() const
     }
     chosen.size.scale = m_scale->value();
     chosen.size.height = m_byScale->isChecked() ? 0 : m_height->value();
-    motion.first = m_first->value() - 1;
-    motion.last = m_last->value() - 1;
+    motion.first = m_range.firstIndex();
+    motion.last = m_range.lastIndex();
     return chosen;
 }

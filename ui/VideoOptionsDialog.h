@@ -3,6 +3,7 @@
 #include "codec/AnimationKind.h"
 #include "export/ExportSettings.h"
 #include "render/MotionOptions.h"
+#include "ui/NumberBoxes.h"
 
 #include <QDialog>
 
@@ -42,6 +43,5 @@ private:
     QRadioButton *m_byScale = nullptr;
     QDoubleSpinBox *m_scale = nullptr;
     QSpinBox *m_height = nullptr;
-    QSpinBox *m_first = nullptr;
-    QSpinBox *m_last = nullptr;
+    FrameRangeBoxes m_range;
 };

@@ -83,38 +83,3 @@ FileFailure saveVideo(const VideoRequest &request, JobProgress *progress)
             return !progress || (progress->reached(done) && (done < count || progress->commit()));
         });
 }
-
-bool refusedBeforeWriting(FileFailure::Kind failure)
-{
-    using enum FileFailure::Kind;
-    switch (failure) {
-    case NotFound:
-    case FolderMissing:
-    case IsFolder:
-    case SpecialFile:
-    case DanglingLink:
-    case BadName:
-    case NameTooLong:
-    case PathTooLong:
-    case WriteProtected:
-    case TooLarge:
-    case UnknownFormat:
-    case EncoderMissing:
-    case RateOutOfRange:
-    case NoSuchFrames:
-        return true;
-    case None:
-    case CannotRead:
-    case BadContent:
-    case CannotCreate:
-    case FolderNotMade:
-    case NoCopy:
-    case WriteFailed:
-    case CommitFailed:
-    case RestoreFailed:
-    case EncodeFailed:
-    case Cancelled:
-        break;
-    }
-    return false;
-}

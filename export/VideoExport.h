@@ -47,7 +47,3 @@ FileFailure saveVideo(const VideoRequest &request, JobProgress *progress = nullp
 // The pictures' size and count the request makes.
 QSize videoPictureSize(const VideoRequest &request);
 int videoPictureCount(const VideoRequest &request);
-
-// Whether failure is found before a single byte is written: the request cannot be done as it
-// stands, rather than the writing having gone wrong.
-bool refusedBeforeWriting(FileFailure::Kind failure);

@@ -131,6 +131,9 @@ struct FileFailure
     QString detail;      // a library's own words, where it gives no number
 
     bool ok() const { return kind == Kind::None; }
+    // Found before a single byte is written: the request cannot be done as it stands, rather
+    // than the writing having gone wrong. The renderer tells these apart by its exit status.
+    bool refusedBeforeWriting() const;
 
     static FileFailure of(Kind kind, Action action, QString path = {}, int systemError = 0)
     {

@@ -477,7 +477,7 @@ private slots:
         QCOMPARE(outcome.kind, failure);
         QCOMPARE(outcome.path, path);
         // Both programs tell these apart from a write that went wrong: the renderer by exit 2.
-        QVERIFY(::refusedBeforeWriting(outcome.kind));
+        QVERIFY(outcome.refusedBeforeWriting());
         QCOMPARE(entries(dir.path()), before);
     }
 
@@ -493,7 +493,7 @@ private slots:
         QCOMPARE(outcome.kind, FileFailure::Kind::EncoderMissing);
         QCOMPARE(outcome.encoder, QStringLiteral("FFmpeg"));
         QCOMPARE(outcome.path, path);
-        QVERIFY(::refusedBeforeWriting(outcome.kind));
+        QVERIFY(outcome.refusedBeforeWriting());
         QVERIFY(!writer->finish().ok());
         QCOMPARE(entries(dir.path()), QStringList());
     }

@@ -250,8 +250,7 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
             if (!takeValue())
                 return needsValue();
             if (!o.output.isEmpty() && o.output != value)
-                return QCoreApplication::translate(
-                    "RenderCommand", "--video の出力と -o の出力は 1 つにしてください。");
+                return RenderCommand::tr("--video の出力と -o の出力は 1 つにしてください。");
             video = true;
             o.output = value;
         } else if (argument == QLatin1String("--fps") || argument == QLatin1String("--hold") ||
@@ -267,36 +266,30 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
             if (argument == QLatin1String("--fps") &&
                 !readWhole(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(),
                            o.fps))
-                return badValue(QCoreApplication::translate(
-                    "RenderCommand", "1 秒あたりの画像の数は整数で書いてください。"));
+                return badValue(RenderCommand::tr("1 秒あたりの画像の数は整数で書いてください。"));
             if (argument == QLatin1String("--hold") && !readSeconds(value, 0, 60, m.holdMs))
-                return badValue(QCoreApplication::translate(
-                    "RenderCommand", "止まる時間は 0〜60 秒で書いてください。"));
+                return badValue(RenderCommand::tr("止まる時間は 0〜60 秒で書いてください。"));
             if (argument == QLatin1String("--turn") && !readSeconds(value, 0.1, 60, m.passMs))
-                return badValue(QCoreApplication::translate(
-                    "RenderCommand", "1 コマ送る時間は 0.1〜60 秒で書いてください。"));
+                return badValue(RenderCommand::tr("1 コマ送る時間は 0.1〜60 秒で書いてください。"));
             if (argument == QLatin1String("--page") && !readSeconds(value, 0.1, 60, m.pageMs))
-                return badValue(QCoreApplication::translate(
-                    "RenderCommand", "1 ページの時間は 0.1〜60 秒で書いてください。"));
+                return badValue(RenderCommand::tr("1 ページの時間は 0.1〜60 秒で書いてください。"));
             if (argument == QLatin1String("--scroll") &&
                 !readWhole(value, 1, 1000, m.scrollDotsPerSecond))
-                return badValue(QCoreApplication::translate(
-                    "RenderCommand", "流れる速さは 1〜1000 ドット/秒で書いてください。"));
+                return badValue(
+                    RenderCommand::tr("流れる速さは 1〜1000 ドット/秒で書いてください。"));
             // Held against the roll once it is read.
             if ((argument == QLatin1String("--first") &&
                  !readWhole(value, 1, std::numeric_limits<int>::max(), o.firstFrame)) ||
                 (argument == QLatin1String("--last") &&
                  !readWhole(value, 1, std::numeric_limits<int>::max(), o.lastFrame)))
-                return badValue(QCoreApplication::translate(
-                    "RenderCommand", "コマの番号は 1 からの整数で書いてください。"));
+                return badValue(RenderCommand::tr("コマの番号は 1 からの整数で書いてください。"));
         } else if (argument == QLatin1String("-q") || argument == QLatin1String("--quiet")) {
             o.quiet = true;
         } else if (argument == QLatin1String("-o") || argument == QLatin1String("--output")) {
             if (!takeValue())
                 return needsValue();
             if (video && o.output != value)
-                return QCoreApplication::translate(
-                    "RenderCommand", "--video の出力と -o の出力は 1 つにしてください。");
+                return RenderCommand::tr("--video の出力と -o の出力は 1 つにしてください。");
             o.output = value;
         } else if (argument == QLatin1String("--name")) {
             if (!takeValue())
@@ -382,16 +375,13 @@ QString RenderCommand::parse(const QStringList &arguments, bool &stop)
     if (o.output.isEmpty())
         return tr("-o で書き出し先を指定してください。");
     if (int(each) + int(strip) + int(spin) + int(video) > 1)
-        return QCoreApplication::translate(
-            "RenderCommand", "--each、--strip、--spin、--video は 1 つだけ指定できます。");
+        return RenderCommand::tr("--each、--strip、--spin、--video は 1 つだけ指定できます。");
     if (!video && !motionOption.isEmpty())
-        return QCoreApplication::translate("RenderCommand", "%1 は --video と一緒に使います。")
-            .arg(motionOption);
+        return RenderCommand::tr("%1 は --video と一緒に使います。").arg(motionOption);
     if (video) {
         if (o.frame > 0 || o.fit > 0)
-            return QCoreApplication::translate(
-                "RenderCommand", "--video では --frame と --fit は使えません。コマの範囲は "
-                                 "--first と --last で指定してください。");
+            return RenderCommand::tr("--video では --frame と --fit は使えません。コマの範囲は "
+                                     "--first と --last で指定してください。");
         if (const FileFailure refused = checkVideoOutput(o.output, o.fps); !refused.ok())
             return FailureMessage::line(refused, FileSubject::Video);
         o.kind = Options::Output::Video;
@@ -596,8 +586,8 @@ int RenderCommand::renderOne(const QList<NumberedFrame> &frames)
         return Interrupted;
     if (!result.ok()) {
         fail(FailureMessage::line(result, subject()));
-        // A picture too large cannot be made at all from this command line.
-        return result.kind == FileFailure::Kind::TooLarge ? BadUsage : SomeFailed;
+        // Too large, or an encoder this system lacks: this command line cannot be done here.
+        return result.refusedBeforeWriting() ? BadUsage : SomeFailed;
     }
     return m_rowErrors > 0 ? SomeFailed : Written;
 }
@@ -623,7 +613,7 @@ int RenderCommand::renderVideo(const QList<NumberedFrame> &frames)
     if (!result.ok()) {
         fail(FailureMessage::line(result, FileSubject::Video));
         // Too large, or an encoder this system lacks: this command line cannot be done here.
-        return refusedBeforeWriting(result.kind) ? BadUsage : SomeFailed;
+        return result.refusedBeforeWriting() ? BadUsage : SomeFailed;
     }
     return m_rowErrors > 0 ? SomeFailed : Written;
 }

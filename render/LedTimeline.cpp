@@ -1,6 +1,7 @@
 #include "render/LedTimeline.h"
 
 #include "render/PlatePainter.h"
+#include "render/TimeSpans.h"
 
 #include <algorithm>
 #include <cmath>
@@ -48,11 +49,7 @@ qreal LedTimeline::msPerDot() const
 
 const LedTimeline::Page *LedTimeline::pageAt(qreal ms) const
 {
-    if (m_pages.isEmpty())
-        return nullptr;
-    const auto after = std::upper_bound(m_pages.cbegin(), m_pages.cend(), ms,
-                                        [](qreal t, const Page &p) { return t < p.startMs; });
-    return after == m_pages.cbegin() ? &m_pages.first() : &*(after - 1);
+    return spanAt(m_pages, ms);
 }
 
 int LedTimeline::scrolled(const Page &page, qreal ms) const
@@ -86,7 +83,7 @@ qreal LedTimeline::pageLengthMs(qreal ms) const
 
 qreal LedTimeline::durationMs() const
 {
-    return m_pages.isEmpty() ? 0 : m_pages.last().startMs + m_pages.last().lengthMs;
+    return spansEndMs(m_pages);
 }
 
 int LedTimeline::frameAt(qreal ms) const

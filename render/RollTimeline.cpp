@@ -2,6 +2,7 @@
 
 #include "render/PlatePainter.h"
 #include "render/RollingPicture.h"
+#include "render/TimeSpans.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,17 +47,12 @@ QList<int> RollTimeline::stops() const
 
 qreal RollTimeline::durationMs() const
 {
-    return m_segments.isEmpty() ? 0 : m_segments.last().startMs + m_segments.last().lengthMs;
+    return spansEndMs(m_segments);
 }
 
 const RollTimeline::Segment *RollTimeline::segmentAt(qreal ms) const
 {
-    if (m_segments.isEmpty())
-        return nullptr;
-    // The last segment that has begun by ms; before the start, the first.
-    const auto after = std::upper_bound(m_segments.cbegin(), m_segments.cend(), ms,
-                                        [](qreal t, const Segment &s) { return t < s.startMs; });
-    return after == m_segments.cbegin() ? &m_segments.first() : &*(after - 1);
+    return spanAt(m_segments, ms);
 }
 
 qreal RollTimeline::travelled(const Segment &turn, qreal ms) const

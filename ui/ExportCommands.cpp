@@ -62,10 +62,10 @@ bool ExportCommands::savePicture(const QRect &area)
     if (qint64(size.width()) * size.height() <= kPixelsWorthAJob)
         return told(exportManager().saveFrame(frame, area, scale, *fileName, {}, look),
                     FileSubject::Picture);
-    return told(runJob(tr("画像を書き出しています…"), *fileName,
-                       [frame, area, scale, name = *fileName, look](ExportManager &exporter) {
-                           return exporter.saveFrame(frame, area, scale, name, {}, look);
-                       }),
+    return told(runExport(tr("画像を書き出しています…"), *fileName,
+                          [frame, area, scale, name = *fileName, look](ExportManager &exporter) {
+                              return exporter.saveFrame(frame, area, scale, name, {}, look);
+                          }),
                 FileSubject::Picture);
 }
 
@@ -78,11 +78,11 @@ bool ExportCommands::savePrintSheet()
     const ExportSettings settings = ExportSettings::load(m_services.settings);
     const PrintSheet sheet(ExportSettings::pageSize(settings.paper), settings.frameMillimetres,
                            PlatePainter(m_document.currentFrame(), m_document.look()).size());
-    return told(runJob(tr("印刷用シートを書き出しています…"), *fileName,
-                       [frames = m_document.frames(), sheet, name = *fileName,
-                        look = m_document.look()](ExportManager &exporter) {
-                           return exporter.savePrintSheet(frames, sheet, name, look);
-                       }),
+    return told(runExport(tr("印刷用シートを書き出しています…"), *fileName,
+                          [frames = m_document.frames(), sheet, name = *fileName,
+                           look = m_document.look()](ExportManager &exporter) {
+                              return exporter.savePrintSheet(frames, sheet, name, look);
+                          }),
                 FileSubject::PrintSheet);
 }
 
@@ -104,15 +104,21 @@ bool ExportCommands::told(const FileFailure &result, FileSubject subject)
 }
 
 FileFailure ExportCommands::runJob(const QString &doing, const QString &fileName,
-                                   const std::function<FileFailure(ExportManager &)> &save)
+                                   const std::function<FileFailure(JobProgress &)> &work)
 {
-    const Job<FileFailure> job = m_jobs.start([this, save](JobProgress &progress) {
+    const Job<FileFailure> job = m_jobs.start(work);
+    return JobProgressDialog::waitFor(job, doing + u'\n' + QFileInfo(fileName).fileName(),
+                                      m_services.dialogOwner.window());
+}
+
+FileFailure ExportCommands::runExport(const QString &doing, const QString &fileName,
+                                      const std::function<FileFailure(ExportManager &)> &save)
+{
+    return runJob(doing, fileName, [this, save](JobProgress &progress) {
         ExportManager exporter = exportManager();
         exporter.setProgress(&progress);
         return save(exporter);
     });
-    return JobProgressDialog::waitFor(job, doing + u'\n' + QFileInfo(fileName).fileName(),
-                                      m_services.dialogOwner.window());
 }
 
 ExportManager ExportCommands::exportManager() const
@@ -133,11 +139,11 @@ bool ExportCommands::saveStrip()
         tr("全コマを縦に並べて保存"), types.join(QStringLiteral(";;")), QStringLiteral("png"));
     if (!fileName)
         return false;
-    return told(runJob(tr("全コマを縦に並べた画像を書き出しています…"), *fileName,
-                       [frames = m_document.frames(), name = *fileName, scale = exportScale(),
-                        look = m_document.look()](ExportManager &exporter) {
-                           return exporter.saveStrip(frames, name, scale, look);
-                       }),
+    return told(runExport(tr("全コマを縦に並べた画像を書き出しています…"), *fileName,
+                          [frames = m_document.frames(), name = *fileName, scale = exportScale(),
+                           look = m_document.look()](ExportManager &exporter) {
+                              return exporter.saveStrip(frames, name, scale, look);
+                          }),
                 FileSubject::Strip);
 }
 
@@ -152,11 +158,11 @@ bool ExportCommands::saveSpin()
     m_spinOptions.scale = exportScale();
     const std::optional<QString> fileName = askFileName(
         tr("回転アニメーションの保存"), tr("GIFアニメーション(*.gif)"), QStringLiteral("gif"));
-    return fileName && told(runJob(tr("回転アニメーションを書き出しています…"), *fileName,
-                                   [frames = m_document.frames(), options = m_spinOptions,
-                                    name = *fileName](ExportManager &exporter) {
-                                       return exporter.saveSpin(frames, options, name);
-                                   }),
+    return fileName && told(runExport(tr("回転アニメーションを書き出しています…"), *fileName,
+                                      [frames = m_document.frames(), options = m_spinOptions,
+                                       name = *fileName](ExportManager &exporter) {
+                                          return exporter.saveSpin(frames, options, name);
+                                      }),
                             FileSubject::Spin);
 }
 
@@ -206,12 +212,10 @@ bool ExportCommands::saveVideo()
     request.fps = chosen.fps;
     request.size = chosen.size;
     request.path = *path;
-    const Job<FileFailure> job =
-        m_jobs.start([request](JobProgress &progress) { return ::saveVideo(request, &progress); });
-    return told(JobProgressDialog::waitFor(
-                    job, tr("動画を書き出しています…") + u'\n' + QFileInfo(*path).fileName(),
-                    m_services.dialogOwner.window()),
-                FileSubject::Video);
+    return told(
+        runJob(tr("動画を書き出しています…"), *path,
+               [request](JobProgress &progress) { return ::saveVideo(request, &progress); }),
+        FileSubject::Video);
 }
 
 bool ExportCommands::saveFrameNames()

@@ -52,10 +52,13 @@ private:
                 DialogService::ReadOnlyBox readOnlyBox = DialogService::ReadOnlyBox::Hidden);
     // Tells the user of a failure, naming what could not be saved; answers whether all went.
     bool told(const FileFailure &result, FileSubject subject);
-    // Runs save as a job, the window waiting for it (see JobProgressDialog); what the job does
-    // and the file's name are shown as it runs. save must use only what it holds itself.
+    // Runs work as a job, the window waiting for it (see JobProgressDialog); what the job does
+    // and the file's name are shown as it runs. work must use only what it holds itself.
     FileFailure runJob(const QString &doing, const QString &fileName,
-                       const std::function<FileFailure(ExportManager &)> &save);
+                       const std::function<FileFailure(JobProgress &)> &work);
+    // The same for a save of the export manager's, which reports its progress to the job.
+    FileFailure runExport(const QString &doing, const QString &fileName,
+                          const std::function<FileFailure(ExportManager &)> &save);
     ExportManager exportManager() const;
     // Each frame as large as the export settings make a picture of it.
     qreal exportScale() const;

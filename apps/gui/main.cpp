@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QStyle>
 
@@ -60,9 +59,12 @@ int main(int argc, char *argv[])
     installFonts();
     // Before the settings are first read.
     moveEarlierSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const SaveJournal journal(SaveJournal::defaultFolder(dataFolder));
+    QtServices platform(journal);
     // The window speaks Japanese unless the user chose English, never after the desktop's
     // language; before the first text is made.
-    installTranslations(app, chosenLanguage(QSettings(QSettings::UserScope, kAppTitle, kAppTitle)));
+    installTranslations(app, chosenLanguage(platform.services().settings));
     QApplication::setStyle(new BuiltInIconStyle(QApplication::style()->name()));
 
     // `quintelo FILE`, as the desktop opens a roll file; anything else Qt has not taken is
@@ -73,10 +75,7 @@ int main(int argc, char *argv[])
     parser.parse(QCoreApplication::arguments());
 
     // A save cut off while overwriting a file where it stands is put back before anything else.
-    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const SaveJournal journal(SaveJournal::defaultFolder(dataFolder));
     const QString restored = FailureMessage::journalReport(journal.restoreLeftovers());
-    QtServices platform(journal);
 
     AppController controller(platform.services(), dataFolder);
     controller.tellOnStart(restored);
